@@ -1,0 +1,37 @@
+#pragma once
+// The page request: from the address in the address box (or the text of the
+// source box in offline mode) to the drawn LCD.
+
+#include "display/LcdCanvas.h"
+#include "display/PageModel.h"
+#include "display/PictureSlots.h"
+#include "page/AttachmentFolder.h"
+#include "page/Fetcher.h"
+#include "page/RequestHost.h"
+
+namespace sumire {
+
+struct PageServices {
+    RequestHost& host;
+    PictureSlots& slots;
+    Fetcher& fetcher;
+    AttachmentFolder& attachments;
+    LcdCanvas& canvas;
+};
+
+struct RequestOutcome {
+    bool fetchFailed = false;
+    QString error;  // why the page fetch failed
+};
+
+// The whole request: go button off, address completion, page text, reset,
+// header pass, body pass, download menu, DrawLcd, go button on.
+RequestOutcome runPageRequest(PageModel& model, PageServices& services);
+
+// The parts of the request, for tests and for callers that hold the text.
+void resetPage(PageModel& model, PageServices& services);
+void headerPass(PageModel& model, const ScanText& text, PageServices& services);
+void bodyPass(PageModel& model, const ScanText& text);
+void fillDownloadMenu(const PageModel& model, RequestHost& host);
+
+}  // namespace sumire

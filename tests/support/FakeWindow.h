@@ -1,0 +1,91 @@
+#pragma once
+// Test doubles of the main window for the page engine: the controls a request
+// touches, picture slots that read real BMP headers, and a canvas that records
+// the drawing operations.
+
+#include "display/LcdCanvas.h"
+#include "display/PictureSlots.h"
+#include "page/RequestHost.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace sumire::test {
+
+struct DrawOp {
+    QString kind;                 // "box", "frame", "text", "blt"
+    std::vector<int64_t> values;  // as in the automation dump, in order
+    bool operator==(const DrawOp&) const = default;
+};
+QString toString(const DrawOp& op);
+
+class RecordingCanvas : public LcdCanvas {
+public:
+    void box(int x1, int y1, int x2, int y2, int colour) override;
+    void frame(int x1, int y1, int x2, int y2, int colour) override;
+    void text(int64_t x, int64_t y, char16_t code, int colour) override;
+    void blt(int slot, int64_t x, int64_t y, int64_t width, int64_t height) override;
+    void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
+    void setAutoRedraw(bool on) override { autoRedraw = on; }
+
+    std::vector<DrawOp> ops;
+    bool timer1 = true;       // enabled when the window is created
+    bool autoRedraw = true;
+    // The characters drawn, in order (one per text operation).
+    QString drawnText() const;
+};
+
+struct FakeSlot {
+    int width = 1500, height = 1095;
+    bool picture = false;
+    QString loadedFrom;   // path of the picture file, or the slot it was copied from
+    int pixelWidth = 0, pixelHeight = 0;
+    bool autoSize = false, autoRedraw = false;
+};
+
+// Pictures are BMP files: the slot reads the size from the file's header; any
+// other file is no readable picture.
+class FakeSlots : public PictureSlots {
+public:
+    FakeSlots();
+    void clearSlot(int slot) override;
+    bool loadSlot(int slot, const QString& path) override;
+    void setAutoSize(int slot) override;
+    void setAutoRedraw(int slot) override;
+    void copySlot(int from, int to) override;
+    int slotWidth(int slot) const override { return slots[slot].width; }
+    int slotHeight(int slot) const override { return slots[slot].height; }
+
+    std::array<FakeSlot, 12> slots;
+};
+
+class FakeHost : public RequestHost {
+public:
+    QString addressText() const override { return text1; }
+    void setAddressText(const QString& t) override { text1 = t; }
+    QString sourceText() const override { return text2; }
+    void setSourceText(const QString& t) override { text2 = t; }
+    void setKeyText(const QString& t) override { text3 = t; }
+    QString senderCaption() const override { return sender; }
+    void setSenderCaption(const QString& t) override { sender = t; }
+    QString titleCaption() const override { return title; }
+    void setTitleCaption(const QString& t) override { title = t; }
+    void setGoEnabled(bool e) override;
+    bool networkMode() const override { return network; }
+    QString browserFolder() const override { return folder; }
+    void setDownloadItem(int index, const QString& caption, bool enabled) override;
+
+    QString text1, text2, text3 = QStringLiteral("9"), sender, title, folder;
+    bool network = false;
+    bool goEnabled = true;
+    int goDisabledCount = 0;  // how often the go button was disabled
+    std::array<QString, 10> menuCaptions;
+    std::array<bool, 10> menuEnabled{};
+};
+
+// A BMP file of the given size (24-bit, one colour), as bytes.
+QByteArray makeBmp(int width, int height, uint8_t red = 255, uint8_t green = 0, uint8_t blue = 0);
+
+}  // namespace sumire::test
