@@ -8,12 +8,13 @@
 #include "page/AttachmentFolder.h"
 #include "page/Fetcher.h"
 #include "page/RequestHost.h"
+#include "page/ScanText.h"
 
 namespace sumire {
 
 struct PageServices {
     RequestHost& host;
-    PictureSlots& slots;
+    PictureSlots& pictures;
     Fetcher& fetcher;
     AttachmentFolder& attachments;
     LcdCanvas& canvas;

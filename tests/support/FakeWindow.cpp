@@ -31,12 +31,12 @@ QString RecordingCanvas::drawnText() const {
 }
 
 FakeSlots::FakeSlots() {
-    slots[10] = {1485, 1125, true, "melody-icon", 95, 71, false, false};
-    slots[11] = {1485, 1125, true, "data-icon", 95, 71, false, false};
+    boxes[10] = {1485, 1125, true, "melody-icon", 95, 71, false, false};
+    boxes[11] = {1485, 1125, true, "data-icon", 95, 71, false, false};
 }
 
 void FakeSlots::clearSlot(int slot) {
-    slots[slot] = FakeSlot{};
+    boxes[slot] = FakeSlot{};
 }
 
 bool FakeSlots::loadSlot(int slot, const QString& path) {
@@ -44,7 +44,7 @@ bool FakeSlots::loadSlot(int slot, const QString& path) {
     if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(26);
     if (head.size() < 26 || !head.startsWith("BM")) return false;
-    FakeSlot& s = slots[slot];
+    FakeSlot& s = boxes[slot];
     s.picture = true;
     s.loadedFrom = path;
     s.pixelWidth = qFromLittleEndian<qint32>(head.constData() + 18);
@@ -54,7 +54,7 @@ bool FakeSlots::loadSlot(int slot, const QString& path) {
 }
 
 void FakeSlots::setAutoSize(int slot) {
-    FakeSlot& s = slots[slot];
+    FakeSlot& s = boxes[slot];
     s.autoSize = true;
     if (s.picture) {
         s.width = s.pixelWidth * 15;
@@ -63,12 +63,12 @@ void FakeSlots::setAutoSize(int slot) {
 }
 
 void FakeSlots::setAutoRedraw(int slot) {
-    slots[slot].autoRedraw = true;
+    boxes[slot].autoRedraw = true;
 }
 
 void FakeSlots::copySlot(int from, int to) {
-    const FakeSlot src = slots[from];
-    FakeSlot& dst = slots[to];
+    const FakeSlot src = boxes[from];
+    FakeSlot& dst = boxes[to];
     dst.picture = src.picture;
     dst.loadedFrom = src.loadedFrom;
     dst.pixelWidth = src.pixelWidth;

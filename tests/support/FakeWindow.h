@@ -55,10 +55,10 @@ public:
     void setAutoSize(int slot) override;
     void setAutoRedraw(int slot) override;
     void copySlot(int from, int to) override;
-    int slotWidth(int slot) const override { return slots[slot].width; }
-    int slotHeight(int slot) const override { return slots[slot].height; }
+    int slotWidth(int slot) const override { return boxes[slot].width; }
+    int slotHeight(int slot) const override { return boxes[slot].height; }
 
-    std::array<FakeSlot, 12> slots;
+    std::array<FakeSlot, 12> boxes;
 };
 
 class FakeHost : public RequestHost {

@@ -1,0 +1,54 @@
+#include "display/EmojiTags.h"
+
+namespace sumire {
+
+const std::array<const char*, kEmojiCount> kEmojiNames{
+    "HEART",    "CLOCK",   "TELEPHONE", "CUP",       "STAR",     "VSEL",      "HSEL",
+    "DENPA",    "FINE",    "RAIN",      "CLOUD",     "TEAR",     "SMILE",     "KISS",
+    "MELODY",   "CAR",     "TRAIN",     "PLANE",     "BIKE",     "HOME",      "BUIL",
+    "PEACE",    "DINNER",  "GLASS",     "CRY",       "TULIP",    "BASEBALL",  "BALL",
+    "PUNCH",    "THUNDER", "ANGRY",     "BEER",      "NOTE",     "PEN",       "DOKURO",
+    "MAIL",     "NOSMOKING", "BELL",    "FLOWER",    "SPA",      "MOON",      "FLAG",
+    "MASK",     "RECORD",  "MEAT",      "DOG",       "CAT",      "MONKEY",    "ELEPHANT",
+    "TAKO",     "NOODLE",  "MIC",       "PIKI",      "PIYOPIYO", "SLEEP",     "COFFEE",
+    "TABACCO",  "AUAU",    "ONIGIRI",   "BAG",       "UNCHI",    "TIE",       "SHIRT",
+    "SUIKA",    "ICE",     "BIKINI",    "HASAMI",    "CHUSHA",   "MARINE",    "FROG",
+    "BYEBYE",   "BHEART",  "DIA",       "CLUBS",     "SPADE",    "CLIP",      "SNOWMAN",
+    "CAKE",     "APPLE",   "PRESENT",   "MONEY",     "EXIT",     "DOOR",      "OYAJI",
+    "PHS",      "HOSHI",   "TICKET",    "LOVELOVE",  "HIRAMEKI", "PETA",      "NIKONIKO",
+    "TENNIS",   "MOVIE",   "SKI",       "!!",
+};
+
+namespace {
+constexpr int kSuikaCode = 63;
+constexpr int kLongestName = 9;  // "TELEPHONE", "NOSMOKING"
+}  // namespace
+
+char16_t pictographChar(int code) {
+    if (code < kSuikaCode) return char16_t(0xE000 + code);
+    if (code == kSuikaCode) return char16_t(0xE05E);
+    return char16_t(0xE03F + (code - 64));
+}
+
+int pictographCode(char16_t ch) {
+    if (ch >= 0xE000 && ch <= 0xE03E) return ch - 0xE000;
+    if (ch >= 0xE03F && ch <= 0xE05D) return ch - 0xE03F + 64;
+    if (ch == 0xE05E) return kSuikaCode;
+    return -1;
+}
+
+int emojiTagAt(QStringView text, int64_t at) {
+    if (at < 0 || at + 3 > text.size() || text[at] != u'<' || text[at + 1] != u'#') return -1;
+    // The word runs to the first ">"; tags are distinct, so at most one matches.
+    const int64_t start = at + 2;
+    for (int64_t end = start; end < text.size() && end - start <= kLongestName; ++end) {
+        if (text[end] != u'>') continue;
+        const QStringView word = text.sliced(start, end - start);
+        for (int code = 0; code < kEmojiCount; ++code)
+            if (word == QLatin1StringView(kEmojiNames[code])) return code;
+        return -1;
+    }
+    return -1;
+}
+
+}  // namespace sumire

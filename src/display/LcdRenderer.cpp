@@ -1,0 +1,144 @@
+#include "display/LcdRenderer.h"
+
+#include "display/CellWidth.h"
+
+#include <cmath>
+
+namespace sumire {
+namespace {
+
+constexpr int kNoChar = -1;  // past the end of the display text
+constexpr int kImageLeftPx = 48;
+
+struct Pass {
+    PageModel& m;
+    const PictureSlots& pictures;
+    LcdCanvas& canvas;
+    int fore = 0;        // ForeColor
+    int blinkColor = 0;  // empty (black) until a blink start marker
+    bool timer = false;
+
+    int charAt(int64_t i) const {
+        return i >= 1 && i <= m.lcdText.size() ? m.lcdText[i - 1].unicode() : kNoChar;
+    }
+    int textColour() const { return packColor(m.textRed, m.textGreen, m.textBlue); }
+    int backColour() const { return packColor(m.backRed, m.backGreen, m.backBlue); }
+    bool visibleRow() const { return m.scrollTop <= m.lcdRow && m.lcdRow < m.scrollTop + m.lineCount; }
+
+    void colourMarkers(int ch);
+    int visibleCharacter(int ch);
+    void image();
+    void advance(int ch);
+    void step();
+};
+
+void Pass::colourMarkers(int ch) {
+    if (ch == kColorMarker) {
+        // A marker past the table's end keeps the current colour.
+        if (m.colorIdx >= 0 && m.colorIdx < kColorEntries)
+            fore = packColor(m.colorRed[m.colorIdx], m.colorGreen[m.colorIdx], m.colorBlue[m.colorIdx]);
+        --m.lcdCol;
+        ++m.colorIdx;
+    }
+    if (ch == kColorResetMarker) {
+        fore = textColour();
+        --m.lcdCol;
+    }
+}
+
+// Blink markers are interpreted only on visible rows; each is consumed
+// together with the character that follows it, which takes its place.
+// Returns the character drawn in this step.
+int Pass::visibleCharacter(int ch) {
+    if (ch == kBlinkStartMarker) {
+        m.blinkActive = 1;
+        ++m.loopIdx;
+        timer = true;
+        canvas.setTimer1Enabled(true);
+        canvas.setAutoRedraw(false);
+        blinkColor = fore;
+    }
+    if (ch == kBlinkEndMarker) {
+        m.blinkActive = 0;
+        ++m.loopIdx;
+        fore = blinkColor;
+    }
+    ch = charAt(m.loopIdx);
+    const int64_t x = kTextLeft + m.lcdCol * m.charWidth;
+    const int64_t y = kTextTop + (m.lcdRow - m.scrollTop) * m.lineHeight;
+    if (ch != kImageMarker && ch != kColorMarker && ch != kColorResetMarker) {
+        if (m.blinkActive != 0) fore = m.blinkPhase == 0 ? blinkColor : backColour();
+        if (ch != kNoChar) canvas.text(x, y, char16_t(ch), fore);
+    }
+    if (ch == kImageMarker) image();
+    return ch;
+}
+
+// The image of the slot named by the digit after the marker goes below the
+// current line; its rows are reserved whether or not it fits.
+void Pass::image() {
+    m.lcdCol = m.lineChars - 1;
+    ++m.lcdRow;
+    ++m.loopIdx;
+    const int digit = charAt(m.loopIdx);
+    if (digit >= u'0' && digit <= u'9') {
+        const int slot = digit - u'0';
+        const int64_t rows = int64_t(pictures.slotHeight(slot)) * 4 / 1096;
+        if (m.lcdRow < m.scrollTop + m.lineCount - rows) {
+            const double top = double(m.lcdRow - m.scrollTop) * 13.6 * m.lineHeight / 200 + 54;
+            canvas.blt(slot, kImageLeftPx, int64_t(std::nearbyint(top)), pictures.slotWidth(slot),
+                       pictures.slotHeight(slot));
+        }
+        m.lcdRow += rows;
+        m.imageRows += rows;
+    }
+    ++m.loopIdx;
+}
+
+void Pass::advance(int ch) {
+    m.lcdCol += ch == kNoChar ? 1 : cellWidth(char16_t(ch));
+    if (m.lcdCol >= m.lineChars - 1) {
+        m.lcdCol = 0;
+        ++m.lcdRow;
+    }
+}
+
+void Pass::step() {
+    int ch = charAt(m.loopIdx);
+    if (ch == u'\n') {
+        m.lcdCol = m.lineChars - 1;
+    } else if (ch == u'\r') {
+        m.lcdCol = m.lineChars - 1;
+        --m.lcdRow;
+    } else {
+        colourMarkers(ch);
+        if (visibleRow()) ch = visibleCharacter(ch);
+    }
+    advance(ch);
+}
+
+}  // namespace
+
+void DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
+    m.lcdCol = 0;
+    m.lcdRow = 0;
+    m.colorIdx = 0;
+    m.imageRows = 0;
+    m.blinkActive = 0;
+    canvas.setTimer1Enabled(false);
+    Pass pass{m, pictures, canvas};
+    pass.fore = pass.textColour();
+    canvas.box(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, pass.backColour());
+    canvas.frame(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, 0);
+    const int64_t length = m.lcdText.size();
+    for (m.loopIdx = 1; m.loopIdx <= length; ++m.loopIdx) pass.step();
+    m.lcdRow -= 10;  // the lowest scroll position
+    if (!pass.timer) canvas.setAutoRedraw(true);
+}
+
+void Timer1_Timer(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
+    m.blinkPhase = m.blinkPhase == 0 ? 1 : 0;
+    DrawLcd(m, pictures, canvas);
+}
+
+}  // namespace sumire

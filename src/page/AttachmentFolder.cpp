@@ -1,0 +1,61 @@
+#include "page/AttachmentFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace sumire {
+namespace {
+
+constexpr qsizetype kMaxNameBytes = 200;  // well inside a file system's name limit
+
+bool unwantedInName(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"*?\"<>|:").contains(c);
+}
+
+}  // namespace
+
+AttachmentFolder::AttachmentFolder(QString dir) : dir_(QDir(dir).absolutePath()) {}
+
+QString AttachmentFolder::plainFileName(const QString& pageName) {
+    // Only the last path component counts, whichever separator the page used.
+    const qsizetype cut = std::max(pageName.lastIndexOf(u'/'), pageName.lastIndexOf(u'\\'));
+    QString name = pageName.mid(cut + 1);
+    // A drive prefix without a separator ("C:name").
+    if (name.size() >= 2 && name[1] == u':' && name[0].isLetter()) name = name.mid(2);
+    name.removeIf(unwantedInName);
+    name = name.trimmed();
+    // Keep the end of an over-long name, so its extension stays.
+    while (name.toUtf8().size() > kMaxNameBytes) name.remove(0, 1);
+    if (name.isEmpty() || name == u"." || name == u"..") return {};
+    return name;
+}
+
+QString AttachmentFolder::write(const QString& pageName, const QByteArray& bytes) {
+    const QString name = plainFileName(pageName);
+    if (name.isEmpty() || !QDir().mkpath(dir_)) return {};
+    const QString path = dir_ + u'/' + name;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return {};
+    if (!written_.contains(path)) written_ << path;
+    return path;
+}
+
+QString AttachmentFolder::writtenPath(const QString& pageName) const {
+    const QString name = plainFileName(pageName);
+    if (name.isEmpty()) return {};
+    const QString path = dir_ + u'/' + name;
+    return written_.contains(path) && QFileInfo(path).isFile() ? path : QString();
+}
+
+QStringList AttachmentFolder::removeWritten() {
+    QStringList failed;
+    for (const QString& path : std::as_const(written_))
+        if (QFileInfo::exists(path) && !QFile::remove(path)) failed << path;
+    written_.clear();
+    return failed;
+}
+
+}  // namespace sumire

@@ -1,0 +1,92 @@
+#include "page/Attachments.h"
+
+#include "page/Base64.h"
+
+namespace sumire {
+namespace {
+
+const QString kBoundary = QStringLiteral("--VOV980907");
+
+// attachNames(n) = the text from scanPos up to the next double quote. False
+// when the quote does not follow; the entry then keeps what it held.
+bool takeName(PageModel& m, const ScanText& text, int64_t n) {
+    QString name;
+    if (!text.textUpTo(m.scanPos, u'"', &name)) return false;
+    if (n < kAttachEntries) m.attachNames[n] = name;
+    return n < kAttachEntries;
+}
+
+// Shows attachment n in its picture slot: the picture itself, or the melody
+// or data icon. The extension test is case-sensitive.
+void updateSlot(const PageModel& m, PageServices& s, int n, const QString& written, SlotFlag flag) {
+    const QString& name = m.attachNames[n];
+    const QString ext = name.right(3);
+    if (ext == u"bmp") {
+        if (!written.isEmpty()) s.pictures.loadSlot(n, written);
+        // Offline, the picture comes from the folder the file browser shows.
+        const QString plain = AttachmentFolder::plainFileName(name);
+        if (!s.host.networkMode() && !plain.isEmpty())
+            s.pictures.loadSlot(n, s.host.browserFolder() + u'/' + plain);
+        if (flag == SlotFlag::AutoSize) s.pictures.setAutoSize(n);
+        if (flag == SlotFlag::AutoRedraw) s.pictures.setAutoRedraw(n);
+    } else if (ext == u"dxm") {
+        s.pictures.copySlot(kMelodyIconSlot, n);
+    } else if (ext == u"dat") {
+        s.pictures.copySlot(kDataIconSlot, n);
+    }
+}
+
+// Keeps the bytes as the attachment's file; nothing is written for a page's
+// eleventh or later attachment, which has no slot.
+QString keepBytes(PageModel& m, PageServices& s, int64_t n, const QByteArray& bytes) {
+    m.fetchBytes = bytes;
+    return s.attachments.write(m.attachNames[n], bytes);
+}
+
+}  // namespace
+
+QString baseAddress(const QString& address) {
+    const qsizetype cut = std::max(address.lastIndexOf(u'/'), address.lastIndexOf(u'\\'));
+    return cut < 0 ? QString() : address.left(cut + 1);
+}
+
+void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s, int advance,
+                             SlotFlag flag) {
+    const int64_t n = m.attachCount;
+    m.scanPos += advance;
+    const bool named = takeName(m, text, n);
+    if (named && n < kPictureSlots) {
+        const FetchResult r = s.fetcher.fetch(baseAddress(s.host.addressText()) + m.attachNames[n]);
+        const QString written = r.ok ? keepBytes(m, s, n, r.body) : QString();
+        updateSlot(m, s, int(n), written, flag);
+    }
+    if (n < kAttachEntries) m.scanPos += m.attachNames[n].size() + 1;
+    m.scanScratch = text.charText(m.scanPos);
+    ++m.attachCount;
+    if (m.scanScratch == u"\n") ++m.scanPos;
+    m.bodyStart = m.scanPos;
+}
+
+void handleEmbeddedAttachment(PageModel& m, const ScanText& text, PageServices& s, int advance) {
+    const int64_t n = m.attachCount;
+    m.scanPos += advance;
+    const bool named = takeName(m, text, n);
+    // The Base64 text begins at the next "Qk" (the start of a bitmap file)
+    // and ends before the boundary; without either it is not decoded.
+    const int64_t start = text.find(m.scanPos, u"Qk");
+    const int64_t end = start == 0 ? 0 : text.find(start, kBoundary);
+    if (start != 0) m.scanPos = start;
+    if (end != 0) {
+        m.scanScratch = text.text().mid(start - 1, end - start);
+        m.scanPos = end;
+        m.scanScratch = StripLineBreaks(m.scanScratch);
+        const std::optional<QByteArray> bytes = DecodeBase64(m.scanScratch);
+        if (named && n < kPictureSlots) {
+            const QString written = bytes ? keepBytes(m, s, n, *bytes) : QString();
+            updateSlot(m, s, int(n), written, SlotFlag::None);
+        }
+    }
+    ++m.attachCount;
+}
+
+}  // namespace sumire

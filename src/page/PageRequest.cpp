@@ -1,0 +1,138 @@
+#include "page/PageRequest.h"
+
+#include "display/EmojiTags.h"
+#include "display/LcdRenderer.h"
+#include "display/MarkupTags.h"
+#include "page/Attachments.h"
+#include "page/MailHeaders.h"
+#include "page/TextCodec.h"
+
+namespace sumire {
+namespace {
+
+const QString kBoundary = QStringLiteral("--VOV980907");
+const QString kNoFile = QStringLiteral("ファイルがありません");
+
+// The tests of one header-pass step, in their order; each runs at the
+// position the previous one left.
+void headerStep(PageModel& m, const ScanText& t, PageServices& s) {
+    if (t.startsWith(m.scanPos, u"From:")) handleSender(m, t, s.host);
+    if (t.startsWith(m.scanPos, u"Subject:")) handleTitle(m, t, s.host);
+    if (t.startsWith(m.scanPos, u"SEL=")) handleLink(m, t);
+    if (t.startsWith(m.scanPos, u"Append: Name="))
+        handleFetchedAttachment(m, t, s, 14, SlotFlag::AutoSize);
+    if (t.startsWith(m.scanPos, u"Append:name="))
+        handleFetchedAttachment(m, t, s, 13, SlotFlag::AutoRedraw);
+    if (t.startsWith(m.scanPos, u"Append:Name="))
+        handleFetchedAttachment(m, t, s, 13, SlotFlag::None);
+    if (t.startsWith(m.scanPos, u"stream; Name=")) handleEmbeddedAttachment(m, t, s, 14);
+    if (t.startsWith(m.scanPos, u"stream;Name=")) handleEmbeddedAttachment(m, t, s, 13);
+    if (t.startsWith(m.scanPos, u"stream;name=")) handleEmbeddedAttachment(m, t, s, 13);
+    if (t.startsWith(m.scanPos, u"<BODY=")) handleBodyColourTag(m, t);
+}
+
+// Every header token begins with one of these characters.
+bool mayStartHeaderToken(char16_t c) {
+    return c == u'F' || c == u'S' || c == u'A' || c == u's' || c == u'<';
+}
+
+void bodyStep(PageModel& m, const ScanText& t, int64_t end) {
+    m.tokenKind = 0;
+    if (t.at(m.scanPos) == u'<') {
+        if (t.startsWith(m.scanPos, u"<IMG=")) handleImageTag(m, t);
+        if (t.startsWith(m.scanPos, u"<C=")) handleColourTag(m, t);
+        if (t.startsWith(m.scanPos, u"</C>")) handleColourResetTag(m, t);
+        if (t.startsWith(m.scanPos, u"<BL>")) handleBlinkStartTag(m, t);
+        if (t.startsWith(m.scanPos, u"</BL>")) handleBlinkEndTag(m, t);
+        appendTagMarker(m);
+    }
+    if (t.startsWith(m.scanPos, kBoundary)) {
+        // Nothing from the boundary on is displayed.
+        m.tokenKind = 6;
+        m.scanPos = end;
+        if (t.at(end) == u'\n') ++m.scanPos;
+    }
+    const int code = emojiTagAt(t.text(), m.scanPos - 1);
+    if (code >= 0) {
+        m.scanPos += int64_t(qstrlen(kEmojiNames[code])) + 2;  // onto the ">"
+        m.tokenKind = 7;
+        m.emojiCode = code;
+    }
+    if (m.tokenKind == 0 && t.inside(m.scanPos)) m.lcdText += QChar(t.at(m.scanPos));
+    if (m.tokenKind == 7) m.lcdText += QChar(pictographChar(m.emojiCode));
+}
+
+}  // namespace
+
+void resetPage(PageModel& m, PageServices& s) {
+    // Only the files this program wrote for the previous page are deleted.
+    s.attachments.removeWritten();
+    m.linkCount = 0;
+    m.attachCount = 0;
+    m.bodyStart = 1;
+    m.lcdCol = m.lcdRow = m.scrollTop = 0;
+    m.colorIdx = 0;
+    m.textRed = m.textGreen = m.textBlue = 0;
+    m.backRed = m.backGreen = m.backBlue = 255;
+    m.lcdText.clear();
+    for (int i = 0; i < kPictureSlots; ++i) s.pictures.clearSlot(i);
+    // Entry 100 is left as it was.
+    for (int i = 0; i < kColorEntries - 1; ++i) m.colorRed[i] = m.colorGreen[i] = m.colorBlue[i] = 0;
+    m.imageTagName.clear();
+    m.imageTagSlot = -1;
+}
+
+void headerPass(PageModel& m, const ScanText& text, PageServices& s) {
+    const int64_t end = text.length();
+    for (m.scanPos = 1; m.scanPos <= end; ++m.scanPos)
+        if (mayStartHeaderToken(text.at(m.scanPos))) headerStep(m, text, s);
+}
+
+void bodyPass(PageModel& m, const ScanText& text) {
+    const int64_t end = text.length();
+    for (m.scanPos = m.bodyStart; m.scanPos <= end; ++m.scanPos) bodyStep(m, text, end);
+}
+
+void fillDownloadMenu(const PageModel& m, RequestHost& host) {
+    for (int i = 0; i < kPictureSlots; ++i) {
+        if (i < m.attachCount) host.setDownloadItem(i, m.attachNames[i], true);
+        else host.setDownloadItem(i, kNoFile, false);
+    }
+}
+
+RequestOutcome runPageRequest(PageModel& m, PageServices& s) {
+    RequestOutcome outcome;
+    s.host.setGoEnabled(false);
+    s.host.setSenderCaption(QString());
+    s.host.setTitleCaption(QString());
+    QString address = s.host.addressText();
+    if (address.startsWith(u'/')) {
+        address = QStringLiteral("http:") + address;
+        s.host.setAddressText(address);
+    }
+    QString source;
+    if (s.host.networkMode()) {
+        const FetchResult r = s.fetcher.fetch(address);
+        if (r.ok) {
+            m.fetchBytes = r.body;
+            source = decodePageBytes(r.body, r.charset);
+        } else {
+            outcome = {true, r.error};
+        }
+        s.host.setSourceText(source);
+    } else {
+        source = s.host.sourceText();
+    }
+    m.pageSource = source;
+    s.host.setKeyText(QString());
+    resetPage(m, s);
+    const ScanText text(m.pageSource);
+    headerPass(m, text, s);
+    bodyPass(m, text);
+    fillDownloadMenu(m, s.host);
+    DrawLcd(m, s.pictures, s.canvas);
+    s.host.setGoEnabled(true);
+    return outcome;
+}
+
+}  // namespace sumire

@@ -1,0 +1,81 @@
+#include "page/TextCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace sumire {
+namespace {
+
+constexpr const char* kCp932 = "Shift_JIS";  // the converter maps it as code page 932
+
+// Valid UTF-8 that holds at least one multi-byte sequence.
+bool looksLikeUtf8(const QByteArray& bytes) {
+    bool multiByte = false;
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        uint32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
+        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
+        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
+        else return false;
+        if (i + extra >= n) return false;
+        for (int k = 1; k <= extra; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (s[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += extra + 1;
+    }
+    return multiByte;
+}
+
+}  // namespace
+
+QString decodeCp932(const QByteArray& bytes) {
+    QStringDecoder decoder(kCp932);
+    return decoder.decode(bytes);
+}
+
+QString decodePageBytes(const QByteArray& bytes, const QString& charset) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    const QString cs = charset.trimmed().toLower();
+    if (cs == u"utf-8" || cs == u"utf8" || looksLikeUtf8(bytes)) return QString::fromUtf8(bytes);
+    return decodeCp932(bytes);
+}
+
+QByteArray encodeCp932(const QString& text) {
+    QStringEncoder whole(kCp932);
+    QByteArray all = whole.encode(text);
+    if (!whole.hasError()) return all;
+    // Some character has no code: encode one at a time so that only it
+    // becomes "?".
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QStringEncoder one(kCp932);
+        QByteArray b = one.encode(QStringView(text).sliced(i, len));
+        out += one.hasError() ? QByteArray("?") : b;
+        i += len - 1;
+    }
+    return out;
+}
+
+bool canEncodeCp932(const QString& text) {
+    QStringEncoder encoder(kCp932);
+    (void)encoder.encode(text);
+    return !encoder.hasError();
+}
+
+}  // namespace sumire
