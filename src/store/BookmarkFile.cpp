@@ -1,0 +1,147 @@
+#include "store/BookmarkFile.h"
+
+#include "page/TextCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace sumire {
+namespace {
+
+constexpr char16_t kQuote = u'"';
+constexpr char16_t kFullWidthQuote = u'\uFF02';
+
+// Reads the fields of the file one after another.
+class FieldReader {
+public:
+    explicit FieldReader(const QString& text) : text_(text) {}
+
+    // Skips spaces and blank lines; false when only the end is left.
+    bool moreFields() {
+        for (;;) {
+            skipSpaces();
+            if (pos_ >= text_.size()) return false;
+            if (!(atLineStart_ && lineEndAt(pos_))) return true;
+            skipLineEnd();
+        }
+    }
+
+    // The next field; empty text at the end.
+    QString next() {
+        if (!moreFields()) return {};
+        QString field = text_[pos_] == kQuote ? quoted() : unquoted();
+        endField();
+        return field;
+    }
+
+private:
+    bool lineEndAt(qsizetype i) const { return text_[i] == u'\r' || text_[i] == u'\n'; }
+    bool delimiterAt(qsizetype i) const { return text_[i] == u',' || lineEndAt(i); }
+
+    void skipSpaces() {
+        while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
+    }
+    void skipLineEnd() {
+        if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n') ++pos_;
+        ++pos_;
+        atLineStart_ = true;
+    }
+
+    // From after the opening quote to the next quote; the rest up to the
+    // delimiter is skipped.
+    QString quoted() {
+        const qsizetype start = pos_ + 1;
+        qsizetype close = text_.indexOf(kQuote, start);
+        if (close < 0) close = text_.size();
+        pos_ = close + 1;
+        while (pos_ < text_.size() && !delimiterAt(pos_)) ++pos_;
+        return text_.sliced(start, close - start);
+    }
+
+    QString unquoted() {
+        const qsizetype start = pos_;
+        while (pos_ < text_.size() && !delimiterAt(pos_)) ++pos_;
+        QStringView field = QStringView(text_).sliced(start, pos_ - start);
+        while (field.endsWith(u' ')) field.chop(1);
+        return field.toString();
+    }
+
+    // Takes the comma or line end that ends a field.
+    void endField() {
+        if (pos_ >= text_.size()) return;
+        if (text_[pos_] == u',') {
+            ++pos_;
+            atLineStart_ = false;
+        } else {
+            skipLineEnd();
+        }
+    }
+
+    const QString& text_;
+    qsizetype pos_ = 0;
+    bool atLineStart_ = true;
+};
+
+QString writableField(QString field) {
+    return field.replace(kQuote, kFullWidthQuote);
+}
+
+}  // namespace
+
+BookmarkRecords parseBookmarkText(const QString& text) {
+    BookmarkRecords records;
+    FieldReader reader(text);
+    while (reader.moreFields()) {
+        BookmarkRecord record;
+        record.title = reader.next();
+        record.address = reader.next();
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+QByteArray formatBookmarkFile(const BookmarkRecords& records) {
+    QString text;
+    for (const BookmarkRecord& r : records) {
+        text += QLatin1Char('"') + writableField(r.title) + QLatin1String("\",\"") +
+                writableField(r.address) + QLatin1String("\"\r\n");
+    }
+    return encodeCp932(text);
+}
+
+QString bookmarkFieldAsWritten(const QString& field) {
+    return decodeCp932(encodeCp932(writableField(field)));
+}
+
+BookmarkResult readBookmarkFile(const QString& path, BookmarkRecords* records) {
+    records->clear();
+    QFile file(path);
+    if (!file.exists()) return {};
+    const bool folder = QFileInfo(path).isDir();
+    if (folder || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = folder ? QStringLiteral("フォルダです") : file.errorString();
+        return BookmarkResult::failed(
+            QStringLiteral("ブックマークを読み込めませんでした（%1）: %2").arg(path, reason));
+    }
+    *records = parseBookmarkText(decodePageBytes(file.readAll()));
+    return {};
+}
+
+BookmarkResult saveBookmarkFile(const QString& path, const BookmarkRecords& records) {
+    // QSaveFile writes a temporary file beside the target and renames it over
+    // the target in commit(). commit() itself ignores a failure of its last
+    // flush (a short write at a file-size limit would replace the file with a
+    // cut-off one), so the flush is checked here first.
+    QSaveFile file(path);
+    const QByteArray bytes = formatBookmarkFile(records);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
+        return {};
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return BookmarkResult::failed(
+        QStringLiteral("ブックマークを保存できませんでした（%1）: %2").arg(path, reason));
+}
+
+}  // namespace sumire
