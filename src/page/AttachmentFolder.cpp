@@ -37,7 +37,10 @@ QString AttachmentFolder::write(const QString& pageName, const QByteArray& bytes
     if (name.isEmpty() || !QDir().mkpath(dir_)) return {};
     const QString path = dir_ + u'/' + name;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // QSaveFile's commit does not notice a failed final flush (a full disk, a
+    // file-size limit), so flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         return {};
     if (!written_.contains(path)) written_ << path;
     return path;

@@ -106,7 +106,9 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& s) {
     s.host.setSenderCaption(QString());
     s.host.setTitleCaption(QString());
     QString address = s.host.addressText();
-    if (address.startsWith(u'/')) {
+    // An address written with its leading slashes gets its scheme. Offline,
+    // the address box holds the local page's path, which here begins with "/".
+    if (s.host.networkMode() && address.startsWith(u'/')) {
         address = QStringLiteral("http:") + address;
         s.host.setAddressText(address);
     }

@@ -74,7 +74,7 @@ QByteArray encodeCp932(const QString& text) {
 
 bool canEncodeCp932(const QString& text) {
     QStringEncoder encoder(kCp932);
-    (void)encoder.encode(text);
+    const QByteArray bytes = encoder.encode(text);
     return !encoder.hasError();
 }
 
