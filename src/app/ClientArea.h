@@ -1,0 +1,35 @@
+#pragma once
+// The main window's client area: 634 x 457 pixels holding a persistent image
+// (back colour, handset picture, and everything the LCD painter drew on it).
+// The area repaints itself from that image, so the LCD shows its last drawing
+// after the window was covered, minimized or restored.
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace sumire {
+
+class ClientArea : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 634, kHeight = 457;  // 9510 x 6855 twips
+
+    explicit ClientArea(QWidget* parent = nullptr);
+
+    // Starts the image afresh: back colour, then the picture at the origin.
+    void setPicture(const QImage& picture);
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    // The client area as it looks, controls included.
+    QImage snapshot();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+    QColor back_{128, 255, 128};
+};
+
+}  // namespace sumire

@@ -1,0 +1,152 @@
+#include "Dump.h"
+
+#include "Form1.h"
+#include "JsonWriter.h"
+#include "PhoneSetting.h"
+#include "PictureBoxes.h"
+#include "SystemActions.h"
+#include "Text2Box.h"
+#include "WindowLook.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sumire {
+namespace {
+
+void writeControls(JsonWriter& j, const Form1& form) {
+    const Form1Controls& c = form.controls();
+    j.key("Form1").beginObject().field("enabled", form.isEnabled()).field("picture", form.pictureName()).endObject();
+    // The secondary windows are never shown yet.
+    j.key("shown").beginObject().field("Form2", false).field("Form3", false).field("file", false)
+        .field("frmAbout", false).endObject();
+    j.key("Text1").beginObject().field("text", c.text1->text()).field("enabled", c.text1->isEnabled())
+        .field("back", packedBoxBack(c.text1)).endObject();
+    j.key("Text2").beginObject().field("text", c.text2->text()).field("readOnly", c.text2->isReadOnly())
+        .field("back", packedBoxBack(c.text2)).field("selStart", c.text2->selStart())
+        .field("selLength", c.text2->selLength()).endObject();
+    j.field("Text3", c.text3->text());
+    j.field("Label1(3)", c.label1[3]->text()).field("Label1(6)", c.label1[6]->text());
+    j.field("Label2", c.label2->text());
+    j.key("enabled").beginObject();
+    for (int n : {1, 4, 10, 13, 14, 15, 16})
+        j.field(QStringLiteral("Command%1").arg(n), c.command[n]->isEnabled());
+    j.field("Menu10", c.menu10->isEnabled()).field("Menu005", c.menu005->isEnabled())
+        .field("Menu006", c.menu006->isEnabled()).field("Menu007", c.menu007->isEnabled())
+        .field("Menu008", c.menu008->isEnabled());
+    j.endObject();
+    j.key("checked").beginObject().field("Menu002", c.menu002->isChecked())
+        .field("Menu003", c.menu003->isChecked()).endObject();
+}
+
+void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
+    const Form1Controls& c = form.controls();
+    j.key("book000").beginArray();
+    for (const QAction* item : c.book000) j.value(item->text());
+    j.endArray();
+    j.key("File001").beginArray();
+    for (const QAction* item : c.file001)
+        j.beginObject().field("caption", item->text()).field("enabled", item->isEnabled()).endObject();
+    j.endArray();
+    j.key("Picture1").beginArray();
+    for (const PictureBox* box : c.picture1)
+        j.beginObject().field("width", box->twipsWidth()).field("height", box->twipsHeight())
+            .field("picture", box->hasPicture()).endObject();
+    j.endArray();
+    j.field("Timer1", form.timer1Enabled()).field("AutoRedraw", form.autoRedraw());
+}
+
+// The bookmark dialogs, the file browser and the About window as they stand
+// before they are first opened.
+void writeSecondaryWindows(JsonWriter& j, const Form1& form) {
+    j.key("Form2").beginObject().field("Text1", "").field("Text2", "").endObject();
+    j.key("Form3").beginObject().field("Text1", "").field("Text2", "");
+    j.key("List1").beginArray().endArray();
+    j.field("selectedBookmark", 0).endObject();
+    j.key("file").beginObject().field("Text1", "").field("Dir1", form.browserFolder());
+    j.key("File1").beginArray().endArray();
+    j.endObject();
+    j.key("frmAbout").beginObject().field("caption", "").field("lblTitle", "").field("lblVersion", "").endObject();
+}
+
+template <typename Array>
+void writeNumbers(JsonWriter& j, const QString& name, const Array& values) {
+    j.key(name).beginArray();
+    for (const auto v : values) j.value(int64_t(v));
+    j.endArray();
+}
+
+template <typename Array>
+void writeTexts(JsonWriter& j, const QString& name, const Array& values, int64_t count) {
+    j.key(name).beginArray();
+    for (int64_t i = 0; i < count; ++i) j.value(values[i]);
+    j.endArray();
+}
+
+void writeModel(JsonWriter& j, const Form1& form) {
+    const PageModel& m = form.model();
+    j.key("model").beginObject();
+    j.field("lcdText", m.lcdText).field("bodyStart", m.bodyStart);
+    j.field("textRed", m.textRed).field("textGreen", m.textGreen).field("textBlue", m.textBlue);
+    j.field("backRed", m.backRed).field("backGreen", m.backGreen).field("backBlue", m.backBlue);
+    writeNumbers(j, "colorRed", m.colorRed);
+    writeNumbers(j, "colorGreen", m.colorGreen);
+    writeNumbers(j, "colorBlue", m.colorBlue);
+    j.field("colorIdx", m.colorIdx).field("hexValue", m.hexValue);
+    j.field("linkCount", m.linkCount);
+    writeTexts(j, "linkKeys", m.linkKeys, m.storedLinkCount());
+    writeTexts(j, "linkTargets", m.linkTargets, m.storedLinkCount());
+    j.field("attachCount", m.attachCount);
+    writeTexts(j, "attachNames", m.attachNames, m.storedAttachCount());
+    j.field("lcdRow", m.lcdRow).field("lcdCol", m.lcdCol).field("scrollTop", m.scrollTop);
+    j.field("imageRows", m.imageRows).field("blinkActive", m.blinkActive).field("blinkPhase", m.blinkPhase);
+    j.field("lineChars", m.lineChars).field("lineCount", m.lineCount).field("charWidth", m.charWidth);
+    j.field("lineHeight", m.lineHeight).field("fontSize", m.fontSize);
+    const QVariant phone = form.phoneModel();
+    j.key("phoneModel");
+    if (phone.typeId() == QMetaType::QString) j.value(phone.toString());
+    else j.value(phone.toInt());
+    const BookmarkStore& b = form.bookmarks();
+    j.field("lastBookmark", b.lastBookmark());
+    writeTexts(j, "bookmarkTitles", b.bookmarkTitles(), b.lastBookmark() + 1);
+    writeTexts(j, "bookmarkAddresses", b.bookmarkAddresses(), b.lastBookmark() + 1);
+    j.endObject();
+}
+
+void writeDrawing(JsonWriter& j, const Form1& form) {
+    j.key("draw").beginArray();
+    for (const LcdOp& op : form.lastDrawing()) {
+        j.beginArray().value(op.kind);
+        for (int64_t v : op.values) j.value(v);
+        j.endArray();
+    }
+    j.endArray();
+}
+
+}  // namespace
+
+QByteArray dumpState(Form1& form, RecordingActions& recorded) {
+    JsonWriter j;
+    j.beginObject();
+    writeControls(j, form);
+    writeMenusAndSlots(j, form);
+    writeSecondaryWindows(j, form);
+    j.field("clipboard", QGuiApplication::clipboard()->text());
+    j.key("messages").stringArray(recorded.takeMessages());
+    j.key("started").stringArray(recorded.takeStarted());
+    j.key("settings").beginObject().key("Phone");
+    if (const auto phone = readPhoneSetting()) j.value(*phone);
+    else j.null();
+    j.endObject();
+    j.field("attachFolder", form.attachFolder());
+    writeModel(j, form);
+    writeDrawing(j, form);
+    j.endObject();
+    return j.text();
+}
+
+}  // namespace sumire

@@ -1,0 +1,117 @@
+#include "Form1.h"
+
+#include "ClientArea.h"
+#include "SystemActions.h"
+#include "Text2Box.h"
+#include "display/LcdRenderer.h"
+#include "page/PageRequest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sumire {
+namespace {
+
+constexpr int kTimer1IntervalMs = 1000;
+
+// The busy cursor for the length of a request.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      actions_(actions),
+      client_(new ClientArea),
+      painter_(*client_, model_, slots_),
+      fetcher_(options_.fetchLimits),
+      attachments_(options_.workDir + QStringLiteral("/attachments")) {
+    createControls();
+    createMenus();
+    connectButtons();
+    connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
+    painter_.onTimer1Changed([this](bool on) { setTimer1(on); });
+    timer1_.setInterval(kTimer1IntervalMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        if (!requestRunning_) Timer1_Timer();  // no other handler runs during a request
+    });
+    if (!options_.scriptMode) timer1_.start();
+}
+
+Form1::~Form1() = default;
+
+void Form1::DrawLcd() {
+    sumire::DrawLcd(model_, slots_, painter_);
+}
+
+void Form1::Timer1_Timer() {
+    sumire::Timer1_Timer(model_, slots_, painter_);
+}
+
+// Timer1 follows the state DrawLcd gives it. Under a script it never runs
+// by itself; the script's tick stands in for it.
+void Form1::setTimer1(bool enabled) {
+    timer1Enabled_ = enabled;
+    if (options_.scriptMode) return;
+    if (!enabled) timer1_.stop();
+    else if (!timer1_.isActive()) timer1_.start();
+}
+
+void Form1::Command1_Click() {
+    if (requestRunning_) return;
+    requestRunning_ = true;
+    c_.fetchStatus->clear();
+    RequestOutcome outcome;
+    {
+        BusyCursor busy;
+        PageServices services{*this, slots_, fetcher_, attachments_, painter_};
+        outcome = runPageRequest(model_, services);
+    }
+    requestRunning_ = false;
+    if (outcome.fetchFailed) showFetchFailure(outcome.error);
+}
+
+// Shown without a box, in the status line, until the next request.
+void Form1::showFetchFailure(const QString& reason) {
+    c_.fetchStatus->setText(QStringLiteral("ページを取得できませんでした: ") + reason);
+}
+
+QString Form1::fetchStatus() const {
+    return c_.fetchStatus->text();
+}
+
+QString Form1::addressText() const { return c_.text1->text(); }
+void Form1::setAddressText(const QString& text) { c_.text1->setText(text); }
+QString Form1::sourceText() const { return c_.text2->text(); }
+void Form1::setSourceText(const QString& text) { c_.text2->setText(text); }
+void Form1::setKeyText(const QString& text) { c_.text3->setText(text); }
+QString Form1::senderCaption() const { return c_.label1[3]->text(); }
+void Form1::setSenderCaption(const QString& text) { c_.label1[3]->setText(text); }
+QString Form1::titleCaption() const { return c_.label1[6]->text(); }
+void Form1::setTitleCaption(const QString& text) { c_.label1[6]->setText(text); }
+void Form1::setGoEnabled(bool enabled) { c_.command[1]->setEnabled(enabled); }
+bool Form1::networkMode() const { return c_.menu002->isChecked(); }
+
+// The local file browser's folder; until the browser has been opened it
+// shows the working folder.
+QString Form1::browserFolder() const {
+    return options_.workDir;
+}
+
+void Form1::setDownloadItem(int index, const QString& caption, bool enabled) {
+    if (index < 0 || index >= int(c_.file001.size())) return;
+    c_.file001[index]->setText(caption);
+    c_.file001[index]->setEnabled(enabled);
+}
+
+}  // namespace sumire

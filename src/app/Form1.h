@@ -1,0 +1,163 @@
+#pragma once
+// The main window Form1: a handset picture whose LCD shows the page, with a
+// toolbar, address bar, keypad, attachment pictures, page information, the
+// page's raw text and the menu bar. The window holds the controls and the one
+// page model; the page engine does the work. Handlers carry the names the
+// window gives its events.
+
+#include "ClientArea.h"
+#include "Form1Controls.h"
+#include "LcdPainter.h"
+#include "PictureBoxes.h"
+#include "display/PageModel.h"
+#include "page/AttachmentFolder.h"
+#include "page/HttpFetcher.h"
+#include "page/RequestHost.h"
+#include "store/BookmarkStore.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <QVariant>
+
+namespace sumire {
+
+class SystemActions;
+
+struct Form1Options {
+    QString workDir;          // absolute; bookmark.txt, download/, pictures
+    bool scriptMode = false;  // Timer1 then ticks only when told to
+    FetchLimits fetchLimits;
+};
+
+class Form1 : public QMainWindow, public RequestHost {
+    Q_OBJECT
+public:
+    Form1(Form1Options options, SystemActions& actions, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up, redraw on resize, shutdown (StartupShutdown.cpp).
+    void Form_Load();
+    void Form_Resize();
+    void Menu001_Click();
+    void showCentred();
+    bool ended() const { return ended_; }
+
+    // The page request and the keypad (Form1.cpp, Form1Handlers.cpp).
+    void Command1_Click();
+    void Command4_Click();
+    void Command5_Click(int index);
+    void Command6_Click();
+    void Command7_Click();
+    // Scrolling and display width.
+    void Command2_Click();
+    void Command3_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Yoko001_Click();
+    void Yoko002_Click();
+    void Yoko003_Click();
+    void Yoko004_Click();
+    void Yoko005_Click();
+    void Yoko006_Click();
+    // Connection mode and edit commands.
+    void Menu002_Click();
+    void Menu003_Click();
+    void Menu005_Click();
+    void Menu006_Click();
+    void Menu007_Click();
+    void Menu008_Click();
+    // Handset models (HandsetModels.cpp).
+    void Phone000_Click();
+    void Phone001_Click();
+    void Phone002_Click();
+    bool SelectHandsetPicture();
+    // Bookmarks.
+    void book000_Click(int index);
+    // The blink timer and the LCD.
+    void Timer1_Timer();
+    void DrawLcd();
+
+    // State, for the automation dump and the tests.
+    const PageModel& model() const { return model_; }
+    const Form1Controls& controls() const { return c_; }
+    QVariant phoneModel() const { return phoneModel_; }
+    QString pictureName() const { return pictureName_; }  // "builtin" or the file name
+    bool timer1Enabled() const { return timer1Enabled_; }
+    bool autoRedraw() const { return painter_.autoRedraw(); }
+    const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
+    const BookmarkStore& bookmarks() const { return bookmarks_; }
+    QString workDir() const { return options_.workDir; }
+    QString attachFolder() const { return attachments_.path(); }
+    QString fetchStatus() const;
+    SystemActions& actions() { return actions_; }
+
+    // RequestHost: the controls a page request reads and writes.
+    QString addressText() const override;
+    void setAddressText(const QString& text) override;
+    QString sourceText() const override;
+    void setSourceText(const QString& text) override;
+    void setKeyText(const QString& text) override;
+    QString senderCaption() const override;
+    void setSenderCaption(const QString& text) override;
+    QString titleCaption() const override;
+    void setTitleCaption(const QString& text) override;
+    void setGoEnabled(bool enabled) override;
+    bool networkMode() const override;
+    QString browserFolder() const override;
+    void setDownloadItem(int index, const QString& caption, bool enabled) override;
+
+signals:
+    // The shutdown sequence has run; the program ends.
+    void programEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Form1Layout.cpp, Form1Menus.cpp
+    void createControls();
+    void createToolbar();
+    void createAddressBar();
+    void createHandsetKeys();
+    void createAttachmentPanel();
+    void createPageInformation();
+    void setTabOrder();
+    void createMenus();
+    void createMainMenu();
+    void createHandsetMenu();
+    void createBookmarkMenu();
+    void createDownloadMenu();
+    void createHelpMenu();
+    void connectButtons();
+    void refreshBookmarkMenu();
+
+    void setDisplayWidth(int row);  // a row of kDisplayWidths
+    void setTimer1(bool enabled);
+    bool loadHandsetPicture(const QString& fileName);
+    void showFetchFailure(const QString& reason);
+    void readBookmarks();
+
+    Form1Options options_;
+    SystemActions& actions_;
+    Form1Controls c_;
+    PageModel model_;
+    PictureBoxes slots_;
+    ClientArea* client_;  // the central widget, owned by the window
+    LcdPainter painter_;
+    HttpFetcher fetcher_;
+    AttachmentFolder attachments_;
+    BookmarkStore bookmarks_;
+    QTimer timer1_;
+    bool timer1Enabled_ = true;  // enabled when the window is created
+    QVariant phoneModel_ = QString();
+    QString pictureName_ = QStringLiteral("builtin");
+    bool requestRunning_ = false;
+    bool shownOnce_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace sumire

@@ -1,0 +1,170 @@
+// Display width and scrolling, the keypad, the connection mode and the edit
+// commands on the page text box, and opening a bookmark.
+
+#include "Form1.h"
+#include "Text2Box.h"
+#include "WindowLook.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace sumire {
+
+// --- Display width -------------------------------------------------------
+
+void Form1::setDisplayWidth(int row) {
+    model_.setDisplayWidth(kDisplayWidths[row]);  // the font size goes with it
+    DrawLcd();
+    c_.label2->setText(QString::number(model_.lineChars));
+}
+
+void Form1::Yoko001_Click() { setDisplayWidth(0); }
+void Form1::Yoko002_Click() { setDisplayWidth(1); }
+void Form1::Yoko003_Click() { setDisplayWidth(2); }
+void Form1::Yoko004_Click() { setDisplayWidth(3); }
+void Form1::Yoko005_Click() { setDisplayWidth(4); }
+void Form1::Yoko006_Click() { setDisplayWidth(5); }
+
+namespace {
+
+// The row of kDisplayWidths whose width is `lineChars`, or -1.
+int widthRow(int lineChars) {
+    for (size_t i = 0; i < kDisplayWidths.size(); ++i)
+        if (kDisplayWidths[i].lineChars == lineChars) return int(i);
+    return -1;
+}
+
+}  // namespace
+
+// Narrower: the width changes first, then the menu item of the new width runs.
+void Form1::Command17_Click() {
+    if (model_.lineChars == 10) return;
+    model_.lineChars -= 2;
+    if (const int row = widthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
+}
+
+void Form1::Command18_Click() {
+    if (model_.lineChars == 20) return;
+    model_.lineChars += 2;
+    if (const int row = widthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
+}
+
+// --- Scrolling: steps and limits count ten rows whatever the width ---------
+
+void Form1::Command2_Click() {
+    if (model_.scrollTop > 0) {
+        --model_.scrollTop;
+        DrawLcd();
+    }
+}
+
+void Form1::Command3_Click() {
+    if (model_.scrollTop < model_.lcdRow) {
+        ++model_.scrollTop;
+        DrawLcd();
+    }
+}
+
+void Form1::Command8_Click() {
+    model_.scrollTop = model_.scrollTop > 10 ? model_.scrollTop - 10 : 0;
+    DrawLcd();
+}
+
+void Form1::Command9_Click() {
+    if (model_.scrollTop < model_.lcdRow - 10) model_.scrollTop += 10 - model_.imageRows - 2;
+    else model_.scrollTop = model_.lcdRow;
+    DrawLcd();
+}
+
+// --- Keypad ----------------------------------------------------------------
+
+void Form1::Command5_Click(int index) {
+    c_.text3->setText(c_.text3->text() + QString::number(index));
+}
+
+void Form1::Command6_Click() {
+    const QString key = c_.text3->text();
+    if (!key.isEmpty()) c_.text3->setText(key.left(key.size() - 1));
+}
+
+void Form1::Command7_Click() {
+    c_.text3->setText(QString());
+}
+
+// The first link of the page whose key is the typed key.
+void Form1::Command4_Click() {
+    const QString key = c_.text3->text();
+    const int64_t links = model_.storedLinkCount();
+    for (int64_t i = 0; i < links; ++i) {
+        if (!model_.linkKeys[i].isEmpty() && model_.linkKeys[i] == key) {
+            c_.text1->setText(model_.linkTargets[i]);
+            Command1_Click();
+            break;
+        }
+    }
+    c_.text3->setText(QString());
+}
+
+// --- Connection mode --------------------------------------------------------
+
+void Form1::Menu002_Click() {
+    c_.menu003->setChecked(false);
+    c_.menu002->setChecked(true);
+    c_.command[4]->setEnabled(true);
+    c_.command[10]->setEnabled(false);
+    setBoxBack(c_.text2, kLightGrey);
+    c_.text2->setReadOnly(true);
+    c_.text1->setText(QString());
+    c_.text2->setText(QString());
+    c_.text1->setEnabled(true);
+    setBoxBack(c_.text1, kWhite);
+    for (QAction* a : {c_.menu006, c_.menu007, c_.menu008, c_.menu10}) a->setEnabled(false);
+    for (int n : {13, 15, 16}) c_.command[n]->setEnabled(false);
+}
+
+void Form1::Menu003_Click() {
+    c_.menu003->setChecked(true);
+    c_.menu002->setChecked(false);
+    c_.text2->setReadOnly(false);
+    c_.command[4]->setEnabled(false);
+    c_.command[10]->setEnabled(true);
+    setBoxBack(c_.text2, kWhite);
+    c_.text1->setText(QString());
+    c_.text2->setText(QString());
+    c_.text1->setEnabled(false);
+    setBoxBack(c_.text1, kLightGrey);
+    for (QAction* a : {c_.menu006, c_.menu007, c_.menu008, c_.menu10}) a->setEnabled(true);
+    for (int n : {13, 15, 16}) c_.command[n]->setEnabled(true);
+}
+
+// --- Edit commands on the selection of Text2, with the system clipboard -----
+
+void Form1::Menu005_Click() {
+    QGuiApplication::clipboard()->setText(c_.text2->selText());
+}
+
+void Form1::Menu006_Click() {
+    QGuiApplication::clipboard()->setText(c_.text2->selText());
+    c_.text2->replaceSelection(QString());
+}
+
+void Form1::Menu007_Click() {
+    c_.text2->replaceSelection(QGuiApplication::clipboard()->text());
+}
+
+void Form1::Menu008_Click() {
+    c_.text2->replaceSelection(QString());
+}
+
+// --- Bookmarks --------------------------------------------------------------
+
+void Form1::book000_Click(int index) {
+    c_.text1->setText(bookmarks_.bookmarkAddress(index));
+    Command1_Click();
+}
+
+}  // namespace sumire

@@ -1,0 +1,216 @@
+// The controls of the main window: places and sizes in twips, captions, tool
+// tips, colours, fonts, initial state and tab order.
+
+#include "ClientArea.h"
+#include "Form1.h"
+#include "PictureBoxes.h"
+#include "Text2Box.h"
+#include "WindowLook.h"
+#include "art/Art.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace sumire {
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setAutoDefault(false);
+    b->setFont(windowFont(9, true));
+    paintButton(b, back);
+    return b;
+}
+
+QPushButton* makeIconButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back,
+                            const QIcon& icon, int iconSize, const QString& tip) {
+    QPushButton* b = makeButton(parent, name, place, back);
+    b->setIcon(icon);
+    b->setIconSize(QSize(iconSize, iconSize));
+    b->setToolTip(tip);
+    return b;
+}
+
+QPushButton* makeKey(QWidget* parent, const QString& name, const QRect& place, const QString& caption,
+                     const QColor& back) {
+    QPushButton* b = makeButton(parent, name, place, back);
+    b->setText(caption);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place, const QString& caption,
+                  const QColor* back) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setGeometry(place);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(windowFont(9));
+    if (back) {
+        l->setAutoFillBackground(true);
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::Window, *back);
+        l->setPalette(palette);
+    }
+    return l;
+}
+
+QLineEdit* makeLineEdit(QWidget* parent, const QString& name, const QRect& place, double points) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setGeometry(place);
+    e->setFont(windowFont(points));
+    setBoxBack(e, kWhite);
+    return e;
+}
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+}  // namespace
+
+void Form1::createControls() {
+    setWindowTitle(QStringLiteral("Sumire\u3000V1.00"));
+    setWindowIcon(programIcon());
+    setFont(windowFont(9));
+    c_.client = client_;
+    setObjectName(QStringLiteral("Form1"));
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setPicture(builtinHandsetPicture());
+    setCentralWidget(client_);
+    c_.fetchStatus = new QLabel;
+    c_.fetchStatus->setObjectName(QStringLiteral("fetchStatus"));
+    c_.fetchStatus->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(c_.fetchStatus, 1);
+    statusBar()->setSizeGripEnabled(false);
+    createToolbar();
+    createAddressBar();
+    createHandsetKeys();
+    createAttachmentPanel();
+    createPageInformation();
+    setTabOrder();
+    c_.text1->setFocus();
+}
+
+void Form1::createToolbar() {
+    QWidget* w = client_;
+    auto& cmd = c_.command;
+    cmd[11] = makeIconButton(w, "Command11", twipsRect(0, 0, 615, 495), kCaptionText,
+                             toolbarIcon("network"), 32, QStringLiteral("ネットワーク"));
+    cmd[12] = makeIconButton(w, "Command12", twipsRect(600, 0, 615, 495), kCaptionText,
+                             toolbarIcon("offline"), 32, QStringLiteral("オフライン"));
+    cmd[10] = makeIconButton(w, "Command10", twipsRect(1200, 0, 615, 495), kCaptionText,
+                             toolbarIcon("open"), 32, QStringLiteral("ファイルを開く"));
+    cmd[13] = makeIconButton(w, "Command13", twipsRect(1920, 0, 615, 495), kButtonFace,
+                             toolbarIcon("cut"), 16, QStringLiteral("切り取り"));
+    cmd[14] = makeIconButton(w, "Command14", twipsRect(2520, 0, 615, 495), kButtonFace,
+                             toolbarIcon("copy"), 16, QStringLiteral("コピー"));
+    cmd[15] = makeIconButton(w, "Command15", twipsRect(3120, 0, 615, 495), kButtonFace,
+                             toolbarIcon("paste"), 16, QStringLiteral("貼り付け"));
+    cmd[16] = makeIconButton(w, "Command16", twipsRect(3720, 0, 615, 495), kButtonFace,
+                             toolbarIcon("delete"), 16, QStringLiteral("削除"));
+    cmd[17] = makeKey(w, "Command17", twipsRect(4440, 0, 495, 495), QStringLiteral("←"), kPink);
+    c_.label2 = makeLabel(w, "Label2", twipsRect(4920, 0, 495, 495), QStringLiteral("20"), &kPink);
+    c_.label2->setFont(windowFont(20.25, true));
+    c_.label2->setAlignment(Qt::AlignCenter);
+    c_.label2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    cmd[18] = makeKey(w, "Command18", twipsRect(5400, 0, 495, 495), QStringLiteral("→"), kPink);
+    cmd[19] = makeIconButton(w, "Command19", twipsRect(6000, 0, 615, 495), kOrange,
+                             toolbarIcon("addBookmark"), 32, QStringLiteral("ブックマークに追加"));
+    cmd[20] = makeIconButton(w, "Command20", twipsRect(6600, 0, 615, 495), kOrange,
+                             toolbarIcon("editBookmarks"), 32, QStringLiteral("ブックマークの編集"));
+    cmd[21] = makeIconButton(w, "Command21", twipsRect(8880, 0, 615, 495), kRed,
+                             toolbarIcon("help"), 32, QStringLiteral("ヘルプ"));
+    // Offline-only commands start disabled (network mode).
+    for (int n : {10, 13, 15, 16}) cmd[n]->setEnabled(false);
+}
+
+void Form1::createAddressBar() {
+    QWidget* w = client_;
+    c_.label1[0] = makeLabel(w, indexed("Label1", 0), twipsRect(3000, 600, 495, 255),
+                             QStringLiteral("ｱﾄﾞﾚｽ"), nullptr);
+    c_.text1 = makeLineEdit(w, "Text1", twipsRect(3600, 600, 5055, 330), 11.25);
+    const QIcon telephone(telephoneBitmap());
+    c_.command[1] = makeButton(w, "Command1", twipsRect(8640, 600, 735, 375), kButtonFace);
+    c_.command[1]->setIcon(telephone);
+    c_.command[1]->setIconSize(QSize(24, 22));
+}
+
+void Form1::createHandsetKeys() {
+    QWidget* w = client_;
+    auto& cmd = c_.command;
+    c_.text3 = makeLineEdit(w, "Text3", twipsRect(360, 3120, 1215, 375), 9);
+    cmd[4] = makeButton(w, "Command4", twipsRect(1560, 3120, 855, 375), kButtonFace);
+    cmd[4]->setIcon(QIcon(telephoneBitmap()));
+    cmd[4]->setIconSize(QSize(24, 22));
+    cmd[2] = makeKey(w, "Command2", twipsRect(1080, 3840, 615, 375), QStringLiteral("↑"), kCyan);
+    cmd[8] = makeKey(w, "Command8", twipsRect(600, 3960, 495, 495), QStringLiteral("←"), kCyan);
+    cmd[9] = makeKey(w, "Command9", twipsRect(1680, 3960, 495, 495), QStringLiteral("→"), kCyan);
+    cmd[3] = makeKey(w, "Command3", twipsRect(1080, 4200, 615, 375), QStringLiteral("↓"), kCyan);
+    // Digits laid out like a calculator: 7 8 9 / 4 5 6 / 1 2 3 / BK 0 CR.
+    const int columns[3] = {360, 1080, 1800};
+    for (int digit = 1; digit <= 9; ++digit) {
+        const int row = 2 - (digit - 1) / 3;
+        const int top = 4680 + row * 480;
+        c_.command5[digit] = makeKey(w, indexed("Command5", digit), twipsRect(columns[(digit - 1) % 3], top, 615, 375),
+                                     QString::number(digit), kCyan);
+    }
+    c_.command5[0] = makeKey(w, indexed("Command5", 0), twipsRect(1080, 6120, 615, 375), QStringLiteral("0"), kCyan);
+    cmd[6] = makeKey(w, "Command6", twipsRect(360, 6120, 615, 375), QStringLiteral("BK"), kCyan);
+    cmd[7] = makeKey(w, "Command7", twipsRect(1800, 6120, 615, 375), QStringLiteral("CR"), kCyan);
+}
+
+void Form1::createAttachmentPanel() {
+    QWidget* w = client_;
+    c_.label1[1] = makeLabel(w, indexed("Label1", 1), twipsRect(3000, 1080, 975, 255),
+                             QStringLiteral("添付ファイル"), nullptr);
+    const int tops[5] = {1320, 2400, 3480, 4560, 5640};
+    for (int k = 0; k < PictureBoxes::kCount; ++k) {
+        auto* box = new PictureBox(w);
+        box->setObjectName(indexed("Picture1", k));
+        c_.picture1[k] = box;
+        slots_.setBox(k, box);
+        if (k < 10) box->setTwipsGeometry(k % 2 == 0 ? 3000 : 4440, tops[k / 2], 1455, 1095);
+    }
+    c_.picture1[0]->setTwipsSize(1500, 1095);
+    c_.picture1[2]->setTwipsSize(1485, 1125);
+    // Beyond the right edge of the client area: never seen, only copied from.
+    c_.picture1[10]->setTwipsGeometry(9960, 1560, 1485, 1125);
+    c_.picture1[10]->setPicture(melodyIcon());
+    c_.picture1[11]->setTwipsGeometry(9960, 480, 1485, 1125);
+    c_.picture1[11]->setPicture(dataIcon());
+}
+
+void Form1::createPageInformation() {
+    QWidget* w = client_;
+    c_.label1[4] = makeLabel(w, indexed("Label1", 4), twipsRect(6120, 1080, 615, 255),
+                             QStringLiteral("アドレス"), &kYellow);
+    c_.label1[3] = makeLabel(w, indexed("Label1", 3), twipsRect(6840, 1080, 2535, 255), QString(), &kYellow);
+    c_.label1[5] = makeLabel(w, indexed("Label1", 5), twipsRect(6120, 1320, 615, 255),
+                             QStringLiteral("タイトル"), &kYellow);
+    c_.label1[6] = makeLabel(w, indexed("Label1", 6), twipsRect(6840, 1320, 2535, 255), QString(), &kYellow);
+    c_.label1[2] = makeLabel(w, indexed("Label1", 2), twipsRect(6120, 1680, 975, 255),
+                             QStringLiteral("テキスト"), nullptr);
+    c_.text2 = new Text2Box(w);
+    c_.text2->setObjectName(QStringLiteral("Text2"));
+    c_.text2->setGeometry(twipsRect(6120, 1920, 3255, 4815));
+    c_.text2->setFont(windowFont(8.25));
+    c_.text2->setReadOnly(true);
+    setBoxBack(c_.text2, kLightGrey);
+}
+
+// Labels and picture boxes take no focus, so they drop out of the chain.
+void Form1::setTabOrder() {
+    auto& cmd = c_.command;
+    QList<QWidget*> order{c_.text1, cmd[1], cmd[2], cmd[3], c_.text3, cmd[4]};
+    for (QPushButton* digit : c_.command5) order << digit;
+    order << cmd[6] << cmd[7] << cmd[8] << cmd[9] << c_.text2;
+    for (int n = 10; n <= 21; ++n) order << cmd[n];
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace sumire

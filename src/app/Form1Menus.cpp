@@ -1,0 +1,165 @@
+// The menu bar of the main window and the wiring of every button and menu
+// item to its handler. Toolbar buttons that repeat a menu command run that
+// command's handler.
+
+#include "Form1.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace sumire {
+namespace {
+
+const QString kNoBookmark = QStringLiteral("ありません");
+const QString kNoFile = QStringLiteral("ファイルがありません");
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+
+QAction* addSeparator(QMenu* menu, const QString& name) {
+    QAction* a = menu->addSeparator();
+    a->setObjectName(name);
+    return a;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
+    QMenu* m = bar->addMenu(caption);
+    m->setObjectName(name);
+    return m;
+}
+
+}  // namespace
+
+void Form1::createMenus() {
+    createMainMenu();
+    createHandsetMenu();
+    createBookmarkMenu();
+    createDownloadMenu();
+    createHelpMenu();
+}
+
+void Form1::createMainMenu() {
+    QMenu* m = addMenu(menuBar(), "Menu000", QStringLiteral("メニュー(&M)"));
+    c_.menu002 = addItem(m, "Menu002", QStringLiteral("ネットワーク(&N)"));
+    c_.menu002->setCheckable(true);
+    c_.menu002->setChecked(true);
+    c_.menu003 = addItem(m, "Menu003", QStringLiteral("オフライン(&O)"));
+    c_.menu003->setCheckable(true);
+    addSeparator(m, "Menu004");
+    c_.menu10 = addItem(m, "Menu10", QStringLiteral("ファイルを開く"));
+    addSeparator(m, "Menu011");
+    c_.menu006 = addItem(m, "Menu006", QStringLiteral("切り取り(&T)"));
+    c_.menu005 = addItem(m, "Menu005", QStringLiteral("コピー(&C)"));
+    c_.menu007 = addItem(m, "Menu007", QStringLiteral("貼り付け(&P)"));
+    c_.menu008 = addItem(m, "Menu008", QStringLiteral("削除(&D)"));
+    addSeparator(m, "Menu009");
+    c_.menu001 = addItem(m, "Menu001", QStringLiteral("終了(&X)"));
+    for (QAction* a : {c_.menu10, c_.menu006, c_.menu007, c_.menu008}) a->setEnabled(false);
+}
+
+void Form1::createHandsetMenu() {
+    QMenu* m = addMenu(menuBar(), "Eki000", QStringLiteral("電話機(&T)"));
+    QMenu* widths = m->addMenu(QStringLiteral("液晶横表示数(&Y)"));
+    widths->setObjectName(QStringLiteral("Eki001"));
+    const char* widthCaptions[6] = {"20行(&1)", "18行(&2)", "16行(&3)", "14行(&4)", "12行(&5)", "10行(&6)"};
+    for (int i = 0; i < 6; ++i)
+        c_.yoko[i] = addItem(widths, QStringLiteral("Yoko00%1").arg(i + 1), QString::fromUtf8(widthCaptions[i]));
+    QMenu* phones = m->addMenu(QStringLiteral("電話機変更(&P)"));
+    phones->setObjectName(QStringLiteral("Eki002"));
+    c_.phone[0] = addItem(phones, "Phone000", QStringLiteral("J90、J91モデル(&N)"));
+    c_.phone[1] = addItem(phones, "Phone001", QStringLiteral("テソロ赤ﾓﾃﾞﾙ(&R)"));
+    c_.phone[2] = addItem(phones, "Phone002", QStringLiteral("ﾙ･ﾓﾃ黒、ﾒｶﾞｷｬﾛｯﾂ黒ﾓﾃﾞﾙ(&R)"));
+}
+
+void Form1::createBookmarkMenu() {
+    c_.book = addMenu(menuBar(), "book", QStringLiteral("ブックマーク(&B)"));
+    c_.book000 << addItem(c_.book, "book000(0)", kNoBookmark);
+    c_.book2 = addSeparator(c_.book, "book2");
+    c_.book3 = addItem(c_.book, "book3", QStringLiteral("ブックマークに追加(&A)"));
+    c_.book4 = addItem(c_.book, "book4", QStringLiteral("ブックマーク編集(&E)"));
+    connect(c_.book000[0], &QAction::triggered, this, [this] { book000_Click(0); });
+}
+
+void Form1::createDownloadMenu() {
+    QMenu* m = addMenu(menuBar(), "File000", QStringLiteral("ダウンロード(&D)"));
+    for (int i = 0; i < 10; ++i) {
+        c_.file001[i] = addItem(m, QStringLiteral("File001(%1)").arg(i), kNoFile);
+        c_.file001[i]->setEnabled(false);
+    }
+    addSeparator(m, "file003");
+    c_.file002 = addItem(m, "file002", QStringLiteral("ダウンロードファイルのクリア(&C)"));
+}
+
+void Form1::createHelpMenu() {
+    QMenu* m = addMenu(menuBar(), "help", QStringLiteral("ヘルプ(&H)"));
+    c_.help001 = addItem(m, "help001", QStringLiteral("ヘルプ(&H)"));
+    addSeparator(m, "help002");
+    c_.help003 = addItem(m, "help003", QStringLiteral("バージョン情報(&V)"));
+}
+
+// One menu item per bookmark, item 0 always there ("ありません" while the
+// list is empty); items are added or removed at the end, before the separator.
+void Form1::refreshBookmarkMenu() {
+    const int count = std::max(1, bookmarks_.lastBookmark() + 1);
+    while (c_.book000.size() > count) delete c_.book000.takeLast();
+    while (c_.book000.size() < count) {
+        const int index = int(c_.book000.size());
+        auto* item = new QAction(this);
+        item->setObjectName(QStringLiteral("book000(%1)").arg(index));
+        c_.book->insertAction(c_.book2, item);
+        connect(item, &QAction::triggered, this, [this, index] { book000_Click(index); });
+        c_.book000 << item;
+    }
+    for (int i = 0; i < count; ++i)
+        c_.book000[i]->setText(bookmarks_.lastBookmark() < 0 ? kNoBookmark : bookmarks_.bookmarkTitle(i));
+}
+
+void Form1::connectButtons() {
+    auto on = [this](QPushButton* b, void (Form1::*handler)()) {
+        connect(b, &QPushButton::clicked, this, handler);
+    };
+    auto& cmd = c_.command;
+    on(cmd[1], &Form1::Command1_Click);
+    on(cmd[2], &Form1::Command2_Click);
+    on(cmd[3], &Form1::Command3_Click);
+    on(cmd[4], &Form1::Command4_Click);
+    on(cmd[6], &Form1::Command6_Click);
+    on(cmd[7], &Form1::Command7_Click);
+    on(cmd[8], &Form1::Command8_Click);
+    on(cmd[9], &Form1::Command9_Click);
+    on(cmd[11], &Form1::Menu002_Click);
+    on(cmd[12], &Form1::Menu003_Click);
+    on(cmd[13], &Form1::Menu006_Click);
+    on(cmd[14], &Form1::Menu005_Click);
+    on(cmd[15], &Form1::Menu007_Click);
+    on(cmd[16], &Form1::Menu008_Click);
+    on(cmd[17], &Form1::Command17_Click);
+    on(cmd[18], &Form1::Command18_Click);
+    for (int i = 0; i < 10; ++i)
+        connect(c_.command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
+
+    auto item = [this](QAction* a, void (Form1::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
+    };
+    item(c_.menu002, &Form1::Menu002_Click);
+    item(c_.menu003, &Form1::Menu003_Click);
+    item(c_.menu005, &Form1::Menu005_Click);
+    item(c_.menu006, &Form1::Menu006_Click);
+    item(c_.menu007, &Form1::Menu007_Click);
+    item(c_.menu008, &Form1::Menu008_Click);
+    item(c_.menu001, &Form1::Menu001_Click);
+    void (Form1::*yoko[6])() = {&Form1::Yoko001_Click, &Form1::Yoko002_Click, &Form1::Yoko003_Click,
+                                &Form1::Yoko004_Click, &Form1::Yoko005_Click, &Form1::Yoko006_Click};
+    for (int i = 0; i < 6; ++i) item(c_.yoko[i], yoko[i]);
+    item(c_.phone[0], &Form1::Phone000_Click);
+    item(c_.phone[1], &Form1::Phone001_Click);
+    item(c_.phone[2], &Form1::Phone002_Click);
+}
+
+}  // namespace sumire

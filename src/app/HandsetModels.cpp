@@ -1,0 +1,64 @@
+// The three handset models: each is only a picture beside the program,
+// drawn at the client origin under the LCD.
+
+#include "Form1.h"
+#include "PictureBoxes.h"
+
+#include <QDir>
+
+namespace sumire {
+namespace {
+
+const char* const kPictureFiles[3] = {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"};
+
+// phoneModel compared as a number: an integer, or a text that reads as one.
+bool modelNumber(const QVariant& value, double* number) {
+    if (value.typeId() == QMetaType::QString) {
+        bool ok = false;
+        *number = value.toString().trimmed().toDouble(&ok);
+        return ok;
+    }
+    bool ok = false;
+    *number = value.toDouble(&ok);
+    return ok;
+}
+
+}  // namespace
+
+void Form1::Phone000_Click() {
+    phoneModel_ = 0;
+    SelectHandsetPicture();
+    DrawLcd();
+}
+
+void Form1::Phone001_Click() {
+    phoneModel_ = 1;
+    SelectHandsetPicture();
+    DrawLcd();
+}
+
+void Form1::Phone002_Click() {
+    phoneModel_ = 2;
+    SelectHandsetPicture();
+    DrawLcd();
+}
+
+// False when phoneModel is no number or its picture could not be loaded;
+// the window then keeps the picture it has.
+bool Form1::SelectHandsetPicture() {
+    double number = 0;
+    if (!modelNumber(phoneModel_, &number)) return false;
+    for (int n = 0; n < 3; ++n)
+        if (number == n) return loadHandsetPicture(QString::fromLatin1(kPictureFiles[n]));
+    return true;
+}
+
+bool Form1::loadHandsetPicture(const QString& fileName) {
+    const QImage picture = PictureBoxes::readPicture(QDir(options_.workDir).filePath(fileName));
+    if (picture.isNull()) return false;
+    client_->setPicture(picture);
+    pictureName_ = fileName;
+    return true;
+}
+
+}  // namespace sumire

@@ -1,0 +1,95 @@
+// Start-up, the redraw when the window is shown, minimized or restored, and
+// the shutdown sequence with the stored handset setting.
+
+#include "Form1.h"
+#include "PhoneSetting.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QScreen>
+
+namespace sumire {
+
+void Form1::Form_Load() {
+    // The first drawing comes while the LCD background is still black; the
+    // window's first showing draws it white.
+    Yoko001_Click();
+    model_.backRed = model_.backGreen = model_.backBlue = 255;
+    model_.lineChars = 20;
+    c_.label2->setText(QString::number(model_.lineChars));
+    readBookmarks();
+    // From here on a failing step is skipped.
+    QDir(options_.workDir).mkdir(QStringLiteral("download"));
+    phoneModel_ = readPhoneSetting().value_or(QString());
+    SelectHandsetPicture();
+}
+
+// A missing or unreadable bookmark.txt leaves the menu empty; start-up goes on.
+void Form1::readBookmarks() {
+    bookmarks_.ReadBookmarkFile(QDir(options_.workDir).filePath(QStringLiteral("bookmark.txt")));
+    refreshBookmarkMenu();
+}
+
+void Form1::Form_Resize() {
+    if (requestRunning_) return;  // the request draws when it ends
+    DrawLcd();
+}
+
+void Form1::showCentred() {
+    adjustSize();
+    setFixedSize(sizeHint());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_ && !event->spontaneous()) {
+        shownOnce_ = true;
+        Form_Resize();
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    if ((old ^ windowState()) & Qt::WindowMinimized) Form_Resize();  // minimized or restored
+}
+
+// The close box runs the exit command; during a request nothing else runs.
+void Form1::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    if (requestRunning_) {
+        event->ignore();
+        return;
+    }
+    Menu001_Click();
+    event->accept();
+}
+
+// Deletes the page's attachment files (one that cannot be deleted is
+// skipped), stores the handset model and ends the program.
+void Form1::Menu001_Click() {
+    if (ended_ || requestRunning_) return;
+    attachments_.removeWritten();
+    const QString stored = phoneModel_.typeId() == QMetaType::QString ? phoneModel_.toString()
+                                                                      : QString::number(phoneModel_.toInt());
+    writePhoneSetting(stored);
+    ended_ = true;
+    timer1_.stop();
+    hide();
+    emit programEnded();
+}
+
+}  // namespace sumire

@@ -1,0 +1,5 @@
+#include "AppMain.h"
+
+int main(int argc, char** argv) {
+    return sumire::runProgram(argc, argv);
+}
