@@ -1,0 +1,53 @@
+#include "store/LocalFiles.h"
+
+#include "page/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace sumire {
+
+QStringList driveRoots() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && !roots.contains(volume.rootPath())) roots << volume.rootPath();
+    roots.sort();
+    return roots;
+}
+
+QString driveOf(const QString& path) {
+    return QStorageInfo(path).rootPath();
+}
+
+QStringList subfolders(const QString& folder) {
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList textFiles(const QString& folder) {
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*.txt")});
+    return dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+QString joinPath(const QString& folder, const QString& name) {
+    return folder + u'/' + name;
+}
+
+LoadedText loadTextFile(const QString& path, qint64 maxBytes) {
+    if (path.trimmed().isEmpty()) return {std::nullopt, QStringLiteral("ファイルが選ばれていません。")};
+    const QFileInfo info(path);
+    if (!info.isFile()) return {std::nullopt, QStringLiteral("%1 というファイルはありません。").arg(path)};
+    if (info.size() > maxBytes)
+        return {std::nullopt, QStringLiteral("%1 は大きすぎて開けません。").arg(path)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("%1 を読めません: %2").arg(path, file.errorString())};
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, QStringLiteral("%1 を読めません: %2").arg(path, file.errorString())};
+    return {decodePageBytes(bytes), {}};
+}
+
+}  // namespace sumire

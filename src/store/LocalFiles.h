@@ -1,0 +1,26 @@
+#pragma once
+// What the local file browser lists and loads: the mounted file systems'
+// roots, the folders of a folder, its "*.txt" files, and a file as page text.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace sumire {
+
+QStringList driveRoots();
+// The root of the mounted file system that holds `path`.
+QString driveOf(const QString& path);
+QStringList subfolders(const QString& folder);
+QStringList textFiles(const QString& folder);
+// The folder's path, "/", the file's name; the separator is added even when
+// the path already ends with one.
+QString joinPath(const QString& folder, const QString& name);
+
+struct LoadedText {
+    std::optional<QString> text;
+    QString error;  // why the file could not be loaded, for the user
+};
+LoadedText loadTextFile(const QString& path, qint64 maxBytes = 16 * 1024 * 1024);
+
+}  // namespace sumire
