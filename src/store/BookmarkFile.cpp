@@ -102,12 +102,21 @@ BookmarkRecords parseBookmarkText(const QString& text) {
 }
 
 QByteArray formatBookmarkFile(const BookmarkRecords& records) {
-    QString text;
+    QByteArray bytes;
     for (const BookmarkRecord& r : records) {
-        text += QLatin1Char('"') + writableField(r.title) + QLatin1String("\",\"") +
-                writableField(r.address) + QLatin1String("\"\r\n");
+        bytes += encodeCp932(QLatin1Char('"') + writableField(r.title) + QLatin1Char('"'));
+        bytes += encodeCp932(QLatin1String(",\"") + writableField(r.address) + QLatin1String("\"\r\n"));
     }
-    return encodeCp932(text);
+    // Some code page 932 text (pairs of half-width kana) is also valid UTF-8,
+    // and the reader would take it for UTF-8. One byte that is no UTF-8 after
+    // the first title's closing quote, where the format skips what it finds,
+    // keeps such a file reading as code page 932.
+    if (!records.empty() && decodePageBytes(bytes) != decodeCp932(bytes)) {
+        const qsizetype afterTitle = encodeCp932(QLatin1Char('"') + writableField(records[0].title) +
+                                                 QLatin1Char('"')).size();
+        bytes.insert(afterTitle, '\x80');
+    }
+    return bytes;
 }
 
 QString bookmarkFieldAsWritten(const QString& field) {

@@ -85,6 +85,19 @@ TEST_F(BookmarkFileTest, SaveWritesTheFormatAndReadsBack) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bookmark.txt"});
 }
 
+// "ﾃｽ" is C3 BD in code page 932, which is also valid UTF-8 ("ý"): the file
+// must still read back as written.
+TEST_F(BookmarkFileTest, CodePage932ThatLooksLikeUtf8ReadsBackAsWritten) {
+    const Records records{{"ﾃｽ", "ﾃｽ"}, {"ﾃｽﾃｽ", "x"}};
+    ASSERT_TRUE(saveBookmarkFile(path, records));
+    Records back;
+    ASSERT_TRUE(readBookmarkFile(path, &back));
+    EXPECT_EQ(back, records);
+    // Files that read unambiguously are written exactly in the format.
+    ASSERT_TRUE(saveBookmarkFile(path, {{"漢字", "a"}}));
+    EXPECT_EQ(readBytes(path), QByteArray("\"\x8a\xbf\x8e\x9a\",\"a\"\r\n"));
+}
+
 TEST_F(BookmarkFileTest, KeepsEveryRecordOfALongFile) {
     Records records;
     for (int i = 0; i < 250; ++i)
