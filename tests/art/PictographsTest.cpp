@@ -1,0 +1,147 @@
+#include "Pictographs.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+QString designOf(int code) {
+    QString text;
+    for (int y = 0; y < kPictographSize; ++y)
+        for (int x = 0; x < kPictographSize; ++x)
+            text += pictographDot(code, x, y) ? QLatin1Char('#') : QLatin1Char('.');
+    return text;
+}
+
+TEST(PictographDesigns, EveryDesignHasDotsAndNoTwoAreAlike) {
+    QSet<QString> seen;
+    for (int code = 0; code < kPictographCount; ++code) {
+        const QString design = designOf(code);
+        EXPECT_TRUE(design.contains(QLatin1Char('#'))) << "code " << code << " is empty";
+        EXPECT_FALSE(seen.contains(design)) << "code " << code << " repeats another design";
+        seen.insert(design);
+    }
+    EXPECT_EQ(seen.size(), kPictographCount);
+}
+
+TEST(PictographDesigns, OutsideTheGridNothingIsSet) {
+    // HEART's dots fill the middle row edge to edge; its neighbours outside are clear.
+    EXPECT_TRUE(pictographDot(0, 0, 4));
+    EXPECT_TRUE(pictographDot(0, 11, 4));
+    EXPECT_FALSE(pictographDot(0, -1, 4));
+    EXPECT_FALSE(pictographDot(0, 12, 4));
+    EXPECT_FALSE(pictographDot(0, 5, 12));
+    EXPECT_FALSE(pictographDot(-1, 5, 5));
+    EXPECT_FALSE(pictographDot(kPictographCount, 5, 5));
+}
+
+// Everything painted on a white picture: each pixel must be `colour` and lie
+// inside `allowed`; returns how many there are.
+int paintedPixels(const QImage& image, const QColor& colour, const QRect& allowed) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel == qRgb(255, 255, 255))
+                continue;
+            ++count;
+            EXPECT_EQ(pixel, colour.rgb()) << "at " << x << "," << y;
+            EXPECT_TRUE(allowed.contains(x, y)) << "outside the cell at " << x << "," << y;
+        }
+    }
+    return count;
+}
+
+QImage whiteImage() {
+    QImage image(120, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(DrawPictograph, FillsAnExactCellDotForDot) {
+    const QColor colour(200, 0, 50);
+    for (int code : {0, 30, 63, 94}) {
+        QImage image = whiteImage();
+        QPainter p(&image);
+        drawPictograph(p, code, QRectF(10, 20, 36, 24), colour);  // 2 pixels a dot, centred
+        p.end();
+        const int count = paintedPixels(image, colour, QRect(10, 20, 36, 24));
+        int dots = 0;
+        for (int y = 0; y < kPictographSize; ++y) {
+            for (int x = 0; x < kPictographSize; ++x) {
+                const bool set = pictographDot(code, x, y);
+                dots += set;
+                const QRgb expected = set ? colour.rgb() : qRgb(255, 255, 255);
+                ASSERT_EQ(image.pixel(16 + 2 * x, 20 + 2 * y), expected) << code;
+                ASSERT_EQ(image.pixel(17 + 2 * x, 21 + 2 * y), expected) << code;
+            }
+        }
+        EXPECT_EQ(count, dots * 4) << code;
+    }
+}
+
+TEST(DrawPictograph, StaysInsideFractionalAndTransformedCells) {
+    const QColor colour(0, 0, 255);
+    // HEART reaches the left and right edges of its grid, CLOCK the top and
+    // bottom: in a narrow and in a flat cell they touch the cell's inner pixels.
+    QImage image = whiteImage();
+    QPainter p(&image);
+    drawPictograph(p, 0, QRectF(10.4, 5.5, 24.3, 40), colour);
+    p.end();
+    EXPECT_GT(paintedPixels(image, colour, QRect(11, 6, 23, 39)), 0);
+    EXPECT_EQ(image.pixel(11, 25), colour.rgb());
+
+    image = whiteImage();
+    p.begin(&image);
+    drawPictograph(p, 1, QRectF(40.5, 7.6, 50, 20.8), colour);
+    p.end();
+    EXPECT_GT(paintedPixels(image, colour, QRect(41, 8, 49, 20)), 0);
+    EXPECT_EQ(image.pixel(65, 8), colour.rgb());
+
+    // In twips, as the window draws: 15 twips a pixel.
+    image = whiteImage();
+    p.begin(&image);
+    p.scale(1.0 / 15, 1.0 / 15);
+    drawPictograph(p, 0, QRectF(360, 960, 400, 200), colour);  // pixels 24..50 x 64..77
+    p.end();
+    EXPECT_GT(paintedPixels(image, colour, QRect(24, 64, 26, 13)), 60);
+}
+
+TEST(DrawPictograph, DrawsNothingForUnknownCodesOrRotatedPainters) {
+    QImage image = whiteImage();
+    QPainter p(&image);
+    drawPictograph(p, -1, QRectF(0, 0, 48, 24), Qt::black);
+    drawPictograph(p, kPictographCount, QRectF(0, 0, 48, 24), Qt::black);
+    p.rotate(30);
+    drawPictograph(p, 0, QRectF(40, 0, 48, 24), Qt::black);
+    p.end();
+    EXPECT_EQ(paintedPixels(image, Qt::black, QRect()), 0);
+}
+
+TEST(PictographCharacters, MapToTheirCodesAroundTheGapAtSixtyThree) {
+    EXPECT_EQ(pictographCodeOf(0xE000), 0);
+    EXPECT_EQ(pictographCodeOf(0xE03E), 62);
+    EXPECT_EQ(pictographCodeOf(0xE03F), 64);
+    EXPECT_EQ(pictographCodeOf(0xE05D), 94);
+    EXPECT_EQ(pictographCodeOf(0xE05E), 63);
+    EXPECT_EQ(pictographCodeOf(0xE05F), -1);
+    EXPECT_EQ(pictographCodeOf(0xDFFF), -1);
+    EXPECT_EQ(pictographCodeOf(u'A'), -1);
+    EXPECT_TRUE(isPictographChar(0xE05E));
+    EXPECT_FALSE(isPictographChar(0xE05F));
+    EXPECT_FALSE(isPictographChar(0xF8F0));
+
+    // Every code has exactly one character.
+    QSet<int> codes;
+    for (char16_t ch = 0xE000; ch <= 0xE05E; ++ch)
+        codes.insert(pictographCodeOf(ch));
+    EXPECT_EQ(codes.size(), kPictographCount);
+    EXPECT_FALSE(codes.contains(-1));
+}
+
+}  // namespace
+}  // namespace sumire
