@@ -1,0 +1,83 @@
+#include "ScriptRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace sumire::apptest {
+
+Sandbox::Sandbox() {
+    QDir(dir_.path()).mkpath("work");
+    QDir(dir_.path()).mkpath("config");
+}
+
+QString Sandbox::path(const QString& relative) const {
+    return QDir(workDir()).filePath(relative);
+}
+
+void Sandbox::write(const QString& relative, const QByteArray& bytes) const {
+    QFile f(path(relative));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(f.fileName());
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+void Sandbox::copyHandsetPictures() const {
+    for (const char* name : {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"})
+        ASSERT_TRUE(QFile::copy(QDir(SUMIRE_PROGRAM_DIR).filePath(name), path(name))) << name;
+}
+
+QString Sandbox::settingsFile() const {
+    return QDir(configHome()).filePath("Sumire/Sumire.ini");
+}
+
+ScriptResult Sandbox::run(const QStringList& lines) const {
+    static int counter = 0;
+    const QString script = dir_.filePath(QStringLiteral("script-%1.txt").arg(++counter));
+    QFile f(script);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(lines.join('\n').toUtf8() + '\n');
+    f.close();
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", configHome());
+    process.setProcessEnvironment(env);
+    process.start(SUMIRE_PROGRAM, {"--script", script, "--workdir", workDir()});
+    ScriptResult result;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "the program did not end";
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    for (const QByteArray& line : result.out.split('\n')) {
+        if (line.trimmed().isEmpty()) continue;
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+        result.dumpLines << line;
+        result.dumps << doc.object();
+    }
+    return result;
+}
+
+QString drawnText(const QJsonObject& dump) {
+    QString s;
+    for (const QJsonArray& op : drawOps(dump, "text")) s += QChar(char16_t(op[3].toInt()));
+    return s;
+}
+
+QList<QJsonArray> drawOps(const QJsonObject& dump, const QString& kind) {
+    QList<QJsonArray> ops;
+    for (const QJsonValue& v : dump.value("draw").toArray())
+        if (v.toArray().at(0).toString() == kind) ops << v.toArray();
+    return ops;
+}
+
+}  // namespace sumire::apptest
