@@ -37,6 +37,7 @@ bool mayStartHeaderToken(char16_t c) {
 }
 
 void bodyStep(PageModel& m, const ScanText& t, int64_t end) {
+    // Callers skip characters that start no token; see bodyPass.
     m.tokenKind = 0;
     if (t.at(m.scanPos) == u'<') {
         if (t.startsWith(m.scanPos, u"<IMG=")) handleImageTag(m, t);
@@ -88,9 +89,28 @@ void headerPass(PageModel& m, const ScanText& text, PageServices& s) {
         if (mayStartHeaderToken(text.at(m.scanPos))) headerStep(m, text, s);
 }
 
+// Every tag, emoji tag and the boundary begins with one of these.
+bool mayStartBodyToken(char16_t c) {
+    return c == u'<' || c == u'-';
+}
+
 void bodyPass(PageModel& m, const ScanText& text) {
     const int64_t end = text.length();
-    for (m.scanPos = m.bodyStart; m.scanPos <= end; ++m.scanPos) bodyStep(m, text, end);
+    const QChar* chars = text.text().constData();
+    m.lcdText.reserve(qsizetype(std::max<int64_t>(0, end - m.bodyStart + 1)));
+    for (m.scanPos = m.bodyStart; m.scanPos <= end; ++m.scanPos) {
+        // A run of characters that start no token is copied as it stands,
+        // exactly as the steps would copy it one by one.
+        int64_t last = m.scanPos;
+        while (last <= end && !mayStartBodyToken(chars[last - 1].unicode())) ++last;
+        if (last > m.scanPos) {
+            m.tokenKind = 0;
+            m.lcdText.append(chars + m.scanPos - 1, qsizetype(last - m.scanPos));
+            m.scanPos = last - 1;
+            continue;
+        }
+        bodyStep(m, text, end);
+    }
 }
 
 void fillDownloadMenu(const PageModel& m, RequestHost& host) {
