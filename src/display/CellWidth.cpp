@@ -58,17 +58,23 @@ std::array<uint8_t, 65536> buildTable() {
     return t;
 }
 
-const std::array<uint8_t, 65536>& table() {
-    static const std::array<uint8_t, 65536> t = buildTable();
+// Every character's width, the East Asian width fallback included.
+std::array<uint8_t, 65536> buildWidths() {
+    std::array<uint8_t, 65536> t = buildTable();
+    for (int c = 0; c < 65536; ++c)
+        if (t[c] == 0) t[c] = eastAsianWide(char16_t(c)) ? 2 : 1;
     return t;
 }
 
 }  // namespace
 
+const uint8_t* cellWidthTable() {
+    static const std::array<uint8_t, 65536> widths = buildWidths();
+    return widths.data();
+}
+
 int cellWidth(char16_t ch) {
-    const uint8_t w = table()[ch];
-    if (w != 0) return w;
-    return eastAsianWide(ch) ? 2 : 1;
+    return cellWidthTable()[ch];
 }
 
 }  // namespace sumire

@@ -3,8 +3,12 @@
 // encodes it in one byte, two when in two bytes; a character code page 932
 // cannot encode takes two when East Asian width is wide or fullwidth.
 
+#include <cstdint>
+
 namespace sumire {
 
 int cellWidth(char16_t ch);
+// The widths of all UTF-16 code units, indexed by the code unit.
+const uint8_t* cellWidthTable();
 
 }  // namespace sumire

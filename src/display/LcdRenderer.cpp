@@ -14,13 +14,14 @@ struct Pass {
     PageModel& m;
     const PictureSlots& pictures;
     LcdCanvas& canvas;
+    const QChar* text = m.lcdText.constData();  // read only: no copy, no detach
+    const int64_t length = m.lcdText.size();
+    const uint8_t* widths = cellWidthTable();
     int fore = 0;        // ForeColor
     int blinkColor = 0;  // empty (black) until a blink start marker
     bool timer = false;
 
-    int charAt(int64_t i) const {
-        return i >= 1 && i <= m.lcdText.size() ? m.lcdText[i - 1].unicode() : kNoChar;
-    }
+    int charAt(int64_t i) const { return i >= 1 && i <= length ? text[i - 1].unicode() : kNoChar; }
     int textColour() const { return packColor(m.textRed, m.textGreen, m.textBlue); }
     int backColour() const { return packColor(m.backRed, m.backGreen, m.backBlue); }
     bool visibleRow() const { return m.scrollTop <= m.lcdRow && m.lcdRow < m.scrollTop + m.lineCount; }
@@ -96,7 +97,7 @@ void Pass::image() {
 }
 
 void Pass::advance(int ch) {
-    m.lcdCol += ch == kNoChar ? 1 : cellWidth(char16_t(ch));
+    m.lcdCol += ch == kNoChar ? 1 : widths[ch];
     if (m.lcdCol >= m.lineChars - 1) {
         m.lcdCol = 0;
         ++m.lcdRow;
@@ -130,8 +131,7 @@ void DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
     pass.fore = pass.textColour();
     canvas.box(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, pass.backColour());
     canvas.frame(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, 0);
-    const int64_t length = m.lcdText.size();
-    for (m.loopIdx = 1; m.loopIdx <= length; ++m.loopIdx) pass.step();
+    for (m.loopIdx = 1; m.loopIdx <= pass.length; ++m.loopIdx) pass.step();
     m.lcdRow -= 10;  // the lowest scroll position
     if (!pass.timer) canvas.setAutoRedraw(true);
 }
