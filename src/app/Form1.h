@@ -85,6 +85,7 @@ public:
     QVariant phoneModel() const { return phoneModel_; }
     QString pictureName() const { return pictureName_; }  // "builtin" or the file name
     bool timer1Enabled() const { return timer1Enabled_; }
+    const QTimer& timer1() const { return timer1_; }
     bool autoRedraw() const { return painter_.autoRedraw(); }
     const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
     const BookmarkStore& bookmarks() const { return bookmarks_; }

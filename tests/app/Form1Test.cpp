@@ -128,5 +128,32 @@ TEST_F(Form1InProcess, WindowHasItsFixedSizeCaptionAndControls) {
     EXPECT_FALSE(c.command[1]->autoDefault());
 }
 
+// On the desktop Timer1 is a real 1000 ms timer that runs while a blink run
+// is on the screen; under a script it never runs by itself.
+TEST(Form1Timer, RunsOnTheDesktopOnlyWhileABlinkRunIsShown) {
+    QTemporaryDir work;
+    for (bool script : {false, true}) {
+        RecordingActions recorded;
+        Form1Options options;
+        options.workDir = work.path();
+        options.scriptMode = script;
+        Form1 form(options, recorded);
+        EXPECT_EQ(form.timer1().isActive(), !script);  // enabled when the window is created
+        form.Form_Load();
+        form.showCentred();
+        EXPECT_FALSE(form.timer1().isActive());
+        form.Menu003_Click();
+        form.controls().text2->setText("<BL>on</BL>");
+        form.Command1_Click();
+        EXPECT_TRUE(form.timer1Enabled());
+        EXPECT_EQ(form.timer1().isActive(), !script);
+        EXPECT_EQ(form.timer1().interval(), 1000);
+        form.controls().text2->setText("steady");
+        form.Command1_Click();
+        EXPECT_FALSE(form.timer1Enabled());
+        EXPECT_FALSE(form.timer1().isActive());
+    }
+}
+
 }  // namespace
 }  // namespace sumire
