@@ -59,5 +59,28 @@ TEST(Screenshot, CharactersAreDrawnAtTheirCellsInTheirColours) {
     EXPECT_GT(countPixels(image, QRect(26, 106, 30, 14), black), 20);
 }
 
+// A character outside the 16-bit range arrives as two text operations, one
+// per surrogate; the pair is drawn together as one character at the first
+// one's place. Control characters draw nothing.
+TEST(Screenshot, SurrogatePairIsOneCharacterAndControlCharactersDrawNothing) {
+    Sandbox box;
+    const QString shot = box.path("pair.png");
+    QStringList lines = showOffline(QString::fromUtf16(u"\U00020B9F\t\x06\r\n\t\x7f"));
+    lines << "dump" << "shot " + shot;
+    const ScriptResult r = box.run(lines);
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QList<QJsonArray> texts = drawOps(r.dump(0), "text");
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_EQ(texts[0][3], QJsonValue(0xD842));
+    EXPECT_EQ(texts[1][3], QJsonValue(0xDF9F));
+    EXPECT_EQ(texts.size(), 6);  // the control characters are printed, and show nothing
+    QImage image(shot);
+    ASSERT_FALSE(image.isNull());
+    const QRgb black = qRgb(0, 0, 0);
+    EXPECT_GT(countPixels(image, QRect(26, 67, 13, 13), black), 15);  // the character, where its first half stands
+    // Everything after it on the first row and all of the second row: no ink.
+    EXPECT_EQ(countPixels(image, QRect(42, 66, 110, 28), black), 0);
+}
+
 }  // namespace
 }  // namespace sumire::apptest
