@@ -111,7 +111,7 @@ struct World {
     std::map<QString, QByteArray> served;
 };
 
-struct PageSpec {
+struct PageInput {
     QString text;
     bool network = false;
     QString address;  // network mode only; offline the page's path is used
@@ -119,7 +119,7 @@ struct PageSpec {
 
 // One test case: pages requested in a row on one model.
 struct Case {
-    std::vector<PageSpec> pages;
+    std::vector<PageInput> pages;
     int width = 0;  // index into kDisplayWidths
     int blinkPhase = 0;
 };
@@ -127,7 +127,7 @@ struct Case {
 QString describe(const Case& c)
 {
     QString out = QString("width %1, blinkPhase %2").arg(kDisplayWidths[c.width].lineChars).arg(c.blinkPhase);
-    for (const PageSpec& p : c.pages)
+    for (const PageInput& p : c.pages)
         out += QString("\n  %1 page \"%2\"")
                    .arg(p.network ? "network (" + p.address + ")" : QString("offline"), escaped(p.text));
     return out;
@@ -166,7 +166,7 @@ std::map<QString, QByteArray> filesIn(const QString& dir)
     return out;
 }
 
-Outcome request(Side& side, const PageSpec& page, bool engine, const World& w)
+Outcome request(Side& side, const PageInput& page, bool engine, const World& w)
 {
     side.host.network = page.network;
     side.host.text1 = page.network ? page.address : w.site + "/page.txt";
@@ -347,9 +347,9 @@ QString caseDifference(const World& w, const Case& c)
     prepare(reference, c);
     std::vector<Outcome> engineOut, referenceOut;
     QDir(w.attach).removeRecursively();
-    for (const PageSpec& p : c.pages) engineOut.push_back(request(engine, p, true, w));
+    for (const PageInput& p : c.pages) engineOut.push_back(request(engine, p, true, w));
     QDir(w.attach).removeRecursively();
-    for (const PageSpec& p : c.pages) referenceOut.push_back(request(reference, p, false, w));
+    for (const PageInput& p : c.pages) referenceOut.push_back(request(reference, p, false, w));
     QDir(w.attach).removeRecursively();
     for (size_t i = 0; i < c.pages.size(); ++i) {
         const QString diff = outcomeDifference(engineOut[i], referenceOut[i]);
@@ -539,7 +539,7 @@ private:
     QRandomGenerator random_;
 };
 
-PageSpec offlinePage(const QString& text) { return {text, false, {}}; }
+PageInput offlinePage(const QString& text) { return {text, false, {}}; }
 
 // Runs `count` cases from `makeCase`; stops after a few disagreements, each
 // reported with its shrunk form.
