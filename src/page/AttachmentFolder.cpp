@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace sumire {
 namespace {
@@ -36,12 +35,16 @@ QString AttachmentFolder::write(const QString& pageName, const QByteArray& bytes
     const QString name = plainFileName(pageName);
     if (name.isEmpty() || !QDir().mkpath(dir_)) return {};
     const QString path = dir_ + u'/' + name;
-    QSaveFile file(path);
-    // QSaveFile's commit does not notice a failed final flush (a full disk, a
-    // file-size limit), so flush first.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
+    // A temporary file needs no sync to disk; a write that fails part way
+    // removes what it wrote, so that no file is left for it.
+    QFile file(path);
+    const bool whole = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                       file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!whole || file.error() != QFileDevice::NoError) {
+        if (QFileInfo(path).isFile()) QFile::remove(path);
         return {};
+    }
     if (!written_.contains(path)) written_ << path;
     return path;
 }
