@@ -10,10 +10,13 @@ const QString kBoundary = QStringLiteral("--VOV980907");
 // attachNames(n) = the text from scanPos up to the next double quote. False
 // when the quote does not follow; the entry then keeps what it held.
 bool takeName(PageModel& m, const ScanText& text, int64_t n) {
+    // Past the list's end there is no entry to fill, and nothing is copied:
+    // a page of many names must not cost a copy of the rest of the text each.
+    if (n >= kAttachEntries) return false;
     QString name;
     if (!text.textUpTo(m.scanPos, u'"', &name)) return false;
-    if (n < kAttachEntries) m.attachNames[n] = name;
-    return n < kAttachEntries;
+    m.attachNames[n] = name;
+    return true;
 }
 
 // Shows attachment n in its picture slot: the picture itself, or the melody

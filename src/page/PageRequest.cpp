@@ -139,7 +139,8 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& s) {
             m.fetchBytes = r.body;
             source = decodePageBytes(r.body, r.charset);
         } else {
-            outcome = {true, r.error};
+            outcome.fetchFailed = true;
+            outcome.error = r.error;
         }
         s.host.setSourceText(source);
     } else {
@@ -151,6 +152,7 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& s) {
     const ScanText text(m.pageSource);
     headerPass(m, text, s);
     bodyPass(m, text);
+    outcome.scanWork = text.work();
     fillDownloadMenu(m, s.host);
     DrawLcd(m, s.pictures, s.canvas);
     s.host.setGoEnabled(true);

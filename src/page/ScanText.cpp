@@ -16,7 +16,10 @@ int64_t ScanText::remembered(Memo& memo, int64_t p, QStringView needle) const {
     if (memo.found >= 0 && p >= memo.from && (memo.found == 0 || p <= memo.found))
         return memo.found;
     int64_t at = -1;
-    if (p >= 1 && p <= length()) at = text_.indexOf(needle, p - 1);
+    if (p >= 1 && p <= length()) {
+        at = text_.indexOf(needle, p - 1);
+        work_ += (at < 0 ? length() : at + needle.size()) - (p - 1);
+    }
     memo.from = p;
     memo.found = at < 0 ? 0 : at + 1;
     return memo.found;
@@ -39,6 +42,7 @@ bool ScanText::textUpTo(int64_t p, char16_t delimiter, QString* out) const {
     const int64_t at = find(p, delimiter);
     if (at == 0 || p < 1) return false;
     *out = text_.mid(p - 1, at - p);
+    work_ += at - p;
     return true;
 }
 

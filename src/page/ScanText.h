@@ -38,6 +38,10 @@ public:
     // The character at p as a one-character text ("" outside the text).
     QString charText(int64_t p) const;
 
+    // Code units looked at by searches and copied by textUpTo so far: the
+    // scan's work, which must stay linear in the text's length.
+    int64_t work() const { return work_; }
+
 private:
     struct Memo {
         QString needle;
@@ -48,6 +52,7 @@ private:
 
     QString text_;
     mutable std::vector<Memo> memos_;
+    mutable int64_t work_ = 0;
 };
 
 }  // namespace sumire
