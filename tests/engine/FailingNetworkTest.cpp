@@ -1,0 +1,82 @@
+// Page requests against a server that misbehaves in every way a server can:
+// each request ends within its time limit, the go button comes back, and the
+// previous page's attachment files are gone.
+
+#include "page/HttpFetcher.h"
+#include "page/PageRequest.h"
+#include "support/FakeWindow.h"
+#include "support/TestHttpServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+constexpr int kTimeLimitMs = 700;
+
+class FailingNetworkTest : public ::testing::Test {
+protected:
+    FailingNetworkTest() {
+        host.network = true;
+        server.serveBytes("/good/page.txt", "Append:Name=\"a.dat\"\r\nbody");
+        server.serveBytes("/good/a.dat", "attachment bytes");
+        server.stallBeforeHeaders("/stall-headers");
+        server.stallMidBody("/stall-body", 1000, "From: x\r\n");
+        server.resetConnection("/reset");
+        server.serveBytes("/404", "gone", "text/plain", 404);
+        server.serveBytes("/500", "oops", "text/plain", 500);
+        server.redirect("/loop-a", "/loop-b");
+        server.redirect("/loop-b", "/loop-a");
+        server.serveLarge("/large", 4096);
+        server.serveBytes("/invalid", QByteArray("\xff\xfe\x81\x00<#HEART>\xf0\x7f\x80", 12));
+    }
+    RequestOutcome request(const QString& path) {
+        host.text1 = server.url(path);
+        PageServices services{host, pictures, fetcher, folder, canvas};
+        return runPageRequest(model, services);
+    }
+
+    test::TestHttpServer server;
+    QTemporaryDir dir;
+    test::FakeHost host;
+    test::FakeSlots pictures;
+    test::RecordingCanvas canvas;
+    HttpFetcher fetcher{FetchLimits{kTimeLimitMs, 5, 2048}};
+    AttachmentFolder folder{dir.filePath("attachments")};
+    PageModel model;
+};
+
+TEST_F(FailingNetworkTest, EveryFailureEndsTheRequestAndClearsThePreviousPage) {
+    for (const char* path : {"/stall-headers", "/stall-body", "/reset", "/404", "/500", "/loop-a",
+                             "/large", "/nothing-here"}) {
+        ASSERT_FALSE(request("/good/page.txt").fetchFailed);
+        ASSERT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"a.dat"}));
+
+        QElapsedTimer clock;
+        clock.start();
+        const RequestOutcome outcome = request(path);
+        EXPECT_LT(clock.elapsed(), 20 * kTimeLimitMs) << path;  // bounded, not a timing test
+        EXPECT_TRUE(outcome.fetchFailed) << path;
+        EXPECT_FALSE(outcome.error.isEmpty()) << path;
+        EXPECT_TRUE(host.goEnabled) << path;
+        EXPECT_TRUE(model.lcdText.isEmpty()) << path;
+        EXPECT_EQ(model.attachCount, 0) << path;
+        EXPECT_TRUE(host.text2.isEmpty()) << path;
+        EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty()) << path;
+        EXPECT_EQ(host.menuCaptions[0], QString("ファイルがありません")) << path;
+    }
+}
+
+TEST_F(FailingNetworkTest, InvalidBytesAreShownAsWellAsTheyDecode) {
+    const RequestOutcome outcome = request("/invalid");
+    EXPECT_FALSE(outcome.fetchFailed);
+    EXPECT_TRUE(host.goEnabled);
+    // The pictograph tag survives the broken bytes around it.
+    EXPECT_TRUE(model.lcdText.contains(QChar(0xE000)));
+}
+
+}  // namespace
+}  // namespace sumire
