@@ -1,8 +1,6 @@
 #pragma once
-// The program: the desktop viewer, or a script run with --script FILE.
-//
-//   sumire [--workdir DIR]
-//   sumire --script FILE [--workdir DIR]
+// The program: the desktop viewer, the demo, a script run, or rendering pages
+// to pictures; see cli/CommandLine.h for the command line.
 
 namespace sumire {
 

@@ -3,6 +3,7 @@
 
 #include "Form1.h"
 #include "PictureBoxes.h"
+#include "cli/ProgramFiles.h"
 
 #include <QDir>
 
@@ -54,7 +55,8 @@ bool Form1::SelectHandsetPicture() {
 }
 
 bool Form1::loadHandsetPicture(const QString& fileName) {
-    const QImage picture = PictureBoxes::readPicture(QDir(options_.workDir).filePath(fileName));
+    // The working folder's picture, else the one in the program's data folder.
+    const QImage picture = PictureBoxes::readPicture(findProgramFile(options_.workDir, fileName));
     if (picture.isNull()) return false;
     client_->setPicture(picture);
     pictureName_ = fileName;

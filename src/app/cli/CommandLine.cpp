@@ -1,0 +1,147 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace sumire {
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "Usage: sumire [--demo] [--workdir DIR] [--script FILE]\n"
+    "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
+    "                     [--model 0|1|2] [--crop handset|lcd|window]\n");
+
+const QString kHelp = kUsage + QStringLiteral(
+    "\n"
+    "Shows the text pages and mail of the H\"LINK messaging service as a PHS handset\n"
+    "draws them.\n"
+    "\n"
+    "Options:\n"
+    "  --demo           serve the sample pages on 127.0.0.1 and open their index page\n"
+    "  --workdir DIR    keep bookmark.txt, download/ and the attachment files in DIR\n"
+    "  --script FILE    perform the user actions in FILE without waiting for a person,\n"
+    "                   then exit (see docs/automation.md)\n"
+    "  -h, --help       show this help and exit\n"
+    "  -v, --version    show the version and exit\n"
+    "\n"
+    "Commands:\n"
+    "  render           draw pages to PNG pictures without a display\n"
+    "                   (sumire render --help)\n");
+
+const QString kRenderHelp = QStringLiteral(
+    "Usage: sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
+    "                     [--model 0|1|2] [--crop handset|lcd|window]\n"
+    "\n"
+    "Draws each PAGE (a local file, or an http address) as the viewer's window shows it\n"
+    "and writes it as PNG. A local file is opened in offline mode, an address is\n"
+    "fetched in network mode. No display is needed.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output OUT  one page: the PNG file (default: the page's name with .png,\n"
+    "                    in the current folder); several pages: the folder to write\n"
+    "                    them into (default: the current folder)\n"
+    "  --width W         display width: 20 (default), 18, 16, 14, 12 or 10\n"
+    "  --scroll ROWS     scroll down ROWS rows, one \"↓\" press each (default 0)\n"
+    "  --phase 0|1       blink phase: 0 shows blinking text (default), 1 hides it\n"
+    "  --model 0|1|2     handset picture phone_01.jpg, phone_02.jpg or phone_03.jpg\n"
+    "                    (default: the built-in handset)\n"
+    "  --crop C          window: the whole window, 634 x 457 (default);\n"
+    "                    handset: the handset, 189 x 457; lcd: the LCD, 138 x 138\n"
+    "  -h, --help        show this help and exit\n"
+    "\n"
+    "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
+    "fetched or written (the others are still written), 2 for a wrong command line.\n");
+
+ProgramCommand refused(const QString& why) {
+    ProgramCommand c;
+    c.action = ProgramCommand::Action::Error;
+    c.message = QStringLiteral("sumire: %1\n%2Try 'sumire --help' for more information.\n").arg(why, kUsage);
+    return c;
+}
+
+ProgramCommand answered(ProgramCommand::Action action, const QString& text) {
+    ProgramCommand c;
+    c.action = action;
+    c.message = text;
+    return c;
+}
+
+// A number from `allowed` (any number >= 0 when `allowed` is empty).
+bool readNumber(const QString& text, const QList<int>& allowed, int* value) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 0 || (!allowed.isEmpty() && !allowed.contains(n))) return false;
+    *value = n;
+    return true;
+}
+
+struct NumberOption {
+    const char* name;
+    QList<int> allowed;
+    int RenderOptions::*field;
+};
+
+ProgramCommand parseRender(const QStringList& arguments) {
+    QCommandLineParser p;
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption output({"o", "output"}, {}, "OUT");
+    const QCommandLineOption crop("crop", {}, "C");
+    const NumberOption numbers[] = {{"width", {20, 18, 16, 14, 12, 10}, &RenderOptions::width},
+                                    {"scroll", {}, &RenderOptions::scroll},
+                                    {"phase", {0, 1}, &RenderOptions::phase},
+                                    {"model", {0, 1, 2}, &RenderOptions::model}};
+    p.addOptions({help, output, crop});
+    for (const NumberOption& n : numbers) p.addOption(QCommandLineOption(n.name, {}, "N"));
+    if (!p.parse(arguments)) return refused(p.errorText());
+    if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kRenderHelp);
+
+    ProgramCommand c;
+    c.action = ProgramCommand::Action::Render;
+    RenderOptions& r = c.render;
+    for (const NumberOption& n : numbers) {
+        if (p.isSet(n.name) && !readNumber(p.value(n.name), n.allowed, &(r.*n.field)))
+            return refused(QStringLiteral("render: --%1 cannot be %2").arg(n.name, p.value(n.name)));
+    }
+    if (p.isSet(crop)) {
+        const QString v = p.value(crop);
+        if (v == u"window") r.crop = Crop::Window;
+        else if (v == u"handset") r.crop = Crop::Handset;
+        else if (v == u"lcd") r.crop = Crop::Lcd;
+        else return refused(QStringLiteral("render: --crop cannot be %1").arg(v));
+    }
+    r.out = p.value(output);
+    r.pages = p.positionalArguments();
+    if (r.pages.isEmpty()) return refused(QStringLiteral("render: no page given"));
+    return c;
+}
+
+}  // namespace
+
+QString versionText() {
+    return QStringLiteral("sumire " SUMIRE_VERSION);
+}
+
+ProgramCommand parseCommandLine(const QStringList& arguments) {
+    if (arguments.size() > 1 && arguments[1] == u"render")
+        return parseRender(QStringList{arguments[0]} + arguments.mid(2));
+
+    QCommandLineParser p;
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption version({"v", "version"}, {});
+    const QCommandLineOption script("script", {}, "FILE");
+    const QCommandLineOption workDir("workdir", {}, "DIR");
+    const QCommandLineOption demo("demo", {});
+    p.addOptions({help, version, script, workDir, demo});
+    if (!p.parse(arguments)) return refused(p.errorText());
+    if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kHelp);
+    if (p.isSet(version)) return answered(ProgramCommand::Action::Version, versionText() + u'\n');
+    if (!p.positionalArguments().isEmpty())
+        return refused(QStringLiteral("unexpected argument: %1").arg(p.positionalArguments().first()));
+
+    ProgramCommand c;
+    c.script = p.value(script);
+    c.workDir = p.value(workDir);
+    c.demo = p.isSet(demo);
+    return c;
+}
+
+}  // namespace sumire

@@ -1,0 +1,44 @@
+#pragma once
+// The program's command line:
+//
+//   sumire [--demo] [--workdir DIR] [--script FILE]
+//   sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]
+//                 [--model 0|1|2] [--crop handset|lcd|window]
+//   sumire --help | --version
+//
+// Parsing needs no application object, so help, version and errors are
+// answered without a display.
+
+#include <QString>
+#include <QStringList>
+
+namespace sumire {
+
+enum class Crop { Window, Handset, Lcd };
+
+struct RenderOptions {
+    QStringList pages;  // local files or http(s) addresses
+    QString out;        // the PNG for one page, the folder for several; empty: the current folder
+    int width = 20;     // display width, 20 18 16 14 12 10
+    int scroll = 0;     // scrollTop, reached with the "↓" button
+    int phase = 0;      // blink phase
+    int model = -1;     // handset model 0..2; -1 keeps the built-in handset
+    Crop crop = Crop::Window;
+};
+
+struct ProgramCommand {
+    enum class Action { Viewer, Render, Help, Version, Error };
+    Action action = Action::Viewer;
+    QString script;   // --script FILE
+    QString workDir;  // --workdir DIR
+    bool demo = false;
+    RenderOptions render;
+    QString message;  // the help text, or why the command line was refused
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, program first.
+ProgramCommand parseCommandLine(const QStringList& arguments);
+
+QString versionText();  // "sumire 1.0.0"
+
+}  // namespace sumire

@@ -1,0 +1,82 @@
+#include "cli/ProgramFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace sumire {
+namespace {
+
+bool isShiftJisLead(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+}  // namespace
+
+QString installedDataDir() {
+    const QString dir = QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                                        QStringLiteral(SUMIRE_DATA_FROM_BIN));
+    return QFileInfo(dir).isDir() ? dir : QString();
+}
+
+QStringList programDataDirs() {
+    if (const QString installed = installedDataDir(); !installed.isEmpty()) return {installed};
+    const QString sourceTree = QStringLiteral(SUMIRE_SOURCE_TREE);
+    return QFileInfo(sourceTree).isDir() ? QStringList{sourceTree} : QStringList{};
+}
+
+QString findProgramFile(const QString& workDir, const QString& name, const QStringList& dataDirs) {
+    const QString inWorkDir = QDir(workDir).filePath(name);
+    if (QFileInfo(inWorkDir).isFile()) return inWorkDir;
+    for (const QString& dir : dataDirs) {
+        const QString candidate = QDir(dir).filePath(name);
+        if (QFileInfo(candidate).isFile()) return candidate;
+    }
+    return inWorkDir;
+}
+
+QString defaultWorkDir() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (installedDataDir().isEmpty() && QFileInfo(programDir).isWritable()) return programDir;
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(userDir);
+    return userDir;
+}
+
+QString samplesDir(const QStringList& dataDirs) {
+    for (const QString& dir : dataDirs) {
+        const QString samples = QDir(dir).filePath(QStringLiteral("samples"));
+        if (QFileInfo(QDir(samples).filePath(QStringLiteral("index.txt"))).isFile()) return samples;
+    }
+    return {};
+}
+
+QByteArray replaceBaseInBytes(const QByteArray& page, const QByteArray& base) {
+    const QByteArray placeholder(kBasePlaceholder);
+    QByteArray out;
+    out.reserve(page.size());
+    for (qsizetype i = 0; i < page.size();) {
+        if (QByteArrayView(page).sliced(i).startsWith(placeholder)) {
+            out += base;
+            i += placeholder.size();
+        } else if (isShiftJisLead(uchar(page[i])) && i + 1 < page.size()) {
+            out += page.sliced(i, 2);
+            i += 2;
+        } else {
+            out += page[i++];
+        }
+    }
+    return out;
+}
+
+QString replaceBase(const QString& pageText, const QString& base) {
+    return QString(pageText).replace(QLatin1String(kBasePlaceholder), base);
+}
+
+QString pageFolder(const QString& pagePath) {
+    const QString folder = QFileInfo(pagePath).path();
+    return QDir::fromNativeSeparators(folder);
+}
+
+}  // namespace sumire

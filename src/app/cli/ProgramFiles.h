@@ -1,0 +1,46 @@
+#pragma once
+// Where the program finds its own files and keeps the user's.
+//
+// The program's data folder holds the handset pictures, readme.txt and the
+// sample pages. An installed program finds it beside itself (share/sumire
+// next to bin/); a program run from its build tree uses the source tree
+// (readme.txt, samples/), and its handset pictures lie in its own folder,
+// which is then its working folder.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace sumire {
+
+// <program folder>/../share/sumire, as installed; empty when it is not there.
+QString installedDataDir();
+// The folders searched after the working folder, in order.
+QStringList programDataDirs();
+
+// A file of the program by name (phone_01.jpg, readme.txt): the one in the
+// working folder, else the first one in `dataDirs`; when there is none, the
+// working folder's path, so that the caller fails on the usual place.
+QString findProgramFile(const QString& workDir, const QString& name,
+                        const QStringList& dataDirs = programDataDirs());
+
+// The working folder when none is given: the program's own folder, unless the
+// program is installed or cannot write there; then the user's data folder
+// (QStandardPaths::AppDataLocation), created if needed.
+QString defaultWorkDir();
+
+// The folder of the sample pages, or empty when there is none.
+QString samplesDir(const QStringList& dataDirs = programDataDirs());
+
+// The sample pages write every link target as "{BASE}/page.txt"; these put
+// the site's address or folder in its place.
+inline constexpr char kBasePlaceholder[] = "{BASE}";
+// Shift_JIS bytes: a placeholder is matched on character boundaries only, so
+// the second byte of a double-byte character never starts one.
+QByteArray replaceBaseInBytes(const QByteArray& page, const QByteArray& base);
+QString replaceBase(const QString& pageText, const QString& base);
+// A page's folder as it is written in the page's path ("samples/index.txt"
+// gives "samples", "index.txt" gives ".").
+QString pageFolder(const QString& pagePath);
+
+}  // namespace sumire

@@ -1,0 +1,156 @@
+#include "cli/RenderCommand.h"
+
+#include "ClientArea.h"
+#include "Form1.h"
+#include "SystemActions.h"
+#include "cli/ProgramFiles.h"
+#include "page/LocalFetcher.h"
+#include "page/TextCodec.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSettings>
+#include <QTextStream>
+#include <QUrl>
+
+namespace sumire {
+namespace {
+
+const char* const kHandsetPictures[] = {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"};
+const QString kFetchFailurePrefix = QStringLiteral("ページを取得できませんでした: ");
+
+// The menu items of the display widths 20, 18, ... 10.
+void (Form1::*const kWidthItems[])() = {&Form1::Yoko001_Click, &Form1::Yoko002_Click, &Form1::Yoko003_Click,
+                                        &Form1::Yoko004_Click, &Form1::Yoko005_Click, &Form1::Yoko006_Click};
+void (Form1::*const kHandsetItems[])() = {&Form1::Phone000_Click, &Form1::Phone001_Click, &Form1::Phone002_Click};
+
+// "index" for ".../index.txt" and "http://host/index.txt"; "page" when the
+// address names no file.
+QString pageName(const QString& page) {
+    const QString file = isNetworkAddress(page) ? QUrl(page).fileName() : QFileInfo(page).fileName();
+    const QString name = QFileInfo(file).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("page") : name;
+}
+
+// name.png, or name-2.png and on when the name was taken by an earlier page.
+QString uniqueFileName(const QString& name, QSet<QString>& taken) {
+    QString file = name + QStringLiteral(".png");
+    for (int n = 2; taken.contains(file); ++n) file = QStringLiteral("%1-%2.png").arg(name).arg(n);
+    taken.insert(file);
+    return file;
+}
+
+}  // namespace
+
+QRect cropRect(Crop crop) {
+    switch (crop) {
+    case Crop::Handset: return QRect(0, 0, 189, ClientArea::kHeight);
+    case Crop::Lcd: return QRect(QPoint(24, 64), QPoint(161, 201));
+    case Crop::Window: break;
+    }
+    return QRect(0, 0, ClientArea::kWidth, ClientArea::kHeight);
+}
+
+PageRenderer::PageRenderer(RenderOptions options) : options_(std::move(options)) {
+    // The stored handset model stays the user's: this process keeps its own.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root_.filePath(QStringLiteral("settings")));
+}
+
+// A working folder of its own for each page, holding the handset pictures.
+QString PageRenderer::freshWorkDir() {
+    const QString dir = root_.filePath(QString::number(++pages_));
+    QDir().mkpath(dir);
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const char* name : kHandsetPictures)
+        QFile::copy(findProgramFile(programDir, QString::fromLatin1(name)), QDir(dir).filePath(name));
+    return dir;
+}
+
+RenderedPage PageRenderer::render(const QString& page) {
+    if (!root_.isValid()) return {{}, QStringLiteral("cannot make a temporary folder"), {}};
+    Form1Options formOptions;
+    formOptions.workDir = freshWorkDir();
+    formOptions.scriptMode = true;  // Timer1 ticks only when told to
+    RecordingActions recorded;      // no message box waits, nothing is started
+    Form1 form(formOptions, recorded);
+    form.Form_Load();
+    form.showCentred();
+    QCoreApplication::processEvents();  // the window is shown and active, as a person sees it
+    if (const std::optional<QString> failure = loadPage(form, page)) return {{}, *failure, {}};
+    applyView(form);
+    return {form.controls().client->snapshot().copy(cropRect(options_.crop)), {}, form.lastDrawing()};
+}
+
+// Shows the page as a person would: an address is fetched in network mode; a
+// local file is opened in offline mode, its text in Text2 and its path in
+// Text1, with "{BASE}" in its links replaced by the page's folder.
+std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) {
+    if (!isNetworkAddress(page)) {
+        const FetchResult file = LocalFetcher().fetch(page);
+        if (!file.ok) return file.error;
+        form.Menu003_Click();
+        form.setSourceText(replaceBase(decodePageBytes(file.body), pageFolder(page)));
+    }
+    form.setAddressText(page);
+    form.Command1_Click();
+    const QString status = form.fetchStatus();
+    if (status.isEmpty()) return std::nullopt;
+    return status.startsWith(kFetchFailurePrefix) ? status.mid(kFetchFailurePrefix.size()) : status;
+}
+
+// Width, scroll position, handset and blink phase through the window's own
+// handlers; none of them changes the phase but the tick.
+void PageRenderer::applyView(Form1& form) const {
+    (form.*kWidthItems[(20 - options_.width) / 2])();
+    for (int row = 0; row < options_.scroll; ++row) {
+        const int64_t before = form.model().scrollTop;
+        form.Command3_Click();
+        if (form.model().scrollTop == before) break;  // the end of the page
+    }
+    if (options_.model >= 0) (form.*kHandsetItems[options_.model])();
+    if (form.model().blinkPhase != options_.phase) form.Timer1_Timer();
+}
+
+QStringList outputFiles(const RenderOptions& options, QString* error) {
+    QSet<QString> taken;
+    if (options.pages.size() == 1) {
+        const QString name = uniqueFileName(pageName(options.pages[0]), taken);
+        if (options.out.isEmpty()) return {name};
+        return {QFileInfo(options.out).isDir() ? QDir(options.out).filePath(name) : options.out};
+    }
+    const QString folder = options.out.isEmpty() ? QStringLiteral(".") : options.out;
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+        *error = QStringLiteral("cannot make the folder %1").arg(folder);
+        return {};
+    }
+    QStringList files;
+    for (const QString& page : options.pages) files << QDir(folder).filePath(uniqueFileName(pageName(page), taken));
+    return files;
+}
+
+int runRender(const RenderOptions& options, QTextStream& err) {
+    QString error;
+    const QStringList files = outputFiles(options, &error);
+    if (files.isEmpty()) {
+        err << "sumire: render: " << error << Qt::endl;
+        return 1;
+    }
+    PageRenderer renderer(options);
+    int status = 0;
+    for (qsizetype i = 0; i < options.pages.size(); ++i) {
+        const RenderedPage page = renderer.render(options.pages[i]);
+        if (page.image.isNull()) {
+            err << "sumire: render: " << options.pages[i] << ": " << page.error << Qt::endl;
+            status = 1;
+        } else if (!page.image.save(files[i], "PNG")) {
+            err << "sumire: render: " << options.pages[i] << ": cannot write " << files[i] << Qt::endl;
+            status = 1;
+        }
+    }
+    return status;
+}
+
+}  // namespace sumire

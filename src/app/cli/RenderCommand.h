@@ -1,0 +1,59 @@
+#pragma once
+// `sumire render`: each page is shown by a real main window, off screen, as
+// the window would show it (offline for a local file, fetched for an
+// address), then the window's client area is written as PNG. Nothing of the
+// user's is read or touched: each page gets a fresh window with a temporary
+// working folder and settings store.
+
+#include "LcdPainter.h"
+#include "cli/CommandLine.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <optional>
+#include <vector>
+
+class QTextStream;
+
+namespace sumire {
+
+class Form1;
+
+// The part of the client area a crop keeps: the whole area (634 x 457), the
+// handset picture (189 x 458 at the origin, cut to the area's height) or the
+// LCD, pixels (24, 64) to (161, 201).
+QRect cropRect(Crop crop);
+
+struct RenderedPage {
+    QImage image;                // null when the page could not be shown
+    QString error;               // why not
+    std::vector<LcdOp> drawing;  // the operations of the last DrawLcd pass
+};
+
+class PageRenderer {
+public:
+    explicit PageRenderer(RenderOptions options);
+    RenderedPage render(const QString& page);
+
+private:
+    QString freshWorkDir();
+    std::optional<QString> loadPage(Form1& form, const QString& page);
+    void applyView(Form1& form) const;
+
+    RenderOptions options_;
+    QTemporaryDir root_;
+    int pages_ = 0;
+};
+
+// The PNG file of each page, in order; empty when the folder for several
+// pages cannot be made (`error` says why).
+QStringList outputFiles(const RenderOptions& options, QString* error);
+
+// Renders every page and writes its PNG; reports each page that fails on
+// `err`. Returns 0 when every page was written, 1 otherwise.
+int runRender(const RenderOptions& options, QTextStream& err);
+
+}  // namespace sumire
