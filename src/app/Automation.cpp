@@ -16,9 +16,6 @@
 namespace sumire {
 namespace {
 
-const QStringList kOtherWindows{QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("file"),
-                                QStringLiteral("frmAbout")};
-
 bool parseInt(const QString& s, int* value) {
     bool ok = false;
     *value = s.toInt(&ok);
@@ -103,8 +100,11 @@ std::optional<ScriptRunner::Failure> ScriptRunner::perform(const QString& line) 
     if (verb == u"shot") return shot(rest);
     if (verb == u"close") return close(args);
     if (verb == u"select" || verb == u"dblclick") {
-        if (args.isEmpty()) return Failure{QStringLiteral("missing control")};
-        return otherWindow(verb, args[0]);
+        // The item is the rest of the line: a name or path may hold spaces.
+        const auto [control, item] = splitFirst(rest);
+        if (control.isEmpty()) return Failure{QStringLiteral("missing control")};
+        if (item.isEmpty()) return Failure{QStringLiteral("missing item")};
+        return otherWindow(verb, control, item);
     }
     return Failure{QStringLiteral("unknown verb: %1").arg(verb)};
 }
@@ -115,7 +115,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::set(const QString& rest) {
     if (control.isEmpty()) return Failure{QStringLiteral("missing control")};
     const auto text = unescapeScriptText(raw);
     if (!text) return Failure{QStringLiteral("bad escape in text")};
-    if (control.contains(u'.')) return otherWindow(QStringLiteral("set"), control);
+    if (control.contains(u'.')) return otherWindow(QStringLiteral("set"), control, *text);
     const Form1Controls& c = form_.controls();
     const bool takesInput = form_.isEnabled() && form_.isVisible();
     if (control == u"Text1" || control == u"Text3") {
@@ -187,15 +187,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::close(const QStringList& args
         form_.close();
         return std::nullopt;
     }
-    if (kOtherWindows.contains(args[0])) return std::nullopt;  // not shown: no close box to press
-    return Failure{QStringLiteral("unknown window: %1").arg(args[0])};
-}
-
-// The bookmark dialogs, the file browser and the About window are not part
-// of the viewer yet: their controls are unknown.
-std::optional<ScriptRunner::Failure> ScriptRunner::otherWindow(const QString& verb, const QString& control) {
-    Q_UNUSED(verb);
-    return Failure{QStringLiteral("unknown control: %1").arg(control)};
+    return closeOtherWindow(args[0]);
 }
 
 }  // namespace sumire

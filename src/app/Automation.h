@@ -41,7 +41,10 @@ private:
     std::optional<Failure> dump(const QStringList& args);
     std::optional<Failure> shot(const QString& rest);
     std::optional<Failure> close(const QStringList& args);
-    std::optional<Failure> otherWindow(const QString& verb, const QString& control);
+    // A control of Form2, Form3, file or frmAbout (AutomationWindows.cpp);
+    // `argument` is the text typed or the item chosen.
+    std::optional<Failure> otherWindow(const QString& verb, const QString& control, const QString& argument = {});
+    std::optional<Failure> closeOtherWindow(const QString& name);
 
     Form1& form_;
     RecordingActions& recorded_;

@@ -7,6 +7,10 @@
 #include "SystemActions.h"
 #include "Text2Box.h"
 #include "WindowLook.h"
+#include "store/FileBrowser.h"
+#include "store/Form2.h"
+#include "store/Form3.h"
+#include "store/FrmAbout.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -21,9 +25,12 @@ namespace {
 void writeControls(JsonWriter& j, const Form1& form) {
     const Form1Controls& c = form.controls();
     j.key("Form1").beginObject().field("enabled", form.isEnabled()).field("picture", form.pictureName()).endObject();
-    // The secondary windows are never shown yet.
-    j.key("shown").beginObject().field("Form2", false).field("Form3", false).field("file", false)
-        .field("frmAbout", false).endObject();
+    j.key("shown").beginObject();
+    for (const char* name : {"Form2", "Form3", "file", "frmAbout"}) {
+        const SecondaryWindow* window = form.windows().existing(QString::fromLatin1(name));
+        j.field(name, window && window->isVisible());
+    }
+    j.endObject();
     j.key("Text1").beginObject().field("text", c.text1->text()).field("enabled", c.text1->isEnabled())
         .field("back", packedBoxBack(c.text1)).endObject();
     j.key("Text2").beginObject().field("text", c.text2->text()).field("readOnly", c.text2->isReadOnly())
@@ -60,17 +67,27 @@ void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
     j.field("Timer1", form.timer1Enabled()).field("AutoRedraw", form.autoRedraw());
 }
 
-// The bookmark dialogs, the file browser and the About window as they stand
-// before they are first opened.
+// The bookmark dialogs, the file browser and the About window as they stand;
+// one not created shows the values it starts with.
 void writeSecondaryWindows(JsonWriter& j, const Form1& form) {
-    j.key("Form2").beginObject().field("Text1", "").field("Text2", "").endObject();
-    j.key("Form3").beginObject().field("Text1", "").field("Text2", "");
-    j.key("List1").beginArray().endArray();
-    j.field("selectedBookmark", 0).endObject();
-    j.key("file").beginObject().field("Text1", "").field("Dir1", form.browserFolder());
-    j.key("File1").beginArray().endArray();
+    const SecondaryWindows& w = form.windows();
+    const Form2* form2 = w.existingForm2();
+    j.key("Form2").beginObject().field("Text1", form2 ? form2->Text1()->text() : QString())
+        .field("Text2", form2 ? form2->Text2()->text() : QString()).endObject();
+    const Form3* form3 = w.existingForm3();
+    j.key("Form3").beginObject().field("Text1", form3 ? form3->Text1()->text() : QString())
+        .field("Text2", form3 ? form3->Text2()->text() : QString());
+    j.key("List1").stringArray(form3 ? form3->lines() : QStringList());
+    j.field("selectedBookmark", form3 ? form3->selectedBookmark() : 0).endObject();
+    const FileBrowser* browser = w.existingBrowser();
+    j.key("file").beginObject().field("Text1", browser ? browser->Text1()->text() : QString())
+        .field("Dir1", form.browserFolder());
+    j.key("File1").stringArray(browser ? browser->files() : QStringList());
     j.endObject();
-    j.key("frmAbout").beginObject().field("caption", "").field("lblTitle", "").field("lblVersion", "").endObject();
+    const FrmAbout* about = w.existingAbout();
+    j.key("frmAbout").beginObject().field("caption", about ? about->windowTitle() : QString())
+        .field("lblTitle", about ? about->lblTitle()->text() : QString())
+        .field("lblVersion", about ? about->lblVersion()->text() : QString()).endObject();
 }
 
 template <typename Array>

@@ -5,6 +5,7 @@
 #include "Text2Box.h"
 #include "display/LcdRenderer.h"
 #include "page/PageRequest.h"
+#include "store/FileBrowser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,10 +36,12 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
       client_(new ClientArea),
       painter_(*client_, model_, slots_),
       fetcher_(options_.fetchLimits),
-      attachments_(options_.workDir + QStringLiteral("/attachments")) {
+      attachments_(options_.workDir + QStringLiteral("/attachments")),
+      windows_(*this, bookmarks_) {
     createControls();
     createMenus();
     connectButtons();
+    connectWindowCommands();
     connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
     painter_.onTimer1Changed([this](bool on) { setTimer1(on); });
     timer1_.setInterval(kTimer1IntervalMs);
@@ -105,7 +108,8 @@ bool Form1::networkMode() const { return c_.menu002->isChecked(); }
 // The local file browser's folder; until the browser has been opened it
 // shows the working folder.
 QString Form1::browserFolder() const {
-    return options_.workDir;
+    const FileBrowser* browser = windows_.existingBrowser();
+    return browser ? browser->path() : options_.workDir;
 }
 
 void Form1::setDownloadItem(int index, const QString& caption, bool enabled) {

@@ -9,6 +9,7 @@
 #include "Form1Controls.h"
 #include "LcdPainter.h"
 #include "PictureBoxes.h"
+#include "SecondaryWindows.h"
 #include "display/PageModel.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
@@ -73,8 +74,17 @@ public:
     void Phone001_Click();
     void Phone002_Click();
     bool SelectHandsetPicture();
-    // Bookmarks.
+    // Bookmarks, downloads, the file browser, help and About
+    // (Form1Windows.cpp, book000_Click in Form1Handlers.cpp).
     void book000_Click(int index);
+    void book3_Click();
+    void book4_Click();
+    void File001_Click(int index);
+    void file002_Click();
+    void Command10_Click();
+    void Menu10_Click();
+    void help001_Click();
+    void help003_Click();
     // The blink timer and the LCD.
     void Timer1_Timer();
     void DrawLcd();
@@ -93,6 +103,8 @@ public:
     QString attachFolder() const { return attachments_.path(); }
     QString fetchStatus() const;
     SystemActions& actions() { return actions_; }
+    const SecondaryWindows& windows() const { return windows_; }
+    SecondaryWindows& windows() { return windows_; }
 
     // RequestHost: the controls a page request reads and writes.
     QString addressText() const override;
@@ -135,6 +147,7 @@ private:
     void createHelpMenu();
     void connectButtons();
     void refreshBookmarkMenu();
+    void connectWindowCommands();
 
     void setDisplayWidth(int row);  // a row of kDisplayWidths
     void setTimer1(bool enabled);
@@ -159,6 +172,7 @@ private:
     bool requestRunning_ = false;
     bool shownOnce_ = false;
     bool ended_ = false;
+    SecondaryWindows windows_;  // after the bookmark store they use
 };
 
 }  // namespace sumire

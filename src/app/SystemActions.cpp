@@ -10,19 +10,16 @@ void DesktopActions::showMessage(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QCoreApplication::applicationName(), text);
 }
 
-void DesktopActions::startProgram(const QString& commandLine) {
-    QStringList args = QProcess::splitCommand(commandLine);
-    if (args.isEmpty()) return;
-    const QString program = args.takeFirst();
-    QProcess::startDetached(program, args);
+void DesktopActions::startProgram(const ProgramStart& program) {
+    QProcess::startDetached(program.program, program.arguments);
 }
 
 void RecordingActions::showMessage(QWidget*, const QString& text) {
     messages_ << text;
 }
 
-void RecordingActions::startProgram(const QString& commandLine) {
-    started_ << commandLine;
+void RecordingActions::startProgram(const ProgramStart& program) {
+    started_ << program.commandLine();
 }
 
 QStringList RecordingActions::takeMessages() {

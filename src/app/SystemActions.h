@@ -3,6 +3,8 @@
 // started; under a script they are only recorded, so nothing waits for a
 // person and nothing is started.
 
+#include "store/HelpAbout.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,20 +17,21 @@ public:
     virtual ~SystemActions() = default;
     // A message box with an OK button; returns when it is closed.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
-    // Starts a program by command line without waiting for it.
-    virtual void startProgram(const QString& commandLine) = 0;
+    // Starts a program without waiting for it; a script records its
+    // command line.
+    virtual void startProgram(const ProgramStart& program) = 0;
 };
 
 class DesktopActions : public SystemActions {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
-    void startProgram(const QString& commandLine) override;
+    void startProgram(const ProgramStart& program) override;
 };
 
 class RecordingActions : public SystemActions {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
-    void startProgram(const QString& commandLine) override;
+    void startProgram(const ProgramStart& program) override;
 
     // What was recorded since the previous call.
     QStringList takeMessages();

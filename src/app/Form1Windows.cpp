@@ -1,0 +1,95 @@
+// The main window's commands that open the secondary windows or keep files:
+// the bookmark dialogs, the download menu, the file browser, help and About.
+
+#include "Form1.h"
+
+#include "SystemActions.h"
+#include "store/DownloadFolder.h"
+#include "store/FileBrowser.h"
+#include "store/Form2.h"
+#include "store/Form3.h"
+#include "store/FrmAbout.h"
+#include "store/HelpAbout.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace sumire {
+
+void Form1::connectWindowCommands() {
+    auto item = [this](QAction* a, void (Form1::*handler)()) { connect(a, &QAction::triggered, this, handler); };
+    auto button = [this](int n, void (Form1::*handler)()) {
+        connect(c_.command[n], &QPushButton::clicked, this, handler);
+    };
+    item(c_.book3, &Form1::book3_Click);
+    item(c_.book4, &Form1::book4_Click);
+    button(19, &Form1::book3_Click);
+    button(20, &Form1::book4_Click);
+    item(c_.menu10, &Form1::Menu10_Click);
+    button(10, &Form1::Command10_Click);
+    for (int i = 0; i < int(c_.file001.size()); ++i)
+        connect(c_.file001[i], &QAction::triggered, this, [this, i] { File001_Click(i); });
+    item(c_.file002, &Form1::file002_Click);
+    item(c_.help001, &Form1::help001_Click);
+    button(21, &Form1::help001_Click);
+    item(c_.help003, &Form1::help003_Click);
+}
+
+// --- Bookmark dialogs --------------------------------------------------------
+
+void Form1::book3_Click() {
+    windows_.form2().showFor(c_.label1[3]->text(), c_.label1[6]->text());
+}
+
+void Form1::book4_Click() {
+    windows_.form3().showEditor();
+}
+
+// --- Download folder ---------------------------------------------------------
+
+// Copies the page's temporary file into the working folder's download folder;
+// a copy that fails says so and claims nothing.
+void Form1::File001_Click(int index) {
+    if (index < 0 || index >= model_.storedAttachCount()) return;
+    const QString name = model_.attachNames[index];
+    const QString downloadDir = QDir(options_.workDir).filePath(QStringLiteral("download"));
+    const KeepResult kept = keepAttachment(attachments_.writtenPath(name), downloadDir, name);
+    if (kept.ok) actions_.showMessage(this, name + QStringLiteral("をダウンロードしました。"));
+    else actions_.showMessage(this, name + QStringLiteral("をダウンロードできませんでした。\n") + kept.error);
+}
+
+void Form1::file002_Click() {
+    emptyDownloadFolder(QDir(options_.workDir).filePath(QStringLiteral("download")));
+}
+
+// --- Local file browser ------------------------------------------------------
+
+void Form1::Command10_Click() {
+    windows_.browser().showBrowser();
+}
+
+void Form1::Menu10_Click() {
+    Command10_Click();
+}
+
+// --- Help and About ----------------------------------------------------------
+
+// readme.txt of the working folder in the desktop's text editor.
+void Form1::help001_Click() {
+    const QString readme = QDir(options_.workDir).filePath(QStringLiteral("readme.txt"));
+    if (!QFileInfo(readme).isFile()) {
+        actions_.showMessage(this, QStringLiteral("ヘルプのファイル %1 がありません。").arg(readme));
+        return;
+    }
+    if (const auto editor = helpEditorFor(readme)) actions_.startProgram(*editor);
+    else actions_.showMessage(this, QStringLiteral("テキストエディタが見つからないため、ヘルプを表示できません。"));
+}
+
+void Form1::help003_Click() {
+    windows_.about().showAbout();
+}
+
+}  // namespace sumire

@@ -1,0 +1,86 @@
+#include "SecondaryWindows.h"
+
+#include "Form1.h"
+#include "SystemActions.h"
+#include "store/FileBrowser.h"
+#include "store/Form2.h"
+#include "store/Form3.h"
+#include "store/FrmAbout.h"
+
+#include <QWindow>
+
+namespace sumire {
+
+SecondaryWindows::SecondaryWindows(Form1& form, BookmarkStore& bookmarks) : form_(form), bookmarks_(bookmarks) {}
+
+// The windows have no parent (a disabled parent would disable them too), so
+// they are deleted here.
+SecondaryWindows::~SecondaryWindows() {
+    for (SecondaryWindow* w : {static_cast<SecondaryWindow*>(form2_), static_cast<SecondaryWindow*>(form3_),
+                               static_cast<SecondaryWindow*>(browser_), static_cast<SecondaryWindow*>(about_)})
+        delete w;
+    for (const QPointer<SecondaryWindow>& w : closing_) delete w.data();
+}
+
+template <typename Window>
+Window& SecondaryWindows::adopt(QPointer<Window>& slot, Window* window) {
+    slot = window;
+    window->winId();
+    if (QWindow* handle = window->windowHandle()) handle->setTransientParent(form_.windowHandle());
+    QObject::connect(window, &SecondaryWindow::unloaded, window, [this, &slot, window] {
+        if (slot == window) slot = nullptr;
+        closing_.removeAll(nullptr);
+        closing_ << QPointer<SecondaryWindow>(window);
+        window->deleteLater();
+    });
+    return *window;
+}
+
+Form2& SecondaryWindows::form2() {
+    return form2_ ? *form2_ : adopt(form2_, new Form2(bookmarks_, *this));
+}
+
+Form3& SecondaryWindows::form3() {
+    return form3_ ? *form3_ : adopt(form3_, new Form3(bookmarks_, *this));
+}
+
+FileBrowser& SecondaryWindows::browser() {
+    return browser_ ? *browser_ : adopt(browser_, new FileBrowser(*this, form_.workDir()));
+}
+
+FrmAbout& SecondaryWindows::about() {
+    return about_ ? *about_ : adopt(about_, new FrmAbout(*this));
+}
+
+Form2* SecondaryWindows::existingForm2() const { return form2_; }
+Form3* SecondaryWindows::existingForm3() const { return form3_; }
+FileBrowser* SecondaryWindows::existingBrowser() const { return browser_; }
+FrmAbout* SecondaryWindows::existingAbout() const { return about_; }
+
+SecondaryWindow* SecondaryWindows::existing(const QString& name) const {
+    if (name == u"Form2") return form2_;
+    if (name == u"Form3") return form3_;
+    if (name == u"file") return browser_;
+    if (name == u"frmAbout") return about_;
+    return nullptr;
+}
+
+void SecondaryWindows::setMainEnabled(bool enabled) {
+    form_.setEnabled(enabled);
+    if (enabled && form_.isVisible()) form_.activateWindow();
+}
+
+void SecondaryWindows::tellUser(QWidget* window, const QString& text) {
+    form_.actions().showMessage(window, text);
+}
+
+void SecondaryWindows::startProgram(const ProgramStart& program) {
+    form_.actions().startProgram(program);
+}
+
+void SecondaryWindows::loadLocalPage(const QString& path, const QString& text) {
+    form_.setSourceText(text);
+    form_.setAddressText(path);
+}
+
+}  // namespace sumire

@@ -1,0 +1,56 @@
+#pragma once
+// The frame shared by the secondary windows: a fixed-size dialog window with
+// the program icon, placed in twips, centred on the screen when first shown,
+// in the classic grey of the era. Closing it with the close box runs its
+// Form_Unload and asks its owner to destroy it.
+
+#include "store/DialogHost.h"
+
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sumire {
+
+class SecondaryWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `name` is the window's name (Form2, Form3, file, frmAbout).
+    SecondaryWindow(DialogHost& host, const QString& name, const QString& caption, QSize clientTwips);
+
+    // Shows the window; the first showing centres it on the screen.
+    void showWindow();
+    // Shown and enabled: the window takes clicks and typing.
+    bool takesInput() const { return isVisible() && isEnabled(); }
+
+signals:
+    // The close box was pressed: the window has run Form_Unload and is to be
+    // destroyed.
+    void unloaded();
+
+protected:
+    // The close box; by default it enables the main window.
+    virtual void Form_Unload();
+    void closeEvent(QCloseEvent* event) override;
+
+    DialogHost& host_;
+
+private:
+    bool placed_ = false;
+};
+
+// Pixels of a rectangle given in twips (15 to a pixel).
+QRect twipsToPixels(int left, int top, int width, int height);
+
+// Controls of the secondary windows, named and placed in twips.
+QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QLabel* makeDialogLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
+QLineEdit* makeDialogTextBox(QWidget* parent, const QString& name, const QRect& twips);
+// The sunken white frame of a text box, for list boxes too.
+void setSunkenBox(QWidget* box);
+
+}  // namespace sumire
