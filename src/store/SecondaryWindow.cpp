@@ -15,11 +15,18 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 const QColor kButtonFace(212, 208, 200);
 
-const char* kButtonStyle =
-    "QPushButton { background-color: #d4d0c8; color: black; border: 2px outset #d4d0c8; padding: 0px; }"
-    "QPushButton:pressed { border-style: inset; }"
-    "QPushButton:focus { border: 2px outset #6f6c68; }"
-    "QPushButton:disabled { color: #808080; }";
+// Raised buttons, sunken white boxes and navy selections, as the dialogs of
+// the era drew them.
+const char* kClassicStyle =
+    "QPushButton { background-color: #d4d0c8; color: black; padding: 0px; border-style: solid;"
+    "  border-width: 2px; border-color: #ffffff #404040 #404040 #ffffff; }"
+    "QPushButton:focus { border-color: #ffffff #000000 #000000 #ffffff; }"
+    "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
+    "QPushButton:disabled { color: #808080; }"
+    "QLineEdit, QListWidget, QTreeWidget { background-color: white; color: black; border-style: solid;"
+    "  border-width: 2px; border-color: #808080 #ffffff #ffffff #808080;"
+    "  selection-background-color: #000080; selection-color: white; }"
+    "QTreeView::branch { image: none; }";
 
 }  // namespace
 
@@ -40,6 +47,7 @@ SecondaryWindow::SecondaryWindow(DialogHost& host, const QString& name, const QS
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
     setAutoFillBackground(true);
+    setStyleSheet(QString::fromLatin1(kClassicStyle));
 }
 
 void SecondaryWindow::showWindow() {
@@ -71,7 +79,6 @@ QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QStrin
     b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
     // A focused button takes Enter, as on the desktop of the era.
     b->setAutoDefault(true);
-    b->setStyleSheet(QString::fromLatin1(kButtonStyle));
     return b;
 }
 
