@@ -1,0 +1,120 @@
+// The command line: the viewer's options as the automation relies on them,
+// help and version without a display, and the render command's options.
+
+#include "ProgramRun.h"
+#include "cli/CommandLine.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+using Action = ProgramCommand::Action;
+
+ProgramCommand parse(QStringList arguments) {
+    arguments.prepend("sumire");
+    return parseCommandLine(arguments);
+}
+
+TEST(CommandLine, ViewerOptions) {
+    const ProgramCommand plain = parse({});
+    EXPECT_EQ(plain.action, Action::Viewer);
+    EXPECT_TRUE(plain.script.isEmpty());
+    EXPECT_FALSE(plain.demo);
+
+    const ProgramCommand script = parse({"--script", "s.txt", "--workdir", "w"});
+    EXPECT_EQ(script.action, Action::Viewer);
+    EXPECT_EQ(script.script, QString("s.txt"));
+    EXPECT_EQ(script.workDir, QString("w"));
+    EXPECT_EQ(parse({"--workdir=w", "--script=s.txt"}).script, QString("s.txt"));
+
+    const ProgramCommand demo = parse({"--demo", "--script", "s.txt"});
+    EXPECT_TRUE(demo.demo);
+    EXPECT_EQ(demo.script, QString("s.txt"));
+}
+
+TEST(CommandLine, RefusedArgumentsSayWhy) {
+    const struct {
+        QStringList arguments;
+        const char* reason;
+    } cases[] = {
+        {{"page.txt"}, "unexpected argument: page.txt"},
+        {{"--bogus"}, "bogus"},
+        {{"--script"}, "--script"},
+        {{"render"}, "no page given"},
+        {{"render", "p.txt", "--width", "19"}, "--width cannot be 19"},
+        {{"render", "p.txt", "--width", "wide"}, "--width cannot be wide"},
+        {{"render", "p.txt", "--scroll", "-1"}, "--scroll cannot be -1"},
+        {{"render", "p.txt", "--phase", "2"}, "--phase cannot be 2"},
+        {{"render", "p.txt", "--model", "3"}, "--model cannot be 3"},
+        {{"render", "p.txt", "--crop", "screen"}, "--crop cannot be screen"},
+        {{"render", "p.txt", "--demo"}, "demo"},
+    };
+    for (const auto& c : cases) {
+        const ProgramCommand command = parse(c.arguments);
+        EXPECT_EQ(command.action, Action::Error) << qPrintable(c.arguments.join(' '));
+        EXPECT_TRUE(command.message.contains(c.reason)) << qPrintable(command.message);
+        EXPECT_TRUE(command.message.contains("sumire --help")) << qPrintable(command.message);
+    }
+}
+
+TEST(CommandLine, RenderOptions) {
+    const ProgramCommand defaults = parse({"render", "a.txt"});
+    ASSERT_EQ(defaults.action, Action::Render);
+    EXPECT_EQ(defaults.render.pages, QStringList{"a.txt"});
+    EXPECT_TRUE(defaults.render.out.isEmpty());
+    EXPECT_EQ(defaults.render.width, 20);
+    EXPECT_EQ(defaults.render.scroll, 0);
+    EXPECT_EQ(defaults.render.phase, 0);
+    EXPECT_EQ(defaults.render.model, -1);
+    EXPECT_EQ(defaults.render.crop, Crop::Window);
+
+    const ProgramCommand all = parse({"render", "a.txt", "http://h/b.txt", "-o", "out", "--width", "12",
+                                      "--scroll", "7", "--phase", "1", "--model", "2", "--crop", "lcd"});
+    ASSERT_EQ(all.action, Action::Render) << qPrintable(all.message);
+    EXPECT_EQ(all.render.pages, QStringList({"a.txt", "http://h/b.txt"}));
+    EXPECT_EQ(all.render.out, QString("out"));
+    EXPECT_EQ(all.render.width, 12);
+    EXPECT_EQ(all.render.scroll, 7);
+    EXPECT_EQ(all.render.phase, 1);
+    EXPECT_EQ(all.render.model, 2);
+    EXPECT_EQ(all.render.crop, Crop::Lcd);
+    EXPECT_EQ(parse({"render", "--crop=handset", "a.txt"}).render.crop, Crop::Handset);
+    EXPECT_EQ(parse({"render", "--output", "x.png", "a.txt"}).render.out, QString("x.png"));
+}
+
+TEST(CommandLine, HelpAndVersion) {
+    EXPECT_EQ(parse({"--version"}).action, Action::Version);
+    EXPECT_EQ(parse({"--version"}).message, QString("sumire 1.0.0\n"));
+    EXPECT_EQ(parse({"-v"}).action, Action::Version);
+    EXPECT_EQ(parse({"--help"}).action, Action::Help);
+    EXPECT_EQ(parse({"-h", "--demo"}).action, Action::Help);
+    const ProgramCommand renderHelp = parse({"render", "--help"});
+    EXPECT_EQ(renderHelp.action, Action::Help);
+    EXPECT_TRUE(renderHelp.message.contains("--crop")) << qPrintable(renderHelp.message);
+}
+
+// No display, no platform chosen: help, version and a wrong command line are
+// answered without opening a window.
+TEST(CommandLine, ProgramAnswersWithoutADisplay) {
+    QTemporaryDir home;
+    clitest::RunSetup setup;
+    setup.environment = clitest::headlessUser(home.path());
+    const clitest::ProgramResult version = clitest::runProgram({"--version"}, setup);
+    EXPECT_EQ(version.exitCode, 0) << version.err.constData();
+    EXPECT_EQ(version.out, QByteArray("sumire 1.0.0\n"));
+
+    const clitest::ProgramResult help = clitest::runProgram({"--help"}, setup);
+    EXPECT_EQ(help.exitCode, 0) << help.err.constData();
+    EXPECT_TRUE(help.out.startsWith("Usage: sumire")) << help.out.constData();
+    EXPECT_TRUE(help.out.contains("--demo")) << help.out.constData();
+
+    const clitest::ProgramResult wrong = clitest::runProgram({"--workdir"}, setup);
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+    EXPECT_TRUE(wrong.err.contains("--workdir")) << wrong.err.constData();
+}
+
+}  // namespace
+}  // namespace sumire

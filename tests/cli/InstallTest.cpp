@@ -1,0 +1,109 @@
+// cmake --install into a new prefix: the program, its data folder, the
+// desktop entry and icon; the installed program keeps its working folder in
+// the user's data folder and finds its handset pictures and samples beside
+// itself.
+
+#include "ProgramRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+using clitest::ProgramResult;
+using clitest::RunSetup;
+
+class Installed : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        prefix_ = new QTemporaryDir;
+        RunSetup setup;
+        setup.program = "cmake";
+        const ProgramResult install = clitest::runProgram({"--install", SUMIRE_BUILD_DIR, "--prefix", prefix_->path()}, setup);
+        ASSERT_EQ(install.exitCode, 0) << install.out.constData() << install.err.constData();
+    }
+    static void TearDownTestSuite() {
+        delete prefix_;
+        prefix_ = nullptr;
+    }
+
+    static QString path(const QString& relative) { return QDir(prefix_->path()).filePath(relative); }
+
+    // The installed program as a user without a display runs it.
+    ProgramResult run(const QStringList& arguments) const {
+        RunSetup setup;
+        setup.program = path("bin/sumire");
+        setup.environment = clitest::headlessUser(home.path());
+        setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
+        setup.workingDirectory = home.path();
+        return clitest::runProgram(arguments, setup);
+    }
+
+    QTemporaryDir home;
+    static QTemporaryDir* prefix_;
+};
+
+QTemporaryDir* Installed::prefix_ = nullptr;
+
+TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
+    for (const char* file : {"bin/sumire", "share/sumire/phone_01.jpg", "share/sumire/phone_02.jpg",
+                             "share/sumire/phone_03.jpg", "share/sumire/samples/index.txt",
+                             "share/sumire/samples/photo.bmp", "share/applications/sumire.desktop"})
+        EXPECT_TRUE(QFileInfo(path(file)).isFile()) << file;
+    EXPECT_TRUE(QFileInfo(path("bin/sumire")).isExecutable());
+    if (QFile::exists(SUMIRE_SOURCE_DIR "/readme.txt")) {
+        EXPECT_TRUE(QFileInfo(path("share/sumire/readme.txt")).isFile());
+    }
+    EXPECT_EQ(QImage(path("share/icons/hicolor/32x32/apps/sumire.png")).size(), QSize(32, 32));
+    EXPECT_EQ(QImage(path("share/icons/hicolor/16x16/apps/sumire.png")).size(), QSize(16, 16));
+
+    QSettings entry(path("share/applications/sumire.desktop"), QSettings::IniFormat);
+    entry.beginGroup("Desktop Entry");
+    EXPECT_EQ(entry.value("Type").toString(), QString("Application"));
+    EXPECT_EQ(entry.value("Exec").toString(), QString("sumire"));
+    EXPECT_EQ(entry.value("Icon").toString(), QString("sumire"));
+}
+
+TEST_F(Installed, WorksInTheUsersDataFolderWithPicturesFromBesideItself) {
+    const QString script = home.filePath("script.txt");
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("click Phone001\ndump\n");
+    f.close();
+    const ProgramResult r = run({"--script", script});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject dump = QJsonDocument::fromJson(r.out).object();
+    const QString userDir = home.filePath("data/Sumire");
+    EXPECT_TRUE(dump["attachFolder"].toString().startsWith(userDir)) << qPrintable(dump["attachFolder"].toString());
+    EXPECT_TRUE(QFileInfo(userDir + "/download").isDir());
+    EXPECT_EQ(dump["Form1"].toObject()["picture"], QJsonValue("phone_02.jpg"));
+    EXPECT_FALSE(QFileInfo::exists(path("bin/download")));
+}
+
+TEST_F(Installed, RendersAndServesItsOwnSamples) {
+    const ProgramResult version = run({"--version"});
+    EXPECT_EQ(version.out, QByteArray("sumire 1.0.0\n"));
+    const ProgramResult rendered = run({"render", path("share/sumire/samples/index.txt"), "--model", "0", "-o", "i.png"});
+    ASSERT_EQ(rendered.exitCode, 0) << rendered.err.constData();
+    EXPECT_EQ(QImage(home.filePath("i.png")).size(), QSize(634, 457));
+
+    const QString script = home.filePath("demo.txt");
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("dump\n");
+    f.close();
+    const ProgramResult demo = run({"--demo", "--script", script});
+    ASSERT_EQ(demo.exitCode, 0) << demo.err.constData();
+    const QJsonObject dump = QJsonDocument::fromJson(demo.out).object();
+    EXPECT_GE(dump["model"].toObject()["linkCount"].toInt(), 6);
+}
+
+}  // namespace
+}  // namespace sumire

@@ -1,0 +1,33 @@
+#pragma once
+// Runs a program to its end while this thread's event loop keeps running, so
+// that a server of the test process can answer the program.
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace sumire::clitest {
+
+struct ProgramResult {
+    int exitCode = -1;  // -1: crashed or did not end
+    QByteArray out, err;
+};
+
+struct RunSetup {
+    QString program = QStringLiteral(SUMIRE_PROGRAM);
+    QString workingDirectory;  // empty: the test's own
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    int timeoutMs = 120000;
+};
+
+ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup = {});
+
+// The environment of a new user without a display: no DISPLAY, no
+// WAYLAND_DISPLAY, no platform chosen, their own config and data folders.
+QProcessEnvironment headlessUser(const QString& home);
+
+// The sample pages of the source tree.
+QString samplePath(const QString& name);
+
+}  // namespace sumire::clitest

@@ -1,0 +1,265 @@
+// sumire render: the pictures it writes (size per crop, the LCD in the page's
+// colours, the same bytes every time, the blink phase, the handset) and how
+// it names them and reports pages it cannot show.
+
+#include "ProgramRun.h"
+#include "cli/DemoServer.h"
+#include "cli/RenderCommand.h"
+#include "page/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+using clitest::ProgramResult;
+using clitest::RunSetup;
+using clitest::samplePath;
+
+// The program on a headless machine, started in `dir`.
+ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {
+    RunSetup setup;
+    setup.environment = clitest::headlessUser(dir.path());
+    setup.workingDirectory = dir.path();
+    return clitest::runProgram(QStringList{"render"} + arguments, setup);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int countColour(const QImage& image, const QRect& area, QRgb colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
+    return n;
+}
+
+TEST(Render, EachCropHasItsSize) {
+    QTemporaryDir dir;
+    const struct {
+        const char* crop;
+        QSize size;
+    } crops[] = {{"window", {634, 457}}, {"handset", {189, 457}}, {"lcd", {138, 138}}};
+    for (const auto& c : crops) {
+        const QString out = dir.filePath(QString(c.crop) + ".png");
+        const ProgramResult run = render(dir, {samplePath("colors.txt"), "--crop", c.crop, "-o", out});
+        ASSERT_EQ(run.exitCode, 0) << c.crop << run.err.constData();
+        EXPECT_EQ(QImage(out).size(), c.size) << c.crop;
+    }
+}
+
+// colors.txt sets <BODY=000066 BG=FFFFCC>; the index keeps the white LCD.
+TEST(Render, LcdShowsThePageBackgroundInsideItsFrame) {
+    QTemporaryDir dir;
+    const struct {
+        const char* page;
+        QRgb background;
+    } pages[] = {{"colors.txt", qRgb(0xFF, 0xFF, 0xCC)}, {"index.txt", qRgb(255, 255, 255)}};
+    for (const auto& p : pages) {
+        const QString out = dir.filePath("lcd.png");
+        const ProgramResult run = render(dir, {samplePath(p.page), "--crop", "lcd", "-o", out});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        const QImage lcd(out);
+        ASSERT_EQ(lcd.size(), QSize(138, 138));
+        const QRgb black = qRgb(0, 0, 0);
+        EXPECT_EQ(countColour(lcd, QRect(0, 0, 138, 1), black), 138) << p.page;  // the frame
+        EXPECT_EQ(countColour(lcd, QRect(137, 0, 1, 138), black), 138) << p.page;
+        // Inside the frame the text covers some pixels; most are background.
+        const QRect inside(1, 1, 136, 136);
+        EXPECT_EQ(lcd.pixel(1, 1) & 0xFFFFFF, p.background & 0xFFFFFF) << p.page;
+        EXPECT_GT(countColour(lcd, inside, p.background), inside.width() * inside.height() / 2) << p.page;
+    }
+}
+
+TEST(Render, TheSamePageGivesTheSameBytes) {
+    QTemporaryDir dir;
+    DemoServer server(QDir(samplePath("")).absolutePath());
+    ASSERT_TRUE(server.start());
+    for (const QString& page : {samplePath("attach.txt"), server.url("/attach.txt")}) {
+        const ProgramResult first = render(dir, {page, "-o", dir.filePath("1.png")});
+        const ProgramResult second = render(dir, {page, "-o", dir.filePath("2.png")});
+        ASSERT_EQ(first.exitCode, 0) << first.err.constData();
+        ASSERT_EQ(second.exitCode, 0) << second.err.constData();
+        const QByteArray bytes = fileBytes(dir.filePath("1.png"));
+        EXPECT_GT(bytes.size(), 1000);
+        EXPECT_EQ(bytes, fileBytes(dir.filePath("2.png"))) << qPrintable(page);
+    }
+}
+
+// The cells of the blinking characters: the text operations drawn in the
+// background colour in phase 1, in pixels (a little larger than the cell).
+QList<QRect> blinkCells(const RenderedPage& phase0, const RenderedPage& phase1, int background) {
+    QList<QRect> cells;
+    EXPECT_EQ(phase0.drawing.size(), phase1.drawing.size());
+    for (size_t i = 0; i < phase1.drawing.size() && i < phase0.drawing.size(); ++i) {
+        const LcdOp& op = phase1.drawing[i];
+        if (op.kind != "text" || op.values[3] != background || phase0.drawing[i].values[3] == background)
+            continue;
+        const int width = encodeCp932(QString(QChar(char16_t(op.values[2])))).size();  // 1 or 2 cells
+        const int x = int(op.values[0]) / 15, y = int(op.values[1]) / 15;
+        cells << QRect(x - 1, y - 1, width * 100 / 15 + 3, 200 / 15 + 3);
+    }
+    return cells;
+}
+
+TEST(Render, PhaseOneHidesTheBlinkingRunThatPhaseZeroShows) {
+    RenderOptions options;
+    PageRenderer renderer(options);
+    const RenderedPage shown = renderer.render(samplePath("blink.txt"));
+    options.phase = 1;
+    const RenderedPage hidden = PageRenderer(options).render(samplePath("blink.txt"));
+    ASSERT_FALSE(shown.image.isNull()) << qPrintable(shown.error);
+    ASSERT_FALSE(hidden.image.isNull()) << qPrintable(hidden.error);
+
+    const int white = 0xFFFFFF;
+    const QList<QRect> cells = blinkCells(shown, hidden, white);
+    ASSERT_GE(cells.size(), 5);  // 新着メール at least
+    // Every cell of the run shows ink in phase 0 and only background in phase 1.
+    for (const QRect& cell : cells) {
+        const int area = cell.width() * cell.height();
+        EXPECT_LT(countColour(shown.image, cell, white), area) << cell.x() << "," << cell.y();
+    }
+    // The two pictures differ only inside those cells, where phase 1 is blank.
+    int differing = 0;
+    for (int y = 0; y < shown.image.height(); ++y) {
+        for (int x = 0; x < shown.image.width(); ++x) {
+            if (shown.image.pixel(x, y) == hidden.image.pixel(x, y)) continue;
+            ++differing;
+            const bool inCell = std::any_of(cells.begin(), cells.end(), [&](const QRect& c) { return c.contains(x, y); });
+            EXPECT_TRUE(inCell) << "pixel " << x << "," << y;
+            EXPECT_EQ(hidden.image.pixel(x, y) & 0xFFFFFF, QRgb(white)) << "pixel " << x << "," << y;
+            if (!inCell) return;
+        }
+    }
+    EXPECT_GT(differing, 100);
+}
+
+TEST(Render, HandsetModelIsDrawnAndTheUsersSettingIsLeftAlone) {
+    QTemporaryDir dir;
+    // The user has chosen model 1; rendering neither uses nor changes that.
+    const QString ini = dir.filePath("config/Sumire/Sumire.ini");
+    {
+        QSettings user(ini, QSettings::IniFormat);
+        user.setValue("Startup/Phone", "1");
+    }
+    const QByteArray before = fileBytes(ini);
+    const QString page = samplePath("index.txt");
+    ASSERT_EQ(render(dir, {page, "--crop", "handset", "-o", "builtin.png"}).exitCode, 0);
+    ASSERT_EQ(render(dir, {page, "--crop", "handset", "--model", "1", "-o", "red.png"}).exitCode, 0);
+    ASSERT_EQ(render(dir, {page, "--crop", "handset", "--model", "2", "-o", "black.png"}).exitCode, 0);
+    const QImage builtin(dir.filePath("builtin.png")), red(dir.filePath("red.png")), black(dir.filePath("black.png"));
+    EXPECT_NE(builtin, red);
+    EXPECT_NE(red, black);
+    // Only the picture around the LCD changes; the LCD itself stays.
+    const QRect lcd = cropRect(Crop::Lcd);
+    EXPECT_EQ(builtin.copy(lcd), red.copy(lcd));
+    EXPECT_EQ(fileBytes(ini), before);
+}
+
+// The characters drawn on one LCD row (y in twips), in order.
+QString rowText(const RenderedPage& page, int y) {
+    QString text;
+    for (const LcdOp& op : page.drawing)
+        if (op.kind == "text" && op.values[1] == y) text += QChar(char16_t(op.values[2]));
+    return text;
+}
+
+TEST(Render, ScrollIsTheFirstRowShownAndStopsAtTheEnd) {
+    RenderOptions options;
+    const RenderedPage top = PageRenderer(options).render(samplePath("long.txt"));
+    options.scroll = 3;
+    const RenderedPage down3 = PageRenderer(options).render(samplePath("long.txt"));
+    options.scroll = 100000;
+    const RenderedPage end = PageRenderer(options).render(samplePath("long.txt"));
+    ASSERT_FALSE(top.image.isNull() || down3.image.isNull() || end.image.isNull());
+    int rowsWithText = 0;
+    for (int row = 0; row < 7; ++row) {
+        EXPECT_EQ(rowText(down3, 1000 + row * 200), rowText(top, 1000 + (row + 3) * 200)) << row;
+        rowsWithText += !rowText(down3, 1000 + row * 200).isEmpty();
+    }
+    EXPECT_GE(rowsWithText, 5);
+    EXPECT_NE(top.image, down3.image);
+    EXPECT_NE(down3.image, end.image);
+    // Far past the end, the scrolling stops where "↓" stops.
+    options.scroll = 200;
+    EXPECT_EQ(PageRenderer(options).render(samplePath("long.txt")).image, end.image);
+    EXPECT_FALSE(rowText(end, 1000).isEmpty());
+}
+
+TEST(Render, WidthIsTheDisplayWidth) {
+    RenderOptions options;
+    options.width = 10;
+    const RenderedPage narrow = PageRenderer(options).render(samplePath("mail.txt"));
+    ASSERT_FALSE(narrow.image.isNull()) << qPrintable(narrow.error);
+    // At width 10 a cell is 200 twips wide and a row 300 twips high.
+    int texts = 0;
+    for (const LcdOp& op : narrow.drawing) {
+        if (op.kind != "text") continue;
+        ++texts;
+        EXPECT_EQ((op.values[0] - 400) % 200, 0) << op.values[0];
+        EXPECT_EQ((op.values[1] - 1000) % 300, 0) << op.values[1];
+    }
+    EXPECT_GT(texts, 5);
+}
+
+TEST(Render, AMissingPageIsReportedAndTheOthersAreWritten) {
+    QTemporaryDir dir;
+    DemoServer server(QDir(samplePath("")).absolutePath());
+    ASSERT_TRUE(server.start());
+    const QString missing = dir.filePath("no-such-page.txt");
+    const QString unfetched = server.url("/no-such-page-either.txt");
+    const ProgramResult run = render(dir, {missing, samplePath("colors.txt"), unfetched, samplePath("mail.txt"), "-o", "out"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(missing.toUtf8())) << run.err.constData();
+    EXPECT_TRUE(run.err.contains(unfetched.toUtf8())) << run.err.constData();
+    EXPECT_TRUE(run.err.contains("404")) << run.err.constData();
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList({"colors.png", "mail.png"}));
+    EXPECT_EQ(QImage(dir.filePath("out/colors.png")).size(), QSize(634, 457));
+}
+
+TEST(Render, OutputNames) {
+    QTemporaryDir dir;
+    // One page, no -o: its name with .png in the current folder.
+    ASSERT_EQ(render(dir, {samplePath("mail.txt")}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("mail.png")));
+    // One page, -o an existing folder: into it.
+    QDir().mkpath(dir.filePath("into"));
+    ASSERT_EQ(render(dir, {samplePath("mail.txt"), "-o", "into"}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("into/mail.png")));
+    // Several pages: a folder, made if needed; the same name twice is kept apart.
+    const ProgramResult several = render(dir, {samplePath("mail.txt"), samplePath("index.txt"), samplePath("mail.txt"),
+                                     "-o", "new/folder"});
+    ASSERT_EQ(several.exitCode, 0) << several.err.constData();
+    EXPECT_EQ(QDir(dir.filePath("new/folder")).entryList(QDir::Files),
+              QStringList({"index.png", "mail-2.png", "mail.png"}));
+    // A folder that cannot be made: the place is taken by a file.
+    QFile taken(dir.filePath("taken"));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.close();
+    const ProgramResult blocked = render(dir, {samplePath("mail.txt"), samplePath("index.txt"), "-o", "taken"});
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.err.contains("taken")) << blocked.err.constData();
+    // A file that cannot be written: its folder is a file.
+    const ProgramResult unwritable = render(dir, {samplePath("index.txt"), "-o", "taken/index.png"});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains("taken/index.png")) << unwritable.err.constData();
+}
+
+TEST(Render, AWrongOptionWritesNothing) {
+    QTemporaryDir dir;
+    const ProgramResult run = render(dir, {samplePath("mail.txt"), "--width", "19"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("--width")) << run.err.constData();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+}  // namespace
+}  // namespace sumire
