@@ -1,0 +1,134 @@
+// Help and the About window through the script interface. Which programs
+// exist is decided by PATH: the test puts fake programs in a folder of its own
+// and lets the viewer search only there. Programs are recorded, never started.
+
+#include "ScriptRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace sumire::apptest {
+namespace {
+
+const QString kNoSystemInfo = QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません");
+const QString kNoEditor = QStringLiteral("テキストエディタが見つからないため、ヘルプを表示できません。");
+
+// A folder of fake programs, and PATH set to it alone for the scope.
+class FakePrograms {
+public:
+    FakePrograms() : oldPath_(qgetenv("PATH")) { qputenv("PATH", dir_.path().toUtf8()); }
+    ~FakePrograms() { qputenv("PATH", oldPath_); }
+    QString add(const QString& name) {
+        const QString path = dir_.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nexit 0\n");
+        f.close();
+        EXPECT_TRUE(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        return path;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray oldPath_;
+};
+
+bool shown(const QJsonObject& dump) {
+    return dump["shown"].toObject()["frmAbout"].toBool();
+}
+
+bool mainEnabled(const QJsonObject& dump) {
+    return dump["Form1"].toObject()["enabled"].toBool();
+}
+
+class HelpAboutWindow : public ::testing::Test {
+protected:
+    // The readme.txt the build puts beside the program.
+    void copyReadme() {
+        ASSERT_TRUE(QFile::copy(QDir(SUMIRE_PROGRAM_DIR).filePath("readme.txt"), box.path("readme.txt")));
+    }
+    Sandbox box;
+};
+
+TEST_F(HelpAboutWindow, HelpOpensTheReadmeInTheDesktopsOpener) {
+    copyReadme();
+    FakePrograms programs;
+    const QString opener = programs.add("xdg-open");
+    const ScriptResult r = box.run({"click help001", "click Command21", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QString started = opener + " " + box.path("readme.txt");
+    EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray({started, started}));
+    EXPECT_EQ(r.dump(0)["messages"].toArray(), QJsonArray());
+}
+
+TEST_F(HelpAboutWindow, HelpFallsBackToATextEditor) {
+    copyReadme();
+    FakePrograms programs;
+    const QString editor = programs.add("mousepad");
+    const ScriptResult r = box.run({"click help001", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray({editor + " " + box.path("readme.txt")}));
+}
+
+TEST_F(HelpAboutWindow, HelpWithoutAnEditorOrWithoutTheReadmeSaysSo) {
+    FakePrograms programs;  // none at all
+    ScriptResult r = box.run({"click help001", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    ASSERT_EQ(r.dump(0)["messages"].toArray().size(), 1);
+    EXPECT_TRUE(r.dump(0)["messages"].toArray()[0].toString().contains(box.path("readme.txt")));
+    EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray());
+
+    copyReadme();
+    r = box.run({"click Command21", "dump"});
+    EXPECT_EQ(r.dump(0)["messages"].toArray(), QJsonArray({kNoEditor}));
+    EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray());
+}
+
+TEST_F(HelpAboutWindow, AboutShowsTitleAndVersionAndStartsTheSystemInformationTool) {
+    FakePrograms programs;
+    const QString tool = programs.add("hardinfo");
+    const ScriptResult r = box.run({
+        "click help003", "click Command5(1)", "dump",
+        "click frmAbout.cmdSysInfo", "dump",
+        "click frmAbout.cmdOK", "dump",
+    });
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    QJsonObject d = r.dump(0);
+    EXPECT_TRUE(shown(d));
+    EXPECT_FALSE(mainEnabled(d));
+    EXPECT_EQ(d["Text3"], QJsonValue(""));  // the main window took no click
+    EXPECT_EQ(d["frmAbout"].toObject(), QJsonObject({{"caption", "Sumireのﾊﾞｰｼﾞｮﾝ情報"},
+                                                      {"lblTitle", "Sumire"},
+                                                      {"lblVersion", "ﾊﾞｰｼﾞｮﾝ 1.0.0"}}));
+    d = r.dump(1);
+    EXPECT_EQ(d["started"].toArray(), QJsonArray({tool}));
+    EXPECT_EQ(d["messages"].toArray(), QJsonArray());
+    EXPECT_TRUE(shown(d));
+    // OK enables the main window and destroys the About window.
+    d = r.dump(2);
+    EXPECT_FALSE(shown(d));
+    EXPECT_TRUE(mainEnabled(d));
+    EXPECT_EQ(d["frmAbout"].toObject(), QJsonObject({{"caption", ""}, {"lblTitle", ""}, {"lblVersion", ""}}));
+}
+
+TEST_F(HelpAboutWindow, WithoutASystemInformationToolTheButtonSaysSoAndTheCloseBoxEnablesTheMainWindow) {
+    FakePrograms programs;
+    const ScriptResult r = box.run({
+        "click help003", "click frmAbout.cmdSysInfo", "dump",
+        "close frmAbout", "dump",
+        "click frmAbout.cmdSysInfo", "dump",  // not shown: ignored
+    });
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.dump(0)["messages"].toArray(), QJsonArray({kNoSystemInfo}));
+    EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray());
+    EXPECT_TRUE(shown(r.dump(0)));
+    EXPECT_FALSE(shown(r.dump(1)));
+    EXPECT_TRUE(mainEnabled(r.dump(1)));
+    EXPECT_EQ(r.dump(1)["frmAbout"].toObject()["caption"], QJsonValue(""));
+    EXPECT_EQ(r.dump(2)["messages"].toArray(), QJsonArray());
+}
+
+}  // namespace
+}  // namespace sumire::apptest
