@@ -31,6 +31,8 @@ struct Pass {
     void image();
     void advance(int ch);
     void step();
+    template <bool kAbove>
+    void offWindow();
 };
 
 void Pass::colourMarkers(int ch) {
@@ -118,6 +120,43 @@ void Pass::step() {
     advance(ch);
 }
 
+// Rows outside the window draw nothing and interpret no blink or image
+// marker, so their steps reduce to line breaks, colour markers and cell
+// widths. Above the window (kAbove) the steps run until a step starts on the
+// window's first row; below it they run to the end, since rows never come
+// back up (a carriage return's step keeps its row).
+template <bool kAbove>
+void Pass::offWindow() {
+    int64_t col = m.lcdCol, row = m.lcdRow, colours = m.colorIdx, i = m.loopIdx;
+    const int64_t wrap = m.lineChars - 1;
+    for (; i <= length && (!kAbove || row < m.scrollTop); ++i) {
+        const char16_t c = text[i - 1].unicode();
+        if (c == u'\n') {
+            col = wrap;
+        } else if (c == u'\r') {
+            col = wrap;
+            --row;
+        } else if (c == kColorMarker) {
+            if (kAbove && colours >= 0 && colours < kColorEntries)
+                fore = packColor(m.colorRed[colours], m.colorGreen[colours], m.colorBlue[colours]);
+            --col;
+            ++colours;
+        } else if (c == kColorResetMarker) {
+            if (kAbove) fore = textColour();
+            --col;
+        }
+        col += widths[c];
+        if (col >= wrap) {
+            col = 0;
+            ++row;
+        }
+    }
+    m.lcdCol = col;
+    m.lcdRow = row;
+    m.colorIdx = colours;
+    m.loopIdx = i;
+}
+
 }  // namespace
 
 void DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
@@ -131,7 +170,15 @@ void DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
     pass.fore = pass.textColour();
     canvas.box(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, pass.backColour());
     canvas.frame(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, 0);
-    for (m.loopIdx = 1; m.loopIdx <= pass.length; ++m.loopIdx) pass.step();
+    m.loopIdx = 1;
+    pass.offWindow<true>();
+    for (; m.loopIdx <= pass.length; ++m.loopIdx) {
+        if (m.lcdRow >= m.scrollTop + m.lineCount) {
+            pass.offWindow<false>();
+            break;
+        }
+        pass.step();
+    }
     m.lcdRow -= 10;  // the lowest scroll position
     if (!pass.timer) canvas.setAutoRedraw(true);
 }
