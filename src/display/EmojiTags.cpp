@@ -1,5 +1,7 @@
 #include "display/EmojiTags.h"
 
+#include <vector>
+
 namespace sumire {
 
 const std::array<const char*, kEmojiCount> kEmojiNames{
@@ -37,15 +39,32 @@ int pictographCode(char16_t ch) {
     return -1;
 }
 
+namespace {
+
+// The tag names by length, for a lookup that compares only names of the
+// word's length.
+struct NamesByLength {
+    std::array<std::vector<std::pair<QString, int>>, kLongestName + 1> names;
+    NamesByLength() {
+        for (int code = 0; code < kEmojiCount; ++code) {
+            const QString name = QString::fromLatin1(kEmojiNames[code]);
+            names[size_t(name.size())].push_back({name, code});
+        }
+    }
+};
+
+}  // namespace
+
 int emojiTagAt(QStringView text, int64_t at) {
     if (at < 0 || at + 3 > text.size() || text[at] != u'<' || text[at + 1] != u'#') return -1;
+    static const NamesByLength table;
     // The word runs to the first ">"; tags are distinct, so at most one matches.
     const int64_t start = at + 2;
     for (int64_t end = start; end < text.size() && end - start <= kLongestName; ++end) {
         if (text[end] != u'>') continue;
         const QStringView word = text.sliced(start, end - start);
-        for (int code = 0; code < kEmojiCount; ++code)
-            if (word == QLatin1StringView(kEmojiNames[code])) return code;
+        for (const auto& [name, code] : table.names[size_t(word.size())])
+            if (word == name) return code;
         return -1;
     }
     return -1;

@@ -47,13 +47,13 @@ void bodyStep(PageModel& m, const ScanText& t, int64_t end) {
         if (t.startsWith(m.scanPos, u"</BL>")) handleBlinkEndTag(m, t);
         appendTagMarker(m);
     }
-    if (t.startsWith(m.scanPos, kBoundary)) {
+    if (t.at(m.scanPos) == u'-' && t.startsWith(m.scanPos, kBoundary)) {
         // Nothing from the boundary on is displayed.
         m.tokenKind = 6;
         m.scanPos = end;
         if (t.at(end) == u'\n') ++m.scanPos;
     }
-    const int code = emojiTagAt(t.text(), m.scanPos - 1);
+    const int code = t.at(m.scanPos) == u'<' ? emojiTagAt(t.text(), m.scanPos - 1) : -1;
     if (code >= 0) {
         m.scanPos += int64_t(qstrlen(kEmojiNames[code])) + 2;  // onto the ">"
         m.tokenKind = 7;
