@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 #include "SystemActions.h"
+#include "cli/ProgramFiles.h"
 #include "store/DownloadFolder.h"
 #include "store/FileBrowser.h"
 #include "store/Form2.h"
@@ -77,9 +78,10 @@ void Form1::Menu10_Click() {
 
 // --- Help and About ----------------------------------------------------------
 
-// readme.txt of the working folder in the desktop's text editor.
+// readme.txt in the desktop's text editor: the working folder's, else the
+// one in the program's data folder.
 void Form1::help001_Click() {
-    const QString readme = QDir(options_.workDir).filePath(QStringLiteral("readme.txt"));
+    const QString readme = findProgramFile(options_.workDir, QStringLiteral("readme.txt"));
     if (!QFileInfo(readme).isFile()) {
         actions_.showMessage(this, QStringLiteral("ヘルプのファイル %1 がありません。").arg(readme));
         return;

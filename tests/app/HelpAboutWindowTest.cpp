@@ -72,18 +72,30 @@ TEST_F(HelpAboutWindow, HelpFallsBackToATextEditor) {
     EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray({editor + " " + box.path("readme.txt")}));
 }
 
-TEST_F(HelpAboutWindow, HelpWithoutAnEditorOrWithoutTheReadmeSaysSo) {
-    FakePrograms programs;  // none at all
-    ScriptResult r = box.run({"click help001", "dump"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    ASSERT_EQ(r.dump(0)["messages"].toArray().size(), 1);
-    EXPECT_TRUE(r.dump(0)["messages"].toArray()[0].toString().contains(box.path("readme.txt")));
-    EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray());
-
+TEST_F(HelpAboutWindow, HelpWithoutAnEditorSaysSo) {
     copyReadme();
-    r = box.run({"click Command21", "dump"});
+    FakePrograms programs;  // none at all
+    const ScriptResult r = box.run({"click Command21", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["messages"].toArray(), QJsonArray({kNoEditor}));
     EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray());
+}
+
+// Without a readme.txt of its own, the working folder's help is the program's.
+TEST_F(HelpAboutWindow, WithoutAReadmeInTheWorkingFolderHelpOpensTheProgramsOwn) {
+    FakePrograms programs;
+    const QString opener = programs.add("xdg-open");
+    const ScriptResult r = box.run({"click help001", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonArray started = r.dump(0)["started"].toArray();
+    ASSERT_EQ(started.size(), 1);
+    const QString readme = started[0].toString().mid(opener.size() + 1);
+    EXPECT_TRUE(started[0].toString().startsWith(opener + " "));
+    EXPECT_TRUE(readme.endsWith("/readme.txt")) << qPrintable(readme);
+    EXPECT_FALSE(readme.startsWith(box.workDir())) << qPrintable(readme);
+    QFile shown(readme), ours(QDir(SUMIRE_PROGRAM_DIR).filePath("readme.txt"));
+    ASSERT_TRUE(shown.open(QIODevice::ReadOnly) && ours.open(QIODevice::ReadOnly));
+    EXPECT_EQ(shown.readAll(), ours.readAll());
 }
 
 TEST_F(HelpAboutWindow, AboutShowsTitleAndVersionAndStartsTheSystemInformationTool) {
