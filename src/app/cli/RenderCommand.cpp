@@ -70,7 +70,7 @@ QString PageRenderer::freshWorkDir() {
 }
 
 RenderedPage PageRenderer::render(const QString& page) {
-    if (!root_.isValid()) return {{}, QStringLiteral("cannot make a temporary folder"), {}};
+    if (!root_.isValid()) return {{}, page + QStringLiteral(": cannot make a temporary folder"), {}};
     Form1Options formOptions;
     formOptions.workDir = freshWorkDir();
     formOptions.scriptMode = true;  // Timer1 ticks only when told to
@@ -96,9 +96,10 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
     }
     form.setAddressText(page);
     form.Command1_Click();
-    const QString status = form.fetchStatus();
+    QString status = form.fetchStatus();
     if (status.isEmpty()) return std::nullopt;
-    return status.startsWith(kFetchFailurePrefix) ? status.mid(kFetchFailurePrefix.size()) : status;
+    if (status.startsWith(kFetchFailurePrefix)) status.remove(0, kFetchFailurePrefix.size());
+    return page + QStringLiteral(": ") + status;
 }
 
 // Width, scroll position, handset and blink phase through the window's own
@@ -143,7 +144,7 @@ int runRender(const RenderOptions& options, QTextStream& err) {
     for (qsizetype i = 0; i < options.pages.size(); ++i) {
         const RenderedPage page = renderer.render(options.pages[i]);
         if (page.image.isNull()) {
-            err << "sumire: render: " << options.pages[i] << ": " << page.error << Qt::endl;
+            err << "sumire: render: " << page.error << Qt::endl;
             status = 1;
         } else if (!page.image.save(files[i], "PNG")) {
             err << "sumire: render: " << options.pages[i] << ": cannot write " << files[i] << Qt::endl;

@@ -29,7 +29,7 @@ QRect cropRect(Crop crop);
 
 struct RenderedPage {
     QImage image;                // null when the page could not be shown
-    QString error;               // why not
+    QString error;               // why not, naming the page
     std::vector<LcdOp> drawing;  // the operations of the last DrawLcd pass
 };
 
