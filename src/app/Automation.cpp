@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "Dump.h"
 #include "Form1.h"
+#include "ScriptText.h"
 #include "Text2Box.h"
 
 #include <QAction>
@@ -22,41 +23,7 @@ bool parseInt(const QString& s, int* value) {
     return ok;
 }
 
-// The first word and the rest after the single space that follows it.
-std::pair<QString, QString> splitFirst(const QString& s) {
-    const qsizetype space = s.indexOf(u' ');
-    if (space < 0) return {s, QString()};
-    return {s.left(space), s.mid(space + 1)};
-}
-
 }  // namespace
-
-std::optional<QString> unescapeScriptText(const QString& text) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\\') {
-            out += text[i];
-            continue;
-        }
-        if (++i >= text.size()) return std::nullopt;
-        switch (text[i].unicode()) {
-        case u'r': out += u'\r'; break;
-        case u'n': out += u'\n'; break;
-        case u't': out += u'\t'; break;
-        case u'\\': out += u'\\'; break;
-        case u'u': {
-            bool ok = false;
-            const uint code = text.mid(i + 1, 4).toUInt(&ok, 16);
-            if (!ok || text.mid(i + 1, 4).size() != 4) return std::nullopt;
-            out += QChar(char16_t(code));
-            i += 4;
-            break;
-        }
-        default: return std::nullopt;
-        }
-    }
-    return out;
-}
 
 ScriptRunner::ScriptRunner(Form1& form, RecordingActions& recorded, QTextStream& out, QTextStream& err)
     : form_(form), recorded_(recorded), out_(out), err_(err) {}

@@ -3,6 +3,8 @@
 // prints its state as JSON. Lines act through the window's own controls and
 // handlers, as a person's clicks and typing would.
 
+#include "ScriptText.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,9 +16,6 @@ namespace sumire {
 class Form1;
 class RecordingActions;
 
-// `set` text with its escapes \r \n \t \\ \uXXXX undone; nothing when an
-// escape is malformed.
-std::optional<QString> unescapeScriptText(const QString& text);
 
 class ScriptRunner {
 public:
