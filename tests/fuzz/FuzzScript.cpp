@@ -5,6 +5,7 @@
 #include "ScriptText.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace {
 
