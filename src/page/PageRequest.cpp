@@ -14,21 +14,22 @@ const QString kBoundary = QStringLiteral("--VOV980907");
 const QString kNoFile = QStringLiteral("ファイルがありません");
 
 // The tests of one header-pass step, in their order; each runs at the
-// position the previous one left.
+// position the previous one left, and looks at the first character before
+// comparing the whole token.
 void headerStep(PageModel& m, const ScanText& t, PageServices& s) {
-    if (t.startsWith(m.scanPos, u"From:")) handleSender(m, t, s.host);
-    if (t.startsWith(m.scanPos, u"Subject:")) handleTitle(m, t, s.host);
-    if (t.startsWith(m.scanPos, u"SEL=")) handleLink(m, t);
-    if (t.startsWith(m.scanPos, u"Append: Name="))
-        handleFetchedAttachment(m, t, s, 14, SlotFlag::AutoSize);
-    if (t.startsWith(m.scanPos, u"Append:name="))
-        handleFetchedAttachment(m, t, s, 13, SlotFlag::AutoRedraw);
-    if (t.startsWith(m.scanPos, u"Append:Name="))
-        handleFetchedAttachment(m, t, s, 13, SlotFlag::None);
-    if (t.startsWith(m.scanPos, u"stream; Name=")) handleEmbeddedAttachment(m, t, s, 14);
-    if (t.startsWith(m.scanPos, u"stream;Name=")) handleEmbeddedAttachment(m, t, s, 13);
-    if (t.startsWith(m.scanPos, u"stream;name=")) handleEmbeddedAttachment(m, t, s, 13);
-    if (t.startsWith(m.scanPos, u"<BODY=")) handleBodyColourTag(m, t);
+    auto stands = [&](char16_t first, QStringView token) {
+        return t.at(m.scanPos) == first && t.startsWith(m.scanPos, token);
+    };
+    if (stands(u'F', u"From:")) handleSender(m, t, s.host);
+    if (stands(u'S', u"Subject:")) handleTitle(m, t, s.host);
+    if (stands(u'S', u"SEL=")) handleLink(m, t);
+    if (stands(u'A', u"Append: Name=")) handleFetchedAttachment(m, t, s, 14, SlotFlag::AutoSize);
+    if (stands(u'A', u"Append:name=")) handleFetchedAttachment(m, t, s, 13, SlotFlag::AutoRedraw);
+    if (stands(u'A', u"Append:Name=")) handleFetchedAttachment(m, t, s, 13, SlotFlag::None);
+    if (stands(u's', u"stream; Name=")) handleEmbeddedAttachment(m, t, s, 14);
+    if (stands(u's', u"stream;Name=")) handleEmbeddedAttachment(m, t, s, 13);
+    if (stands(u's', u"stream;name=")) handleEmbeddedAttachment(m, t, s, 13);
+    if (stands(u'<', u"<BODY=")) handleBodyColourTag(m, t);
 }
 
 // Every header token begins with one of these characters.
