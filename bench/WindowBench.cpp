@@ -1,9 +1,16 @@
 // The window: a blink tick on a visible blinking run of a 1 MiB page, painted
 // with the window's painter, and the memory the viewer holds with that page.
 
+#include "ClientArea.h"
 #include "Form1.h"
+#include "LcdPainter.h"
 #include "PageInputs.h"
+#include "PictureBoxes.h"
 #include "SystemActions.h"
+#include "display/LcdRenderer.h"
+#include "page/LocalFetcher.h"
+#include "page/PageRequest.h"
+#include "support/FakeWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -53,6 +60,30 @@ void BM_BlinkTickWithWindowPainter(benchmark::State& state) {
     state.counters["timer1_enabled"] = window.form.timer1Enabled() ? 1 : 0;
 }
 BENCHMARK(BM_BlinkTickWithWindowPainter)->Unit(benchmark::kMillisecond);
+
+// DrawLcd painting with the window's painter onto a client area, a 1 MiB page
+// scrolled to the top (range 1 = 0) or to its end (1), plain (range 0 = 0) or
+// dense with tags (1).
+void BM_DrawLcdWithWindowPainter(benchmark::State& state) {
+    QTemporaryDir dir;
+    ClientArea area;
+    PictureBoxes boxes;
+    PageModel model;
+    LcdPainter painter(area, model, boxes);
+    test::FakeHost host;
+    test::FakeSlots sizes;
+    LocalFetcher fetcher;
+    AttachmentFolder folder(dir.filePath("attachments"));
+    host.text1 = dir.filePath("page.txt");
+    host.text2 = state.range(0) == 0 ? plainJapanesePage(kMiB) : densePage(kMiB);
+    PageServices services{host, sizes, fetcher, folder, painter};
+    runPageRequest(model, services);
+    model.scrollTop = state.range(1) == 0 ? 0 : model.lcdRow;
+    for (auto _ : state) DrawLcd(model, sizes, painter);
+    state.counters["code_units_per_s"] = benchmark::Counter(
+        double(model.lcdText.size()), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_DrawLcdWithWindowPainter)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void BM_ResidentWithOneMiBPage(benchmark::State& state) {
     Window window(blinkingPage());
