@@ -37,7 +37,7 @@ struct BookmarkResult {
 // or line end is skipped. Any other field runs to the next comma or line end,
 // without the spaces around it. A line end (CR LF, CR or LF) ends a field as a
 // comma does. Reading stops at the end of the text where a record would begin.
-// Not in the original reading, which fails on them: a line holding nothing but
+// Beyond the format's strict reading, which would fail on them: a line holding nothing but
 // spaces gives no field, and a record cut off by the end of the text keeps
 // what it has (a missing address reads as empty text).
 BookmarkRecords parseBookmarkText(const QString& text);

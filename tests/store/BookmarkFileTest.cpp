@@ -29,7 +29,7 @@ protected:
     QString path = dir.filePath("bookmark.txt");
 };
 
-// A file as the earlier program writes it: code page 932, quoted fields,
+// A file as the format has always been written: code page 932, quoted fields,
 // CR LF after every record.
 TEST_F(BookmarkFileTest, ReadsAFileInTheOriginalForm) {
     writeBytes(path,
