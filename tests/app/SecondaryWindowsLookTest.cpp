@@ -197,9 +197,14 @@ TEST_F(SecondaryWindowLook, FolderListGoesUpAndIntoFolders) {
     EXPECT_EQ(shown.mid(shown.size() - 4), QStringList({a, a + "/b", a + "/b/c1", a + "/b/c2"}));
     EXPECT_EQ(list.currentItem()->text(0), "b");
 
+    // Activating an item rebuilds the list, so the item is found first and
+    // activated after the walk over the list has ended.
     auto activate = [&list](const QString& folder) {
+        QTreeWidgetItem* found = nullptr;
         for (QTreeWidgetItemIterator it(&list); *it; ++it)
-            if ((*it)->data(0, Qt::UserRole).toString() == folder) emit list.itemActivated(*it, 0);
+            if ((*it)->data(0, Qt::UserRole).toString() == folder) found = *it;
+        ASSERT_NE(found, nullptr) << folder.toStdString();
+        emit list.itemActivated(found, 0);
     };
     activate(a + "/b/c2");
     EXPECT_EQ(list.path(), a + "/b/c2");
