@@ -52,24 +52,53 @@ bool startDemoServer(std::optional<DemoServer>& server, QTextStream& err) {
     return true;
 }
 
+bool isInside(const QString& path, const QString& folder) {
+    if (path.isEmpty() || folder.isEmpty()) return false;
+    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+// The archive folder, absolute; an error on `err` when it is not a folder or
+// when the working folder, which the program writes, lies inside it.
+std::optional<QString> archiveFolderFor(const ProgramCommand& command, const QString& workDir, QTextStream& err) {
+    const QString folder = QDir::cleanPath(QFileInfo(command.archive).absoluteFilePath());
+    if (!QFileInfo(folder).isDir()) {
+        err << "sumire: --archive: " << command.archive << " is not a folder" << Qt::endl;
+        return std::nullopt;
+    }
+    const QString realFolder = QFileInfo(folder).canonicalFilePath();
+    const QString realWork = QFileInfo(workDir).canonicalFilePath();
+    if (isInside(workDir, folder) || isInside(realWork, realFolder)) {
+        err << "sumire: --archive: the working folder " << workDir
+            << " lies inside the archive, which is never written" << Qt::endl;
+        return std::nullopt;
+    }
+    return folder;
+}
+
+// The first page: the demo's index, or the page of the command line.
+void openFirstPage(Form1& form, const ProgramCommand& command, const DemoServer* demo) {
+    if (demo) openDemoIndex(form, *demo);
+    else if (!command.page.isEmpty()) form.openPage(command.page);
+}
+
 int runScript(const Form1Options& options, const ProgramCommand& command, const DemoServer* demo) {
     QTextStream out(stdout), err(stderr);
     RecordingActions recorded;
     Form1 form(options, recorded);
     form.Form_Load();
     form.showCentred();
-    if (demo) openDemoIndex(form, *demo);
+    openFirstPage(form, command, demo);
     ScriptRunner runner(form, recorded, out, err);
     return runner.runFile(command.script);
 }
 
-int runDesktop(const Form1Options& options, const DemoServer* demo) {
+int runDesktop(const Form1Options& options, const ProgramCommand& command, const DemoServer* demo) {
     DesktopActions desktop;
     Form1 form(options, desktop);
     QObject::connect(&form, &Form1::programEnded, qApp, [] { QCoreApplication::exit(0); });
     form.Form_Load();
     form.showCentred();
-    if (demo) QTimer::singleShot(0, &form, [&form, demo] { openDemoIndex(form, *demo); });
+    QTimer::singleShot(0, &form, [&form, &command, demo] { openFirstPage(form, command, demo); });
     return QApplication::exec();
 }
 
@@ -82,8 +111,13 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
     Form1Options options;
     options.workDir = workDirFor(command);
     options.scriptMode = !command.script.isEmpty();
+    if (!command.archive.isEmpty()) {
+        const std::optional<QString> archive = archiveFolderFor(command, options.workDir, err);
+        if (!archive) return 2;
+        options.archiveDir = *archive;
+    }
     const DemoServer* server = demo ? &*demo : nullptr;
-    return options.scriptMode ? runScript(options, command, server) : runDesktop(options, server);
+    return options.scriptMode ? runScript(options, command, server) : runDesktop(options, command, server);
 }
 
 // Rendering needs no display: without a platform chosen it draws off screen,

@@ -66,6 +66,8 @@ std::optional<ScriptRunner::Failure> ScriptRunner::perform(const QString& line) 
     if (verb == u"dump") return dump(args);
     if (verb == u"shot") return shot(rest);
     if (verb == u"close") return close(args);
+    if (verb == u"key") return key(rest);
+    if (verb == u"drop") return drop(rest);
     if (verb == u"select" || verb == u"dblclick") {
         // The item is the rest of the line: a name or path may hold spaces.
         const auto [control, item] = splitFirst(rest);

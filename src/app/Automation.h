@@ -40,6 +40,9 @@ private:
     std::optional<Failure> dump(const QStringList& args);
     std::optional<Failure> shot(const QString& rest);
     std::optional<Failure> close(const QStringList& args);
+    // Keys pressed and pages dropped on the main window (AutomationInput.cpp).
+    std::optional<Failure> key(const QString& rest);
+    std::optional<Failure> drop(const QString& rest);
     // A control of Form2, Form3, file or frmAbout (AutomationWindows.cpp);
     // `argument` is the text typed or the item chosen.
     std::optional<Failure> otherWindow(const QString& verb, const QString& control, const QString& argument = {});

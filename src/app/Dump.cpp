@@ -162,6 +162,12 @@ QByteArray dumpState(Form1& form, RecordingActions& recorded) {
     j.field("attachFolder", form.attachFolder());
     writeModel(j, form);
     writeDrawing(j, form);
+    j.key("archive");
+    if (form.archiveFolder().isEmpty()) j.null();
+    else j.value(form.archiveFolder());
+    j.key("history").beginObject().field("back", form.history().backCount())
+        .field("forward", form.history().forwardCount()).endObject();
+    j.field("status", form.fetchStatus());
     j.endObject();
     return j.text();
 }

@@ -36,12 +36,17 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
       client_(new ClientArea),
       painter_(*client_, model_, slots_),
       fetcher_(options_.fetchLimits),
+      archive_(options_.archiveDir.isEmpty()
+                   ? nullptr
+                   : std::make_unique<ArchiveFetcher>(options_.archiveDir, options_.fetchLimits.maxBytes)),
       attachments_(options_.workDir + QStringLiteral("/attachments")),
       windows_(*this, bookmarks_) {
     createControls();
     createMenus();
     connectButtons();
     connectWindowCommands();
+    connectHistory();
+    setStatusMessage(QString());
     connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
     painter_.onTimer1Changed([this](bool on) { setTimer1(on); });
     timer1_.setInterval(kTimer1IntervalMs);
@@ -73,20 +78,40 @@ void Form1::setTimer1(bool enabled) {
 void Form1::Command1_Click() {
     if (requestRunning_) return;
     requestRunning_ = true;
-    c_.fetchStatus->clear();
+    setStatusMessage(QString());
     RequestOutcome outcome;
     {
         BusyCursor busy;
-        PageServices services{*this, slots_, fetcher_, attachments_, painter_};
+        PageServices services{*this, slots_, pageFetcher(), attachments_, painter_};
         outcome = runPageRequest(model_, services);
     }
     requestRunning_ = false;
+    if (!revisiting_) history_.shown({networkMode(), addressText(), networkMode() ? QString() : model_.pageSource});
     if (outcome.fetchFailed) showFetchFailure(outcome.error);
+}
+
+Fetcher& Form1::pageFetcher() {
+    if (archive_) return *archive_;
+    return fetcher_;
+}
+
+QString Form1::archiveFolder() const {
+    return archive_ ? archive_->folder() : QString();
 }
 
 // Shown without a box, in the status line, until the next request.
 void Form1::showFetchFailure(const QString& reason) {
-    c_.fetchStatus->setText(QStringLiteral("ページを取得できませんでした: ") + reason);
+    setStatusMessage(QStringLiteral("ページを取得できませんでした: ") + reason);
+}
+
+// In archive mode the status line always says so.
+void Form1::setStatusMessage(const QString& message) {
+    QString text = message;
+    if (archive_) {
+        const QString note = QStringLiteral("アーカイブ表示: ") + archive_->folder();
+        text = message.isEmpty() ? note : message + QStringLiteral(" — ") + note;
+    }
+    c_.fetchStatus->setText(text);
 }
 
 QString Form1::fetchStatus() const {

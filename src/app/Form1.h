@@ -8,9 +8,11 @@
 #include "ClientArea.h"
 #include "Form1Controls.h"
 #include "LcdPainter.h"
+#include "PageHistory.h"
 #include "PictureBoxes.h"
 #include "SecondaryWindows.h"
 #include "display/PageModel.h"
+#include "page/ArchiveFetcher.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
 #include "page/RequestHost.h"
@@ -19,6 +21,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QVariant>
+#include <memory>
 
 namespace sumire {
 
@@ -28,6 +31,7 @@ struct Form1Options {
     QString workDir;          // absolute; bookmark.txt, download/, pictures
     bool scriptMode = false;  // Timer1 then ticks only when told to
     FetchLimits fetchLimits;
+    QString archiveDir;       // absolute; every http address is answered from it
 };
 
 class Form1 : public QMainWindow, public RequestHost {
@@ -89,6 +93,12 @@ public:
     void Timer1_Timer();
     void DrawLcd();
 
+    // Opening a page from the command line or by dropping it, and going back
+    // and forward through the pages shown (Form1Pages.cpp).
+    void openPage(const QString& page);  // a local file or an http(s) address
+    void historyBack();
+    void historyForward();
+
     // State, for the automation dump and the tests.
     const PageModel& model() const { return model_; }
     const Form1Controls& controls() const { return c_; }
@@ -101,7 +111,9 @@ public:
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
     QString attachFolder() const { return attachments_.path(); }
-    QString fetchStatus() const;
+    QString fetchStatus() const;  // the status line's text
+    QString archiveFolder() const;  // empty when pages come from the network
+    const PageHistory& history() const { return history_; }
     SystemActions& actions() { return actions_; }
     const SecondaryWindows& windows() const { return windows_; }
     SecondaryWindows& windows() { return windows_; }
@@ -129,6 +141,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Form1Layout.cpp, Form1Menus.cpp
@@ -153,6 +168,11 @@ private:
     void setTimer1(bool enabled);
     bool loadHandsetPicture(const QString& fileName);
     void showFetchFailure(const QString& reason);
+    void setStatusMessage(const QString& message);
+    Fetcher& pageFetcher();
+    void openFile(const QString& path);
+    void connectHistory();
+    void revisit(const HistoryEntry& entry);
     void readBookmarks();
 
     Form1Options options_;
@@ -163,6 +183,9 @@ private:
     ClientArea* client_;  // the central widget, owned by the window
     LcdPainter painter_;
     HttpFetcher fetcher_;
+    std::unique_ptr<ArchiveFetcher> archive_;  // in archive mode, instead of fetcher_
+    PageHistory history_;
+    bool revisiting_ = false;  // a request that goes back or forward adds no entry
     AttachmentFolder attachments_;
     BookmarkStore bookmarks_;
     QTimer timer1_;

@@ -32,7 +32,7 @@ QString Sandbox::settingsFile() const {
     return QDir(configHome()).filePath("Sumire/Sumire.ini");
 }
 
-ScriptResult Sandbox::run(const QStringList& lines) const {
+ScriptResult Sandbox::run(const QStringList& lines, const QStringList& arguments) const {
     static int counter = 0;
     const QString script = dir_.filePath(QStringLiteral("script-%1.txt").arg(++counter));
     QFile f(script);
@@ -45,7 +45,7 @@ ScriptResult Sandbox::run(const QStringList& lines) const {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", configHome());
     process.setProcessEnvironment(env);
-    process.start(SUMIRE_PROGRAM, {"--script", script, "--workdir", workDir()});
+    process.start(SUMIRE_PROGRAM, QStringList{"--script", script, "--workdir", workDir()} + arguments);
     ScriptResult result;
     if (!process.waitForFinished(120000)) {
         process.kill();

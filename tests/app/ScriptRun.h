@@ -47,7 +47,8 @@ public:
     // The stored handset setting file.
     QString settingsFile() const;
 
-    ScriptResult run(const QStringList& lines) const;
+    // `arguments` come after --script and --workdir: --archive DIR, a PAGE.
+    ScriptResult run(const QStringList& lines, const QStringList& arguments = {}) const;
 
 private:
     QTemporaryDir dir_;

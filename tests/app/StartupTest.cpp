@@ -163,6 +163,9 @@ TEST(Startup, FirstDumpIsTheDocumentedInitialState) {
     // The drawing the user sees: the white box and its black frame.
     EXPECT_EQ(d["draw"].toArray(), QJsonArray({QJsonArray({"box", 360, 960, 2415, 3015, 16777215}),
                                                QJsonArray({"frame", 360, 960, 2415, 3015, 0})}));
+    EXPECT_TRUE(d["archive"].isNull());
+    EXPECT_EQ(d["history"], QJsonValue(QJsonObject({{"back", 0}, {"forward", 0}})));
+    EXPECT_EQ(d["status"], QJsonValue(""));
     // Start-up made the download folder.
     EXPECT_TRUE(QFileInfo(box.path("download")).isDir());
 }
@@ -177,7 +180,7 @@ TEST(Startup, DumpKeysStandInTheDocumentedOrder) {
               QStringList({"Form1", "shown", "Text1", "Text2", "Text3", "Label1(3)", "Label1(6)", "Label2", "enabled",
                            "checked", "book000", "File001", "Picture1", "Timer1", "AutoRedraw", "Form2", "Form3",
                            "file", "frmAbout", "clipboard", "messages", "started", "settings", "attachFolder",
-                           "model", "draw"}));
+                           "model", "draw", "archive", "history", "status"}));
     EXPECT_EQ(keysInOrder(objectText(line, "model")),
               QStringList({"lcdText", "bodyStart", "textRed", "textGreen", "textBlue", "backRed", "backGreen",
                            "backBlue", "colorRed", "colorGreen", "colorBlue", "colorIdx", "hexValue", "linkCount",

@@ -32,6 +32,24 @@ TEST(CommandLine, ViewerOptions) {
     const ProgramCommand demo = parse({"--demo", "--script", "s.txt"});
     EXPECT_TRUE(demo.demo);
     EXPECT_EQ(demo.script, QString("s.txt"));
+    EXPECT_TRUE(demo.page.isEmpty());
+    EXPECT_TRUE(demo.archive.isEmpty());
+}
+
+TEST(CommandLine, APageAndAnArchive) {
+    const ProgramCommand file = parse({"mail.txt"});
+    EXPECT_EQ(file.action, Action::Viewer);
+    EXPECT_EQ(file.page, QString("mail.txt"));
+    EXPECT_TRUE(file.script.isEmpty());
+
+    const ProgramCommand all =
+        parse({"--archive", "saved", "--script", "s.txt", "http://h:8080/a.txt", "--workdir", "w"});
+    ASSERT_EQ(all.action, Action::Viewer) << qPrintable(all.message);
+    EXPECT_EQ(all.archive, QString("saved"));
+    EXPECT_EQ(all.page, QString("http://h:8080/a.txt"));
+    EXPECT_EQ(all.script, QString("s.txt"));
+    EXPECT_EQ(all.workDir, QString("w"));
+    EXPECT_EQ(parse({"--archive=saved"}).archive, QString("saved"));
 }
 
 TEST(CommandLine, RefusedArgumentsSayWhy) {
@@ -39,7 +57,10 @@ TEST(CommandLine, RefusedArgumentsSayWhy) {
         QStringList arguments;
         const char* reason;
     } cases[] = {
-        {{"page.txt"}, "unexpected argument: page.txt"},
+        {{"page.txt", "other.txt"}, "unexpected argument: other.txt"},
+        {{"--demo", "page.txt"}, "--demo opens its own page, not page.txt"},
+        {{"--demo", "--archive", "saved"}, "--demo cannot be used with --archive"},
+        {{"--archive"}, "--archive"},
         {{"--bogus"}, "bogus"},
         {{"--script"}, "--script"},
         {{"render"}, "no page given"},

@@ -67,7 +67,8 @@ TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
     QSettings entry(path("share/applications/sumire.desktop"), QSettings::IniFormat);
     entry.beginGroup("Desktop Entry");
     EXPECT_EQ(entry.value("Type").toString(), QString("Application"));
-    EXPECT_EQ(entry.value("Exec").toString(), QString("sumire"));
+    EXPECT_EQ(entry.value("Exec").toString(), QString("sumire %u"));  // "Open with" hands over the page
+    EXPECT_EQ(entry.value("MimeType").toString(), QString("text/plain"));  // QSettings reads the ";" as a comment
     EXPECT_EQ(entry.value("Icon").toString(), QString("sumire"));
 }
 

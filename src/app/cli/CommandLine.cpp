@@ -6,7 +6,7 @@ namespace sumire {
 namespace {
 
 const QString kUsage = QStringLiteral(
-    "Usage: sumire [--demo] [--workdir DIR] [--script FILE]\n"
+    "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window]\n");
 
@@ -15,9 +15,15 @@ const QString kHelp = kUsage + QStringLiteral(
     "Shows the text pages and mail of the H\"LINK messaging service as a PHS handset\n"
     "draws them.\n"
     "\n"
+    "PAGE, a page file or an http address, is opened first, as the file browser\n"
+    "or the address box would open it.\n"
+    "\n"
     "Options:\n"
     "  --demo           serve the sample pages on 127.0.0.1 and open their index page\n"
     "  --workdir DIR    keep bookmark.txt, download/ and the attachment files in DIR\n"
+    "  --archive DIR    answer every http address from the saved sites in DIR, laid out\n"
+    "                   as DIR/HOST/PATH or DIR/HOST:PORT/PATH (what wget --mirror\n"
+    "                   writes); nothing is fetched from the network\n"
     "  --script FILE    perform the user actions in FILE without waiting for a person,\n"
     "                   then exit (see docs/automation.md)\n"
     "  -h, --help       show this help and exit\n"
@@ -129,17 +135,25 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({"v", "version"}, {});
     const QCommandLineOption script("script", {}, "FILE");
     const QCommandLineOption workDir("workdir", {}, "DIR");
+    const QCommandLineOption archive("archive", {}, "DIR");
     const QCommandLineOption demo("demo", {});
-    p.addOptions({help, version, script, workDir, demo});
+    p.addOptions({help, version, script, workDir, archive, demo});
     if (!p.parse(arguments)) return refused(p.errorText());
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kHelp);
     if (p.isSet(version)) return answered(ProgramCommand::Action::Version, versionText() + u'\n');
-    if (!p.positionalArguments().isEmpty())
-        return refused(QStringLiteral("unexpected argument: %1").arg(p.positionalArguments().first()));
+    const QStringList pages = p.positionalArguments();
+    if (pages.size() > 1) return refused(QStringLiteral("unexpected argument: %1").arg(pages[1]));
+    // The demo opens its own index page from its own server.
+    if (p.isSet(demo) && !pages.isEmpty())
+        return refused(QStringLiteral("--demo opens its own page, not %1").arg(pages[0]));
+    if (p.isSet(demo) && p.isSet(archive))
+        return refused(QStringLiteral("--demo cannot be used with --archive"));
 
     ProgramCommand c;
     c.script = p.value(script);
     c.workDir = p.value(workDir);
+    c.archive = p.value(archive);
+    c.page = pages.value(0);
     c.demo = p.isSet(demo);
     return c;
 }

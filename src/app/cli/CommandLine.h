@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line:
 //
-//   sumire [--demo] [--workdir DIR] [--script FILE]
+//   sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]
 //   sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]
 //                 [--model 0|1|2] [--crop handset|lcd|window]
 //   sumire --help | --version
@@ -31,6 +31,8 @@ struct ProgramCommand {
     Action action = Action::Viewer;
     QString script;   // --script FILE
     QString workDir;  // --workdir DIR
+    QString archive;  // --archive DIR: http addresses are answered from this saved copy
+    QString page;     // PAGE: a local file or an http(s) address to open first
     bool demo = false;
     RenderOptions render;
     QString message;  // the help text, or why the command line was refused
