@@ -47,6 +47,13 @@ std::optional<ScriptRunner::Failure> ScriptRunner::key(const QString& rest) {
     const std::optional<QKeySequence> keys = readKeys(rest.trimmed());
     if (!keys) return Failure{QStringLiteral("not a key sequence: %1").arg(rest)};
     if (!form_.isEnabled() || !form_.isVisible() || !form_.windowHandle()) return std::nullopt;
+    // A person types into the window they are looking at: it is the active
+    // one, which the window's shortcuts need. Should the window system not
+    // make it active, the keys still go to the focused control.
+    if (!form_.isActiveWindow()) {
+        form_.activateWindow();
+        (void)QTest::qWaitForWindowActive(form_.windowHandle(), 2000);
+    }
     QTest::keySequence(form_.windowHandle(), *keys);
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // Alt+Right through the built program over network and offline pages, and
 // the mouse's side buttons on the window in-process.
 
+#include "Automation.h"
 #include "Form1.h"
 #include "OfflinePage.h"
 #include "PageHistory.h"
@@ -11,8 +12,11 @@
 #include "support/TestHttpServer.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -153,6 +157,33 @@ TEST(History, AHundredEntriesAndANewPageDropsTheForwardOnes) {
     EXPECT_EQ(r.dump(5)["history"], QJsonValue(history(2, 1)));
 }
 
+// Under a real display the window must first become the active one for
+// its shortcuts to see the keys, as it does for a person.
+TEST(History, AltLeftUnderARealDisplay) {
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    if (xvfb.isEmpty()) GTEST_SKIP() << "xvfb-run is not installed";
+    Sandbox box;
+    box.write("one.txt", "page one");
+    box.write("two.txt", "page two");
+    box.write("script.txt", ("drop " + box.path("two.txt") + "\nkey Alt+Left\ndump\nkey Alt+Right\ndump\n").toUtf8());
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("XDG_CONFIG_HOME", box.configHome());
+    process.setProcessEnvironment(env);
+    process.start(xvfb, {"-a", SUMIRE_PROGRAM, "--script", box.path("script.txt"), "--workdir", box.workDir(),
+                         box.path("one.txt")});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject back = QJsonDocument::fromJson(lines[0]).object();
+    const QJsonObject forward = QJsonDocument::fromJson(lines[1]).object();
+    EXPECT_EQ(lcdText(back), QString("page one"));
+    EXPECT_EQ(back["history"], QJsonValue(history(0, 1)));
+    EXPECT_EQ(lcdText(forward), QString("page two"));
+}
+
 }  // namespace
 }  // namespace apptest
 
@@ -198,6 +229,24 @@ TEST_F(SideButtons, BackAndForwardAnywhereOnTheWindow) {
     press(text3, Qt::LeftButton);  // other buttons are the box's own
     EXPECT_EQ(form->model().lcdText, QString("second"));
     EXPECT_EQ(form->history().backCount(), 1);
+}
+
+// Alt+Left is the window's even while the editable page box has the focus;
+// other keys are typed into the box.
+TEST_F(SideButtons, AltLeftWithTheFocusInTheEditablePageBox) {
+    Text2Box* text2 = form->controls().text2;
+    text2->setFocus();
+    QCoreApplication::processEvents();
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    ScriptRunner runner(*form, recorded, outStream, errStream);
+    ASSERT_EQ(runner.run({"key Alt+Left"}), 0) << qPrintable(err);
+    EXPECT_EQ(form->model().lcdText, QString("first"));
+    EXPECT_EQ(text2->text(), QString("first"));
+    text2->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(runner.run({"key End", "key X"}), 0) << qPrintable(err);
+    EXPECT_EQ(text2->text().toLower(), QString("firstx"));
 }
 
 TEST_F(SideButtons, NothingWhileAnotherWindowHasTheInput) {
