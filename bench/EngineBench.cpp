@@ -62,7 +62,7 @@ void BM_RequestHostile(benchmark::State& state) {
     state.SetLabel(name.toStdString());
     runRequest(state, page);
 }
-BENCHMARK(BM_RequestHostile)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RequestHostile)->DenseRange(0, kHostilePages - 1)->Unit(benchmark::kMillisecond);
 
 // DrawLcd alone, scrolled to the top (range 0) or to the end (range 1).
 void drawLcd(benchmark::State& state, const QString& page) {

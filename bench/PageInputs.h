@@ -12,7 +12,10 @@ constexpr int kMiB = 1024 * 1024;
 
 QString plainJapanesePage(int codeUnits);
 QString densePage(int codeUnits);
-// Name and text of each hostile page.
+// Plain Japanese text without a single line break.
+QString noLineBreakPage(int codeUnits);
+// Name and text of each hostile page; kHostilePages of them.
+constexpr int kHostilePages = 10;
 std::vector<std::pair<QString, QString>> hostilePages(int codeUnits);
 
 }  // namespace sumire::bench

@@ -1,6 +1,6 @@
 // Whole processes, as a user starts them: the viewer up to its first drawn
 // window (a script with one dump, offscreen), and `sumire render` of a sample
-// page and of a 1 MiB page, with the child's peak memory.
+// page and of written pages up to 16 MiB, with the children's peak memory.
 
 #include "PageInputs.h"
 
@@ -50,15 +50,37 @@ void BM_RenderIndexSample(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderIndexSample)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void BM_RenderOneMiBPage(benchmark::State& state) {
-    QTemporaryDir dir;
-    QFile page(dir.filePath("big.txt"));
-    if (!page.open(QIODevice::WriteOnly)) return state.SkipWithError("no page");
-    page.write(densePage(kMiB).toUtf8());
-    page.close();
-    runProgram(state, {"render", page.fileName(), "-o", dir.filePath("big.png")});
+// Plain text of as many code units as fit into `bytes` bytes of UTF-8.
+QByteArray plainPageOfBytes(int bytes) {
+    const QByteArray whole = plainJapanesePage(bytes).toUtf8();
+    const double unitsPerByte = double(bytes) / double(whole.size());
+    return plainJapanesePage(int(bytes * unitsPerByte) - 64).toUtf8();
 }
-BENCHMARK(BM_RenderOneMiBPage)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Written pages: a tiny one, then 1 MiB plain, dense and without a line
+// break, and plain text filling the 16 MiB a file may have. The difference
+// to the tiny page is the page's own cost.
+QByteArray writtenPage(int64_t which) {
+    switch (which) {
+    case 0: return QByteArrayLiteral("Subject: tiny\r\nabc\r\n");
+    case 1: return plainJapanesePage(kMiB).toUtf8();
+    case 2: return densePage(kMiB).toUtf8();
+    case 3: return noLineBreakPage(kMiB).toUtf8();
+    default: return plainPageOfBytes(16 * kMiB);
+    }
+}
+
+void BM_RenderWrittenPage(benchmark::State& state) {
+    const char* const names[] = {"tiny", "plain_1MiB", "dense_1MiB", "no_line_break_1MiB", "plain_16MiB"};
+    state.SetLabel(names[state.range(0)]);
+    QTemporaryDir dir;
+    QFile page(dir.filePath("page.txt"));
+    if (!page.open(QIODevice::WriteOnly)) return state.SkipWithError("no page");
+    page.write(writtenPage(state.range(0)));
+    page.close();
+    runProgram(state, {"render", page.fileName(), "-o", dir.filePath("page.png")});
+}
+BENCHMARK(BM_RenderWrittenPage)->DenseRange(0, 4)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sumire::bench

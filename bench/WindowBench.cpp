@@ -1,5 +1,7 @@
 // The window: a blink tick on a visible blinking run of a 1 MiB page, painted
-// with the window's painter, and the memory the viewer holds with that page.
+// with the window's painter, and the memory the viewer holds with that page;
+// big and hostile pages from Text2 to drawn, a keystroke typed into Text2 on
+// a 1 MiB page, and a 16 MiB page with the peak memory.
 
 #include "ClientArea.h"
 #include "Form1.h"
@@ -10,22 +12,24 @@
 #include "display/LcdRenderer.h"
 #include "page/LocalFetcher.h"
 #include "page/PageRequest.h"
+#include "Text2Box.h"
 #include "support/FakeWindow.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace sumire::bench {
 namespace {
 
-// Resident memory of this process, in MiB.
-double residentMiB() {
+// Resident memory of this process ("VmRSS") or its peak ("VmHWM"), in MiB.
+double residentMiB(const QByteArray& field = "VmRSS:") {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+        if (line.startsWith(field)) return line.mid(field.size()).trimmed().split(' ').first().toDouble() / 1024;
     return 0;
 }
 
@@ -91,6 +95,65 @@ void BM_ResidentWithOneMiBPage(benchmark::State& state) {
     state.counters["resident_MiB"] = residentMiB();
 }
 BENCHMARK(BM_ResidentWithOneMiBPage)->Iterations(1);
+
+// The hostile pages, then plain, dense and no-break pages.
+std::vector<std::pair<QString, QString>> windowPages(int codeUnits) {
+    std::vector<std::pair<QString, QString>> pages = hostilePages(codeUnits);
+    pages.emplace_back("plain", plainJapanesePage(codeUnits));
+    pages.emplace_back("dense", densePage(codeUnits));
+    pages.emplace_back("no_line_break", noLineBreakPage(codeUnits));
+    return pages;
+}
+
+// What the user waits for: the page put into Text2 as "set Text2" does, the
+// go button with its DrawLcd, and the window painted, Text2 included.
+void showThroughWindow(Window& window, const QString& page) {
+    window.form.setSourceText(page);
+    window.form.Command1_Click();
+    QCoreApplication::processEvents();
+    window.form.repaint();
+}
+
+void BM_PageThroughWindow(benchmark::State& state) {
+    const auto pages = windowPages(kMiB);
+    const auto& [name, page] = pages[size_t(state.range(0))];
+    state.SetLabel(name.toStdString());
+    Window window(QString{});
+    for (auto _ : state) showThroughWindow(window, page);
+    state.counters["code_units_per_s"] =
+        benchmark::Counter(double(page.size()), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_PageThroughWindow)->DenseRange(0, kHostilePages + 2)->Unit(benchmark::kMillisecond);
+
+// A character typed into the middle of Text2 on a 1 MiB page, plain (0) or
+// without a line break (1), and the box painted again.
+void BM_KeystrokeInText2(benchmark::State& state) {
+    const QString page = state.range(0) == 0 ? plainJapanesePage(kMiB) : noLineBreakPage(kMiB);
+    Window window(QString{});
+    showThroughWindow(window, page);
+    Text2Box* box = window.form.controls().text2;
+    box->setFocus();
+    box->select(int(page.size() / 2), 0);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QCoreApplication::sendEvent(box, &press);
+        QCoreApplication::processEvents();
+        box->viewport()->repaint();
+    }
+    state.counters["typed"] = double(box->text().size() - page.size());
+}
+BENCHMARK(BM_KeystrokeInText2)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A 16 MiB page, plain (0) or without a line break (1), through the window;
+// the peak is this process's, so run it alone for a clean figure.
+void BM_SixteenMiBPage(benchmark::State& state) {
+    const QString page = state.range(0) == 0 ? plainJapanesePage(16 * kMiB) : noLineBreakPage(16 * kMiB);
+    Window window(QString{});
+    for (auto _ : state) showThroughWindow(window, page);
+    state.counters["peak_resident_MiB"] = residentMiB("VmHWM:");
+}
+BENCHMARK(BM_SixteenMiBPage)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sumire::bench
