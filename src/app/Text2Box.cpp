@@ -86,9 +86,18 @@ DocumentText documentText(const QString& s) {
 
 }  // namespace
 
+// The lines of text of a paragraph, kept with it.
+struct TextLines : QTextBlockUserData {
+    explicit TextLines(int n) : count(n) {}
+    int count;
+};
+
 Text2Box::Text2Box(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     connect(document(), &QTextDocument::contentsChange, this, &Text2Box::followEdit);
+    // A new width drops every layout and counts each paragraph as one line.
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            [this] { showLineCounts(); });
 }
 
 void Text2Box::setText(const QString& text) {
@@ -101,21 +110,32 @@ void Text2Box::setText(const QString& text) {
     // Undoing the removal of a cut would put back a line break the text never
     // had, so a page with cuts has no undo.
     document()->setUndoRedoEnabled(pieceBreaks_.empty());
-    showLineCounts(shown.lineCounts);
+    QTextBlock block = document()->firstBlock();
+    for (int count : shown.lineCounts) {
+        if (!block.isValid()) break;
+        if (count > 1) block.setUserData(new TextLines(count));
+        block = block.next();
+    }
+    showLineCounts();
 }
 
 // Until a paragraph is laid out the editor counts it as one line; counting
 // its lines of text instead keeps the scroll bar as long as with a paragraph
 // a line. The real count replaces it when the paragraph is laid out.
-void Text2Box::showLineCounts(const std::vector<int>& lineCounts) {
-    QTextBlock block = document()->firstBlock();
-    for (int count : lineCounts) {
-        if (!block.isValid()) break;
-        if (block.layout()->lineCount() == 0) block.setLineCount(count);
-        block = block.next();
+void Text2Box::showLineCounts() {
+    if (showingLineCounts_) return;
+    bool changed = false;
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        const auto* lines = static_cast<const TextLines*>(block.userData());
+        if (!lines || block.layout()->lineCount() > 0 || block.lineCount() >= lines->count) continue;
+        block.setLineCount(lines->count);
+        changed = true;
     }
+    if (!changed) return;
+    showingLineCounts_ = true;
     QAbstractTextDocumentLayout* layout = document()->documentLayout();
     emit layout->documentSizeChanged(layout->documentSize());
+    showingLineCounts_ = false;
 }
 
 int Text2Box::documentPosition(int at) const {

@@ -58,10 +58,11 @@ protected:
 private:
     void followEdit(int position, int removed, int added);
     void followPieceBreaks(int position, int removed, int from, int to, int delta);
-    void showLineCounts(const std::vector<int>& lineCounts);
+    void showLineCounts();
     QString text_;
     std::vector<int> pieceBreaks_;
     bool settingText_ = false;
+    bool showingLineCounts_ = false;
 };
 
 }  // namespace sumire

@@ -1,0 +1,113 @@
+// Big and hostile pages through the window: each is put into Text2, shown
+// with the go button and painted, and Text2 lays out a bounded amount of it
+// however long the page or its lines are. Laying a page's one long line out
+// in whole (a megabyte) cannot meet the ceiling; the time budget only catches
+// a window that hangs.
+
+#include "Form1.h"
+#include "SystemActions.h"
+#include "Text2Box.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+constexpr int kPageLength = 1024 * 1024;
+constexpr qint64 kBudgetMs = 20000;
+// What the box may lay out for one view: the paragraphs in view and those at
+// the end that the scroll bar measures, each at most a paragraph and a piece.
+constexpr int kLaidOutCeiling = 8 * (Text2Box::kParagraphUnits + Text2Box::kPieceUnits);
+
+QString repeatedTo(const QString& unit, int length) {
+    return unit.repeated(length / unit.size() + 1).left(length);
+}
+
+std::vector<std::pair<const char*, QString>> pages() {
+    const QString body = "<BODY=000000 BG=FFFFFF>\r\n";
+    const QString japanese = QString::fromUtf8("今日は良い天気です。明日も晴れるでしょう。");
+    return {
+        {"From without a line end", repeatedTo("From:", kPageLength)},
+        {"SEL without a semicolon", repeatedTo("SEL=", kPageLength)},
+        {"SEL without a closing bracket", repeatedTo("SEL=;", kPageLength)},
+        {"stream names without a quote", repeatedTo("stream;name=", kPageLength)},
+        {"BODY without BG", repeatedTo("<BODY=", kPageLength)},
+        {"IMG without a quote", body + repeatedTo("<IMG=", kPageLength)},
+        {"emoji and colour fragments", body + repeatedTo("<#<#HEAR<C=<#", kPageLength)},
+        {"lone carriage returns", repeatedTo("\r", kPageLength)},
+        {"image markers", body + repeatedTo("<IMG=\"x\">", kPageLength)},
+        {"blink markers", body + repeatedTo("<BL>", kPageLength)},
+        {"short Japanese lines", repeatedTo(japanese + "\r\n", kPageLength)},
+        {"Japanese without a line break", repeatedTo(japanese, kPageLength)},
+        {"words without a line break", repeatedTo("words and spaces ", kPageLength)},
+    };
+}
+
+// Units of the paragraphs the box has laid out.
+int64_t laidOutUnits(const Text2Box& box) {
+    int64_t units = 0;
+    for (QTextBlock b = box.document()->firstBlock(); b.isValid(); b = b.next())
+        if (b.layout() && b.layout()->lineCount() > 0) units += b.length();
+    return units;
+}
+
+class HostilePagesWindowTest : public testing::TestWithParam<int> {
+protected:
+    QTemporaryDir work;
+    RecordingActions recorded;
+    std::unique_ptr<Form1> form;
+
+    void SetUp() override {
+        Form1Options options;
+        options.workDir = work.path();
+        options.scriptMode = true;
+        form = std::make_unique<Form1>(options, recorded);
+        form->Form_Load();
+        form->showCentred();
+        form->Menu003_Click();
+    }
+    void paint() {
+        QCoreApplication::processEvents();
+        form->repaint();
+    }
+};
+
+TEST_P(HostilePagesWindowTest, LoadsDrawsAndScrollsLayingOutABoundedPart) {
+    const auto [name, page] = pages()[size_t(GetParam())];
+    Text2Box* box = form->controls().text2;
+    QElapsedTimer clock;
+    clock.start();
+    box->setText(page);
+    form->Command1_Click();
+    paint();
+    EXPECT_EQ(box->text(), page) << name;
+    EXPECT_FALSE(form->lastDrawing().empty()) << name;
+    EXPECT_LE(laidOutUnits(*box), kLaidOutCeiling) << name;
+
+    // To the end with the scroll bar, and a character typed there.
+    QScrollBar* bar = box->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0) << name;
+    bar->setValue(bar->maximum());
+    paint();
+    EXPECT_LE(laidOutUnits(*box), 2 * kLaidOutCeiling) << name;
+    box->setFocus();
+    box->select(int(page.size()), 0);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(box, &press);
+    paint();
+    EXPECT_EQ(box->text(), page + "a") << name;
+    EXPECT_EQ(box->selStart(), int(page.size()) + 1) << name;
+    EXPECT_LE(laidOutUnits(*box), 3 * kLaidOutCeiling) << name;
+    EXPECT_LT(clock.elapsed(), kBudgetMs) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesWindowTest, testing::Range(0, 13));
+
+}  // namespace
+}  // namespace sumire
