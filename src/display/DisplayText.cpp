@@ -4,6 +4,7 @@
 #include "display/PictographText.h"
 #include "display/WholePage.h"
 
+#include <QStringList>
 #include <map>
 
 namespace sumire {
