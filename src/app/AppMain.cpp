@@ -15,6 +15,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <optional>
+#include <unistd.h>
 
 namespace sumire {
 namespace {
@@ -131,6 +132,14 @@ int runRenderer(int argc, char** argv, const RenderOptions& options) {
     return runRender(options, err);
 }
 
+// Exporting needs neither a display nor a window.
+int runExporter(int argc, char** argv, ExportOptions options) {
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    options.localText = [](const QString& text, const QString& path) { return replaceBase(text, pageFolder(path)); };
+    return runExport(options, err, isatty(STDERR_FILENO) ? &err : nullptr);
+}
+
 }  // namespace
 
 int runProgram(int argc, char** argv) {
@@ -147,6 +156,8 @@ int runProgram(int argc, char** argv) {
         return 2;
     case ProgramCommand::Action::Render:
         return runRenderer(argc, argv, command.render);
+    case ProgramCommand::Action::Export:
+        return runExporter(argc, argv, command.exportOptions);
     case ProgramCommand::Action::Viewer:
         break;
     }

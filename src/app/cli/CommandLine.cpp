@@ -8,7 +8,8 @@ namespace {
 const QString kUsage = QStringLiteral(
     "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
-    "                     [--model 0|1|2] [--crop handset|lcd|window]\n");
+    "                     [--model 0|1|2] [--crop handset|lcd|window]\n"
+    "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n");
 
 const QString kHelp = kUsage + QStringLiteral(
     "\n"
@@ -31,7 +32,29 @@ const QString kHelp = kUsage + QStringLiteral(
     "\n"
     "Commands:\n"
     "  render           draw pages to PNG pictures without a display\n"
-    "                   (sumire render --help)\n");
+    "                   (sumire render --help)\n"
+    "  export           write pages as web pages or text files that any browser or\n"
+    "                   editor shows (sumire export --help)\n");
+
+const QString kExportHelp = QStringLiteral(
+    "Usage: sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n"
+    "\n"
+    "Writes each PAGE (a page file, a folder of *.txt pages, searched recursively, or\n"
+    "an http address) into DIR as a web page that shows the LCD as the viewer draws\n"
+    "it, every row of the page, with an index.html listing them all. DIR needs\n"
+    "nothing outside itself; an earlier export in DIR is updated in place.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output DIR  the folder to write into (required)\n"
+    "  --width W         display width: 20 (default), 18, 16, 14, 12 or 10\n"
+    "  --text            UTF-8 text files instead: the rows as the LCD breaks them,\n"
+    "                    the sender and title first, the links last\n"
+    "  --fallback F      pictographs as text: emoji, their Unicode equivalents\n"
+    "                    (default), or name, their names in brackets\n"
+    "  -h, --help        show this help and exit\n"
+    "\n"
+    "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
+    "fetched or written (the others are still written), 2 for a wrong command line.\n");
 
 const QString kRenderHelp = QStringLiteral(
     "Usage: sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
@@ -120,6 +143,36 @@ ProgramCommand parseRender(const QStringList& arguments) {
     return c;
 }
 
+ProgramCommand parseExport(const QStringList& arguments) {
+    QCommandLineParser p;
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption output({"o", "output"}, {}, "DIR");
+    const QCommandLineOption width("width", {}, "W");
+    const QCommandLineOption text("text", {});
+    const QCommandLineOption fallback("fallback", {}, "F");
+    p.addOptions({help, output, width, text, fallback});
+    if (!p.parse(arguments)) return refused(p.errorText());
+    if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kExportHelp);
+
+    ProgramCommand c;
+    c.action = ProgramCommand::Action::Export;
+    ExportOptions& e = c.exportOptions;
+    if (p.isSet(width) && !readNumber(p.value(width), {20, 18, 16, 14, 12, 10}, &e.width))
+        return refused(QStringLiteral("export: --width cannot be %1").arg(p.value(width)));
+    if (p.isSet(fallback)) {
+        const QString v = p.value(fallback);
+        if (v == u"emoji") e.fallback = PictographFallback::Emoji;
+        else if (v == u"name") e.fallback = PictographFallback::Name;
+        else return refused(QStringLiteral("export: --fallback cannot be %1").arg(v));
+    }
+    e.text = p.isSet(text);
+    e.out = p.value(output);
+    e.pages = p.positionalArguments();
+    if (e.pages.isEmpty()) return refused(QStringLiteral("export: no page given"));
+    if (e.out.isEmpty()) return refused(QStringLiteral("export: no folder given (-o DIR)"));
+    return c;
+}
+
 }  // namespace
 
 QString versionText() {
@@ -129,6 +182,8 @@ QString versionText() {
 ProgramCommand parseCommandLine(const QStringList& arguments) {
     if (arguments.size() > 1 && arguments[1] == u"render")
         return parseRender(QStringList{arguments[0]} + arguments.mid(2));
+    if (arguments.size() > 1 && arguments[1] == u"export")
+        return parseExport(QStringList{arguments[0]} + arguments.mid(2));
 
     QCommandLineParser p;
     const QCommandLineOption help({"h", "help"}, {});

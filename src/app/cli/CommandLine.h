@@ -4,10 +4,13 @@
 //   sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]
 //   sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]
 //                 [--model 0|1|2] [--crop handset|lcd|window]
+//   sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]
 //   sumire --help | --version
 //
 // Parsing needs no application object, so help, version and errors are
 // answered without a display.
+
+#include "export/ArchiveExport.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,7 +30,7 @@ struct RenderOptions {
 };
 
 struct ProgramCommand {
-    enum class Action { Viewer, Render, Help, Version, Error };
+    enum class Action { Viewer, Render, Export, Help, Version, Error };
     Action action = Action::Viewer;
     QString script;   // --script FILE
     QString workDir;  // --workdir DIR
@@ -35,6 +38,7 @@ struct ProgramCommand {
     QString page;     // PAGE: a local file or an http(s) address to open first
     bool demo = false;
     RenderOptions render;
+    ExportOptions exportOptions;
     QString message;  // the help text, or why the command line was refused
 };
 

@@ -1,0 +1,76 @@
+#include "export/ArchiveAssets.h"
+
+#include "Pictographs.h"
+#include "export/FileWrite.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+
+namespace sumire {
+namespace {
+
+const char kStyleSheet[] = R"css(body{margin:1.5em;font-family:sans-serif;background:#f3f1f6;color:#222}
+header dl{display:grid;grid-template-columns:max-content auto;gap:.2em 1em;margin:0 0 1em}
+header dt{color:#666}
+header dd{margin:0}
+.lcd{position:relative;overflow:hidden;font-family:"IPAPGothic","IPAGothic",sans-serif;box-shadow:inset 0 0 0 var(--fw) #000}
+.rows{position:absolute}
+.r{height:var(--lh);line-height:var(--lh);white-space:pre}
+.c1,.c2,.cn{display:inline-block;vertical-align:top;height:var(--lh);overflow:visible}
+.c1{width:var(--cw)}
+.c2{width:calc(2*var(--cw))}
+.p{color:transparent;overflow:hidden;background-repeat:no-repeat;background-position:center;background-size:var(--pd) var(--pd);image-rendering:pixelated}
+.bl{animation:sumire-blink 2s step-end infinite}
+@keyframes sumire-blink{50%{visibility:hidden}}
+@media (prefers-reduced-motion:reduce){.bl{animation:none}}
+.pic{position:absolute;image-rendering:pixelated}
+.links{list-style:none;padding:0}
+.links .key{display:inline-block;min-width:2em;font-weight:bold}
+details pre{white-space:pre-wrap;background:#fff;padding:.5em;border:1px solid #ccc}
+.pages{list-style:none;padding:0;display:flex;flex-wrap:wrap;gap:1.5em}
+.pages a{display:block;color:inherit;text-decoration:none;max-width:16em}
+.pages .name{display:block;margin-top:.4em;font-weight:bold}
+)css";
+
+QString hex6(int colour) {
+    const int rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+    return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString ArchiveAssets::pictograph(int code, int colour) {
+    pictographs_.insert({code, colour});
+    return QStringLiteral("p/%1-%2.png").arg(code, 2, 10, QLatin1Char('0')).arg(hex6(colour));
+}
+
+QByteArray ArchiveAssets::styleSheet() {
+    return QByteArray(kStyleSheet);
+}
+
+QByteArray ArchiveAssets::pictographPng(int code, int colour) {
+    QImage image(kPictographSize, kPictographSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const QRgb ink = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    for (int y = 0; y < kPictographSize; ++y)
+        for (int x = 0; x < kPictographSize; ++x)
+            if (pictographDot(code, x, y)) image.setPixel(x, y, ink);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+bool ArchiveAssets::writeAll(const QString& folder, QString* error) const {
+    const QDir dir(folder);
+    if (!writeWholeFile(dir.filePath(QStringLiteral("sumire.css")), styleSheet(), error)) return false;
+    for (const auto& [code, colour] : pictographs_) {
+        const QString name = QStringLiteral("p/%1-%2.png").arg(code, 2, 10, QLatin1Char('0')).arg(hex6(colour));
+        if (!writeWholeFile(dir.filePath(name), pictographPng(code, colour), error)) return false;
+    }
+    return true;
+}
+
+}  // namespace sumire

@@ -1,0 +1,276 @@
+#include "export/ArchiveExport.h"
+
+#include "export/ArchiveAssets.h"
+#include "export/FileWrite.h"
+#include "export/HtmlPage.h"
+#include "export/LcdScreen.h"
+#include "page/AttachmentFolder.h"
+#include "page/HttpFetcher.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QUrl>
+#include <map>
+
+namespace sumire {
+namespace {
+
+const QString kIndexFile = QStringLiteral("index.html");
+
+// A page's output name without extension, relative to DIR.
+QString baseName(const QString& page) {
+    const QString file = isNetworkAddress(page) ? QUrl(page).fileName() : QFileInfo(page).fileName();
+    const QString name = QFileInfo(file).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("page") : name;
+}
+
+QString withoutExtension(const QString& relative) {
+    const QFileInfo info(relative);
+    const QString dir = info.path();
+    return dir == QStringLiteral(".") ? info.completeBaseName() : dir + u'/' + info.completeBaseName();
+}
+
+// Where a page is, for matching link targets with exported pages.
+QString identity(const QString& page) {
+    if (isNetworkAddress(page)) return QUrl(page).adjusted(QUrl::NormalizePathSegments).toString();
+    const QString path = page.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ? QUrl(page).toLocalFile() : page;
+    const QFileInfo info(path);
+    return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+}
+
+// A link target as a page address. The viewer opens a relative path as it
+// stands, from the current folder; one that names no file there is taken
+// from the linking page's folder.
+QString targetIdentity(const QString& target, const QString& fromPage) {
+    if (isNetworkAddress(target) || target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return identity(target);
+    if (isNetworkAddress(fromPage)) return identity(QUrl(fromPage).resolved(QUrl(target)).toString());
+    if (QDir::isRelativePath(target) && !QFileInfo::exists(target))
+        return identity(QFileInfo(fromPage).absoluteDir().filePath(target));
+    return identity(target);
+}
+
+class Exporter {
+public:
+    Exporter(const ExportOptions& o, QTextStream& err, QTextStream* progress)
+        : o_(o), err_(err), progress_(progress), dir_(QDir(o.out).absolutePath()) {}
+    int run();
+
+private:
+    bool exportPage(const ExportEntry& entry, PageLoader& loader);
+    void writeHtml(const ExportEntry& entry, const LoadedPage& page);
+    QString writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
+                          std::vector<LcdStyle::Picture>* files);
+    std::vector<ExportLink> links(const ExportEntry& entry, const PageModel& m) const;
+    QString relativeHref(const ExportEntry& from, const QString& output) const;
+    bool write(const QString& relative, const QByteArray& bytes, const QString& page);
+    void showProgress(size_t done, size_t total, const QElapsedTimer& clock);
+
+    const ExportOptions& o_;
+    QTextStream& err_;
+    QTextStream* progress_;
+    QString dir_;
+    std::vector<ExportEntry> entries_;
+    std::map<QString, QString> outputOf_;  // page identity -> output
+    QSet<QString> inputs_;                 // identities of local pages, never written over
+    ArchiveAssets assets_;
+    std::vector<IndexEntry> index_;
+    int status_ = 0;
+};
+
+QString Exporter::relativeHref(const ExportEntry& from, const QString& output) const {
+    const QDir fromDir(QFileInfo(QDir(dir_).filePath(from.output)).absolutePath());
+    return fromDir.relativeFilePath(QDir(dir_).filePath(output));
+}
+
+bool Exporter::write(const QString& relative, const QByteArray& bytes, const QString& page) {
+    const QString path = QDir(dir_).filePath(relative);
+    QString error;
+    if (inputs_.contains(identity(path))) error = QStringLiteral("%1 is one of the pages exported").arg(path);
+    else if (writeWholeFile(path, bytes, &error)) return true;
+    err_ << "sumire: export: " << page << ": " << error << Qt::endl;
+    status_ = 1;
+    return false;
+}
+
+std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageModel& m) const {
+    std::vector<ExportLink> out;
+    for (int64_t i = 0; i < m.storedLinkCount(); ++i) {
+        ExportLink l{m.linkKeys[size_t(i)], m.linkTargets[size_t(i)], {}};
+        const auto target = outputOf_.find(targetIdentity(l.address, entry.page));
+        if (target != outputOf_.end()) l.href = relativeHref(entry, target->second);
+        else if (isNetworkAddress(l.address)) l.href = l.address;
+        out.push_back(l);
+    }
+    return out;
+}
+
+// The picture of each slot the LCD copies, as the copy shows it, beside the
+// page's HTML; `files` gets each copy's file relative to the page.
+QString Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
+                                std::vector<LcdStyle::Picture>* files) {
+    const QString base = withoutExtension(entry.output);
+    std::map<int, LcdStyle::Picture> written;
+    for (const LcdPicture& p : screen.pictures) {
+        auto it = written.find(p.slot);
+        if (it == written.end()) {
+            const QImage inner = page.pictures.innerImage(p.slot);
+            LcdStyle::Picture file;
+            const QRect copied(0, 0, int(std::min<int64_t>(p.width, inner.width())),
+                               int(std::min<int64_t>(p.height, inner.height())));
+            if (!inner.isNull() && !copied.isEmpty()) {
+                file = {QStringLiteral("%1-%2.png").arg(base).arg(p.slot), copied.width(), copied.height()};
+                QByteArray png;
+                QBuffer buffer(&png);
+                buffer.open(QIODevice::WriteOnly);
+                inner.copy(copied).save(&buffer, "PNG");
+                if (!write(file.file, png, entry.page)) file = {};
+            }
+            it = written.emplace(p.slot, file).first;
+        }
+        LcdStyle::Picture shown = it->second;
+        if (!shown.file.isEmpty()) shown.file = relativeHref(entry, shown.file);
+        files->push_back(shown);
+    }
+    return base;
+}
+
+void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
+    const int depth = int(entry.output.count(u'/'));
+    const QString up = QStringLiteral("../").repeated(depth);
+    LcdStyle style;
+    style.fallback = o_.fallback;
+    style.assetsHref = up + QLatin1String(kAssetsFolder) + u'/';
+    const LcdScreen whole = readLcdScreen(page.model, page.pictures, ScreenExtent::WholePage);
+    writePictures(entry, page, whole, &style.pictures);
+
+    HtmlPageParts parts;
+    parts.sender = page.sender;
+    parts.caption = page.title;
+    parts.title = page.title.trimmed().isEmpty() ? baseName(entry.page) : page.title.trimmed();
+    parts.lcd = lcdHtml(whole, page.model, style, assets_);
+    parts.links = links(entry, page.model);
+    parts.source = page.source;
+    parts.assetsHref = style.assetsHref;
+    parts.indexHref = up + kIndexFile;
+    if (!write(entry.output, pageHtml(parts).toUtf8(), entry.page)) return;
+
+    // The index shows the first screen, as the window does at the page's top.
+    const LcdScreen first = readLcdScreen(page.model, page.pictures, ScreenExtent::FirstScreen);
+    LcdStyle small = style;
+    small.scale = 1;
+    small.assetsHref = QLatin1String(kAssetsFolder) + u'/';
+    // The same picture files, named from DIR.
+    small.pictures.clear();
+    for (const LcdPicture& p : first.pictures) {
+        LcdStyle::Picture same;
+        for (size_t i = 0; i < whole.pictures.size() && same.file.isEmpty(); ++i)
+            if (whole.pictures[i].slot == p.slot && !style.pictures[i].file.isEmpty()) same = style.pictures[i];
+        if (!same.file.isEmpty()) same.file = QStringLiteral("%1-%2.png").arg(withoutExtension(entry.output)).arg(p.slot);
+        small.pictures.push_back(same);
+    }
+    index_.push_back({entry.output, entry.output, page.sender.trimmed(), parts.title,
+                      lcdHtml(first, page.model, small, assets_)});
+}
+
+bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
+    const std::unique_ptr<LoadedPage> page = loader.load(entry.page);
+    if (!page->error.isEmpty()) {
+        err_ << "sumire: export: " << entry.page << ": " << page->error << Qt::endl;
+        status_ = 1;
+        return false;
+    }
+    if (!o_.text) {
+        writeHtml(entry, *page);
+        return true;
+    }
+    QString text = QStringLiteral("アドレス: %1\nタイトル: %2\n\n").arg(page->sender.trimmed(), page->title.trimmed());
+    text += displayText(page->model, page->pictures, o_.fallback) + u'\n';
+    const PageModel& m = page->model;
+    if (m.storedLinkCount() > 0) text += u'\n';
+    for (int64_t i = 0; i < m.storedLinkCount(); ++i)
+        text += m.linkKeys[size_t(i)] + QStringLiteral(": ") + m.linkTargets[size_t(i)] + u'\n';
+    return write(entry.output, text.toUtf8(), entry.page);
+}
+
+void Exporter::showProgress(size_t done, size_t total, const QElapsedTimer& clock) {
+    const double seconds = std::max<double>(clock.nsecsElapsed() / 1e9, 1e-3);
+    *progress_ << QStringLiteral("\rsumire: export: %1/%2, %3 pages/s").arg(done).arg(total).arg(done / seconds, 0, 'f', 0);
+    if (done == total) *progress_ << Qt::endl;
+    else progress_->flush();
+}
+
+int Exporter::run() {
+    entries_ = plannedEntries(o_);
+    if (!QDir().mkpath(dir_) || !QFileInfo(dir_).isDir()) {
+        err_ << "sumire: export: cannot make the folder " << o_.out << Qt::endl;
+        return 1;
+    }
+    for (const ExportEntry& e : entries_) {
+        outputOf_.emplace(identity(e.page), e.output);
+        if (!isNetworkAddress(e.page)) inputs_.insert(identity(e.page));
+    }
+    // The attachment files of each page live inside DIR while it is read.
+    QTemporaryDir work(QDir(dir_).filePath(QStringLiteral(".sumire-export-XXXXXX")));
+    HttpFetcher fetcher;
+    PageLoader loader(fetcher, work.path(), o_.width, o_.localText);
+    const bool showing = progress_ && entries_.size() > 3;
+    QElapsedTimer clock;
+    clock.start();
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        exportPage(entries_[i], loader);
+        if (showing) showProgress(i + 1, entries_.size(), clock);
+    }
+    if (o_.text) return status_;
+    QString error;
+    if (!assets_.writeAll(QDir(dir_).filePath(QLatin1String(kAssetsFolder)), &error)) {
+        err_ << "sumire: export: " << error << Qt::endl;
+        status_ = 1;
+    }
+    write(kIndexFile, indexHtml(index_, QLatin1String(kAssetsFolder) + u'/').toUtf8(), kIndexFile);
+    return status_;
+}
+
+}  // namespace
+
+std::vector<ExportEntry> plannedEntries(const ExportOptions& o) {
+    const QString ext = o.text ? QStringLiteral(".txt") : QStringLiteral(".html");
+    QSet<QString> taken;
+    if (!o.text) taken.insert(kIndexFile);
+    auto unique = [&](QString base) {
+        // The shared assets have the top folder of their name to themselves.
+        const QString assets = QLatin1String(kAssetsFolder);
+        if (!o.text && base.section(u'/', 0, 0).compare(assets, Qt::CaseInsensitive) == 0)
+            base = assets + QStringLiteral("-pages") + base.mid(assets.size());
+        QString name = base + ext;
+        for (int n = 2; taken.contains(name.toLower()); ++n) name = QStringLiteral("%1-%2%3").arg(base).arg(n).arg(ext);
+        taken.insert(name.toLower());
+        return name;
+    };
+    std::vector<ExportEntry> entries;
+    for (const QString& page : o.pages) {
+        if (!isNetworkAddress(page) && QFileInfo(page).isDir()) {
+            const QDir top(QFileInfo(page).absoluteFilePath());
+            QStringList files;
+            QDirIterator it(page, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) files << it.next();
+            files.sort();
+            for (const QString& file : files) entries.push_back({file, unique(withoutExtension(top.relativeFilePath(QFileInfo(file).absoluteFilePath())))});
+        } else {
+            entries.push_back({page, unique(baseName(page))});
+        }
+    }
+    return entries;
+}
+
+int runExport(const ExportOptions& options, QTextStream& err, QTextStream* progress) {
+    return Exporter(options, err, progress).run();
+}
+
+}  // namespace sumire

@@ -1,0 +1,11 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace sumire {
+
+// Writes the file whole or not at all (QSaveFile), making its folder first;
+// an earlier file of that name stays as it was when the write fails.
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error);
+
+}  // namespace sumire

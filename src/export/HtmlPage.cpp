@@ -1,0 +1,176 @@
+#include "export/HtmlPage.h"
+
+#include "display/LcdRenderer.h"
+#include "display/PictographText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sumire {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+QString cssColour(int packed) {
+    const int rgb = ((packed & 0xFF) << 16) | (packed & 0xFF00) | ((packed >> 16) & 0xFF);
+    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
+}
+
+// "26.67px", "2px": two decimals at most, no trailing zeros.
+QString px(double value) {
+    QString n = QString::number(value, 'f', 2);
+    while (n.endsWith(u'0')) n.chop(1);
+    if (n.endsWith(u'.')) n.chop(1);
+    return n + QStringLiteral("px");
+}
+
+const char16_t kHead[] = u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+                         u"<meta name=\"viewport\" content=\"width=device-width\">\n"
+                         u"<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                         u"img-src 'self' file:; style-src 'self' file: 'unsafe-inline'\">\n";
+
+QString head(const QString& title, const QString& assetsHref) {
+    return QString::fromUtf16(kHead) + QStringLiteral("<title>") + escapeHtml(title) + QStringLiteral("</title>\n<link rel=\"stylesheet\" href=\"") +
+           escapeHtml(assetsHref) + QStringLiteral("sumire.css\">\n</head>\n");
+}
+
+// One row's glyphs, each in its cells: a glyph that does not start where the
+// previous one ended is moved there by a margin (a gap, or an overprint to
+// the left); runs of one colour and blink state share one span.
+class RowWriter {
+public:
+    RowWriter(const LcdScreen& s, const LcdStyle& st, ArchiveAssets& a, QString& out)
+        : screen_(s), style_(st), assets_(a), out_(out) {}
+
+    void write(const std::vector<LcdGlyph>& glyphs) {
+        out_ += QStringLiteral("<div class=\"r\">");
+        int64_t pen = 0;
+        bool open = false;
+        int runColour = screen_.textColour;
+        bool runBlinks = false;
+        for (const LcdGlyph& g : glyphs) {
+            if (!open || g.colour != runColour || g.blinks != runBlinks) {
+                if (open) out_ += QStringLiteral("</span>");
+                runColour = g.colour;
+                runBlinks = g.blinks;
+                out_ += QStringLiteral("<span") + QString(runBlinks ? QStringLiteral(" class=\"bl\"") : QStringLiteral("")) + QStringLiteral(" style=\"color:") +
+                        cssColour(runColour) + QStringLiteral("\">");
+                open = true;
+            }
+            glyph(g, g.col - pen);
+            pen = g.col + g.cells;
+        }
+        if (open) out_ += QStringLiteral("</span>");
+        out_ += QStringLiteral("</div>\n");
+    }
+
+private:
+    void glyph(const LcdGlyph& g, int64_t offset) {
+        const int code = g.text.size() == 1 ? pictographCode(g.text[0].unicode()) : -1;
+        QString cls = g.cells == 1 ? QStringLiteral("c1") : g.cells == 2 ? QStringLiteral("c2") : QStringLiteral("cn");
+        QString style;
+        if (g.cells > 2) style += QStringLiteral("width:calc(var(--cw)*%1);").arg(g.cells);
+        if (offset != 0) style += QStringLiteral("margin-left:calc(var(--cw)*%1);").arg(offset);
+        QString text = escapeHtml(g.text), title;
+        if (code >= 0) {
+            const PictographEquivalent& p = pictographEquivalent(code);
+            cls += QStringLiteral(" p");
+            title = QStringLiteral(" title=\"") + escapeHtml(p.tag) + u'"';
+            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.pictograph(code, g.colour) + QStringLiteral(");");
+            text = escapeHtml(style_.fallback == PictographFallback::Emoji ? p.unicode : u'[' + p.name + u']');
+        }
+        out_ += QStringLiteral("<span class=\"") + cls + u'"' + title;
+        if (!style.isEmpty()) out_ += QStringLiteral(" style=\"") + style + u'"';
+        out_ += u'>' + text + QStringLiteral("</span>");
+    }
+
+    const LcdScreen& screen_;
+    const LcdStyle& style_;
+    ArchiveAssets& assets_;
+    QString& out_;
+};
+
+}  // namespace
+
+QString escapeHtml(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += QStringLiteral("&amp;"); break;
+        case u'<': out += QStringLiteral("&lt;"); break;
+        case u'>': out += QStringLiteral("&gt;"); break;
+        case u'"': out += QStringLiteral("&quot;"); break;
+        case u'\t': case u'\n': case u'\r': out += c; break;
+        default:
+            if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0)) out += QChar(0xFFFD);
+            else out += c;
+        }
+    }
+    return out;
+}
+
+QString lcdHtml(const LcdScreen& screen, const PageModel& m, const LcdStyle& style, ArchiveAssets& assets) {
+    const double s = style.scale;
+    const double cw = m.charWidth / kTwipsPerPixel * s, lh = m.lineHeight / kTwipsPerPixel * s;
+    // Pictograph dots of whole device pixels, as large as two cells allow.
+    const double dot = std::max(1.0, std::floor(std::min(2 * cw, lh) / 12));
+    const int fontPx = int(std::lround(m.fontSize * 96.0 / 72.0)) * style.scale;
+    QString out;
+    out.reserve(qsizetype(512 + screen.rows * 64));
+    out += QStringLiteral("<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
+                          "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")
+               .arg(px(screen.widthPx * s), px(screen.heightPx * s), cssColour(screen.background),
+                    cssColour(screen.textColour), px(cw), px(lh), px(dot * 12), px(s))
+               .arg(fontPx);
+    out += QStringLiteral("<div class=\"rows\" style=\"left:%1;top:%2\">\n")
+               .arg(px((kTextLeft - kLcdLeft) / kTwipsPerPixel * s), px((kTextTop - kLcdTop) / kTwipsPerPixel * s));
+    RowWriter rows(screen, style, assets, out);
+    for (const std::vector<LcdGlyph>& row : screen.glyphs) rows.write(row);
+    out += QStringLiteral("</div>\n");
+    for (size_t i = 0; i < screen.pictures.size() && i < style.pictures.size(); ++i) {
+        const LcdPicture& p = screen.pictures[i];
+        const LcdStyle::Picture& file = style.pictures[i];
+        if (file.file.isEmpty()) continue;
+        out += QStringLiteral("<img class=\"pic\" src=\"%1\" alt=\"\" style=\"left:%2;top:%3;width:%4;height:%5\">\n")
+                   .arg(escapeHtml(file.file), px(p.x * s), px(p.y * s), px(file.width * s), px(file.height * s));
+    }
+    out += QStringLiteral("</div>\n");
+    return out;
+}
+
+QString pageHtml(const HtmlPageParts& parts) {
+    QString out = head(parts.title, parts.assetsHref);
+    out += QStringLiteral("<body>\n<header>\n<nav><a href=\"") + escapeHtml(parts.indexHref) + QStringLiteral("\">一覧</a></nav>\n<dl>\n");
+    out += QStringLiteral("<dt>アドレス</dt><dd class=\"sender\">") + escapeHtml(parts.sender) + QStringLiteral("</dd>\n");
+    out += QStringLiteral("<dt>タイトル</dt><dd class=\"title\">") + escapeHtml(parts.caption) + QStringLiteral("</dd>\n</dl>\n</header>\n<main>\n");
+    out += parts.lcd;
+    if (!parts.links.empty()) {
+        out += QStringLiteral("<ol class=\"links\">\n");
+        for (const ExportLink& l : parts.links) {
+            out += QStringLiteral("<li><span class=\"key\">") + escapeHtml(l.key) + QStringLiteral("</span> ");
+            if (l.href.isEmpty()) out += QStringLiteral("<span>") + escapeHtml(l.address) + QStringLiteral("</span>");
+            else out += QStringLiteral("<a href=\"") + escapeHtml(l.href) + QStringLiteral("\">") + escapeHtml(l.address) + QStringLiteral("</a>");
+            out += QStringLiteral("</li>\n");
+        }
+        out += QStringLiteral("</ol>\n");
+    }
+    out += QStringLiteral("<details>\n<summary>ページのテキスト</summary>\n<pre>") + escapeHtml(parts.source) + QStringLiteral("</pre>\n</details>\n");
+    out += QStringLiteral("</main>\n</body>\n</html>\n");
+    return out;
+}
+
+QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsHref) {
+    QString out = head(QStringLiteral("一覧"), assetsHref);
+    out += QStringLiteral("<body>\n<h1>一覧</h1>\n<ul class=\"pages\">\n");
+    for (const IndexEntry& e : entries) {
+        out += QStringLiteral("<li><a href=\"") + escapeHtml(e.href) + QStringLiteral("\">\n") + e.lcd;
+        out += QStringLiteral("<span class=\"name\">") + escapeHtml(e.title.isEmpty() ? e.name : e.title) + QStringLiteral("</span>\n");
+        out += QStringLiteral("<span class=\"sender\">") + escapeHtml(e.sender) + QStringLiteral("</span>\n");
+        out += QStringLiteral("<span class=\"file\">") + escapeHtml(e.name) + QStringLiteral("</span></a></li>\n");
+    }
+    out += QStringLiteral("</ul>\n</body>\n</html>\n");
+    return out;
+}
+
+}  // namespace sumire
