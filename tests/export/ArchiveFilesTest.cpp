@@ -1,0 +1,102 @@
+// Which files an export writes: names, folders, collisions, failures and a
+// second export into the same folder.
+
+#include "ExportFiles.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace sumire {
+namespace {
+
+using namespace exporttest;
+
+QStringList outputsOf(const ExportOptions& o) {
+    QStringList names;
+    for (const ExportEntry& e : plannedEntries(o)) names << e.output;
+    return names;
+}
+
+TEST(ArchiveFiles, FoldersKeepTheirPathsAndCollisionsGetUniqueNames) {
+    QTemporaryDir dir;
+    for (const char* name : {"site/index.txt", "site/a/page.txt", "site/a/b/deep.txt", "site/assets/x.txt",
+                             "site/skip.bmp", "one/page.txt", "two/Page.txt"})
+        writeFile(dir.filePath(name), "text\r\n");
+    ExportOptions o;
+    o.pages = {dir.filePath("site"), dir.filePath("one/page.txt"), dir.filePath("two/Page.txt"),
+               "http://example.jp/dir/page.txt"};
+    o.out = dir.filePath("out");
+    // index.html is the archive's; assets/ holds the shared files; names
+    // differing only in case collide on many sticks.
+    EXPECT_EQ(outputsOf(o), (QStringList{"a/b/deep.html", "a/page.html", "assets-pages/x.html", "index-2.html",
+                                         "page.html", "Page-2.html", "page-3.html"}));
+    o.text = true;
+    EXPECT_EQ(outputsOf(o).mid(2, 2), (QStringList{"assets/x.txt", "index.txt"}));
+}
+
+TEST(ArchiveFiles, AFailingPageIsNamedAndTheOthersAreWritten) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("good.txt"), "good\r\n");
+    writeFile(dir.filePath("also.txt"), "also\r\n");
+    ExportOptions o;
+    o.pages = {dir.filePath("good.txt"), dir.filePath("missing.txt"), dir.filePath("also.txt")};
+    o.out = dir.filePath("out");
+    const ExportRun run = exportPages(o);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(dir.filePath("missing.txt"))) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("out/good.html")));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("out/also.html")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("out/missing.html")));
+    const QString index = readText(dir.filePath("out/index.html"));
+    EXPECT_TRUE(index.contains("good.html"));
+    EXPECT_FALSE(index.contains("missing.html"));
+    // Nothing of the attachment work is left in DIR.
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"also.html", "assets", "good.html", "index.html"}));
+}
+
+TEST(ArchiveFiles, ASecondExportUpdatesTheFolderInPlace) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("p.txt"), "first\r\n");
+    ExportOptions o;
+    o.pages = {dir.filePath("p.txt")};
+    o.out = dir.filePath("out");
+    ASSERT_EQ(exportPages(o).status, 0);
+    writeFile(dir.filePath("out/notes.txt"), "mine");
+    writeFile(dir.filePath("p.txt"), "second\r\n");
+    ASSERT_EQ(exportPages(o).status, 0);
+    EXPECT_EQ(readText(dir.filePath("out/notes.txt")), u"mine");
+    const QString html = readText(dir.filePath("out/p.html"));
+    EXPECT_TRUE(html.contains("<span class=\"c1\">s</span><span class=\"c1\">e</span>"));
+    EXPECT_FALSE(html.contains("<span class=\"c1\">f</span><span class=\"c1\">i</span>"));
+}
+
+TEST(ArchiveFiles, AFileThatCannotBeWrittenFailsItsPageOnly) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("a.txt"), "a\r\n");
+    writeFile(dir.filePath("b.txt"), "b\r\n");
+    QDir().mkpath(dir.filePath("out/a.html"));  // a folder where the file goes
+    ExportOptions o;
+    o.pages = {dir.filePath("a.txt"), dir.filePath("b.txt")};
+    o.out = dir.filePath("out");
+    const ExportRun run = exportPages(o);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("a.txt")) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath("out/b.html")).isFile());
+}
+
+TEST(ArchiveFiles, ATextExportIntoThePagesOwnFolderNeverOverwritesThem) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("p.txt"), "page\r\n");
+    ExportOptions o;
+    o.pages = {dir.filePath("p.txt")};
+    o.out = dir.path();
+    o.text = true;
+    const ExportRun run = exportPages(o);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(readText(dir.filePath("p.txt")), u"page\r\n");
+}
+
+}  // namespace
+}  // namespace sumire
