@@ -1,22 +1,45 @@
 #include "export/FileWrite.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace sumire {
+namespace {
 
+bool sameBytes(const QString& path, const QByteArray& bytes) {
+    QFile old(path);
+    return old.size() == bytes.size() && old.open(QIODevice::ReadOnly) && old.readAll() == bytes;
+}
+
+}  // namespace
+
+// A new file beside the old one, renamed over it: a reader sees the old file
+// or the new one, never a part. An archive is made again from its pages, so
+// each file is not forced to the disk (that would cost most of the time).
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
         *error = QStringLiteral("cannot make the folder %1").arg(folder);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (QFileInfo(path).isFile() && sameBytes(path, bytes)) return true;  // an earlier export's, unchanged
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    file.setAutoRemove(false);
     return true;
 }
 
