@@ -105,6 +105,38 @@ TEST(CommandLine, RenderOptions) {
     EXPECT_EQ(parse({"render", "--output", "x.png", "a.txt"}).render.out, QString("x.png"));
 }
 
+TEST(CommandLine, ExportOptions) {
+    const ProgramCommand defaults = parse({"export", "a.txt", "-o", "out"});
+    ASSERT_EQ(defaults.action, Action::Export) << qPrintable(defaults.message);
+    EXPECT_EQ(defaults.exportOptions.pages, QStringList{"a.txt"});
+    EXPECT_EQ(defaults.exportOptions.out, QString("out"));
+    EXPECT_EQ(defaults.exportOptions.width, 20);
+    EXPECT_FALSE(defaults.exportOptions.text);
+    EXPECT_EQ(defaults.exportOptions.fallback, PictographFallback::Emoji);
+
+    const ProgramCommand all = parse({"export", "site", "http://h/b.txt", "--output", "o", "--width", "14",
+                                      "--text", "--fallback", "name"});
+    ASSERT_EQ(all.action, Action::Export) << qPrintable(all.message);
+    EXPECT_EQ(all.exportOptions.pages, QStringList({"site", "http://h/b.txt"}));
+    EXPECT_EQ(all.exportOptions.width, 14);
+    EXPECT_TRUE(all.exportOptions.text);
+    EXPECT_EQ(all.exportOptions.fallback, PictographFallback::Name);
+
+    // Each wrong command line is refused, saying why.
+    const std::pair<QStringList, const char*> wrong[] = {{{"export", "a.txt"}, "no folder"},
+                                                         {{"export", "-o", "out"}, "no page"},
+                                                         {{"export", "a.txt", "-o", "o", "--width", "11"}, "--width"},
+                                                         {{"export", "a.txt", "-o", "o", "--fallback", "x"}, "--fallback"},
+                                                         {{"export", "a.txt", "-o", "o", "--phase", "1"}, "phase"}};
+    for (const auto& [arguments, why] : wrong) {
+        const ProgramCommand c = parse(arguments);
+        EXPECT_EQ(c.action, Action::Error) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(c.message.contains(why)) << qPrintable(c.message);
+    }
+    EXPECT_EQ(parse({"export", "--help"}).action, Action::Help);
+    EXPECT_TRUE(parse({"export", "--help"}).message.contains("--fallback"));
+}
+
 TEST(CommandLine, HelpAndVersion) {
     EXPECT_EQ(parse({"--version"}).action, Action::Version);
     EXPECT_EQ(parse({"--version"}).message, QString("sumire 1.0.0\n"));
