@@ -108,6 +108,7 @@ public:
     const QTimer& timer1() const { return timer1_; }
     bool autoRedraw() const { return painter_.autoRedraw(); }
     const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
+    const PictureBoxes& pictureBoxes() const { return slots_; }
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
     QString attachFolder() const { return attachments_.path(); }

@@ -8,11 +8,13 @@
 #include "page/TextCodec.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace sumire {
 namespace {
@@ -258,6 +260,91 @@ TEST(Render, AWrongOptionWritesNothing) {
     const ProgramResult run = render(dir, {samplePath("mail.txt"), "--width", "19"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("--width")) << run.err.constData();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+// The rows of a page whose every body line ends in CR LF: its lines after the
+// <BODY= line.
+int bodyRows(const QString& page) {
+    const QList<QByteArray> lines = fileBytes(page).split('\n');
+    int body = 0;
+    while (body < lines.size() && !lines[body].startsWith("<BODY=")) ++body;
+    return int(lines.size()) - body - 2;  // less the <BODY= line and the empty piece after the last LF
+}
+
+TEST(Render, FullIsEveryRowAndItsTopTenRowsAreTheWindowsLcd) {
+    RenderOptions options;
+    options.crop = Crop::Lcd;
+    const RenderedPage top = PageRenderer(options).render(samplePath("long.txt"));
+    options.full = true;
+    const RenderedPage full = PageRenderer(options).render(samplePath("long.txt"));
+    ASSERT_FALSE(top.image.isNull() || full.image.isNull()) << qPrintable(full.error);
+    const int rows = bodyRows(samplePath("long.txt"));
+    ASSERT_GT(rows, 60);
+    // The LCD box reaches 200 twips lower for each row past the tenth.
+    const int bottom = int(std::lround((3015 + (rows - 10) * 200) / 15.0));
+    EXPECT_EQ(full.image.size(), QSize(138, bottom - 64 + 1));
+    // Rows 0-9 end at pixel 199 of the window, where its frame is not yet.
+    EXPECT_EQ(full.image.copy(0, 0, 138, 136), top.image.copy(0, 0, 138, 136));
+    const QRgb background = qRgb(0xCC, 0xFF, 0xCC), black = qRgb(0, 0, 0);
+    EXPECT_EQ(countColour(full.image, QRect(0, full.image.height() - 1, 138, 1), black), 138);  // the frame
+    // The last row holds text: ink between the last row's top and the frame.
+    const QRect lastRow(1, full.image.height() - 1 - 200 / 15 - 1, 136, 200 / 15);
+    EXPECT_LT(countColour(full.image, lastRow, background), lastRow.width() * lastRow.height());
+}
+
+TEST(Render, ScaleRepeatsEachPixel) {
+    RenderOptions options;
+    options.crop = Crop::Handset;
+    const RenderedPage one = PageRenderer(options).render(samplePath("attach.txt"));
+    options.scale = 3;
+    const RenderedPage three = PageRenderer(options).render(samplePath("attach.txt"));
+    ASSERT_FALSE(one.image.isNull() || three.image.isNull());
+    ASSERT_EQ(three.image.size(), one.image.size() * 3);
+    int mismatches = 0;
+    for (int y = 0; y < three.image.height(); ++y)
+        for (int x = 0; x < three.image.width(); ++x)
+            mismatches += three.image.pixel(x, y) != one.image.pixel(x / 3, y / 3);
+    EXPECT_EQ(mismatches, 0);
+    // --full scales too.
+    options.full = true;
+    options.crop = Crop::Lcd;
+    const RenderedPage fullThree = PageRenderer(options).render(samplePath("attach.txt"));
+    options.scale = 1;
+    const RenderedPage fullOne = PageRenderer(options).render(samplePath("attach.txt"));
+    EXPECT_EQ(fullThree.image.size(), fullOne.image.size() * 3);
+}
+
+TEST(Render, AFolderIsItsPagesWithTheirRelativePaths) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("site/sub/deeper"));
+    for (const char* to : {"site/a.txt", "site/sub/b.txt", "site/sub/deeper/a.txt"})
+        ASSERT_TRUE(QFile::copy(samplePath("mail.txt"), dir.filePath(to)));
+    ASSERT_TRUE(QFile::copy(samplePath("photo.bmp"), dir.filePath("site/photo.bmp")));  // not a page
+    const ProgramResult run = render(dir, {"site", "--crop", "lcd", "-o", "out"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    QStringList written;
+    QDirIterator it(dir.filePath("out"), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) written << QDir(dir.filePath("out")).relativeFilePath(it.next());
+    written.sort();
+    EXPECT_EQ(written, QStringList({"a.png", "sub/b.png", "sub/deeper/a.png"}));
+    EXPECT_EQ(fileBytes(dir.filePath("out/sub/b.png")), fileBytes(dir.filePath("out/a.png")));
+    EXPECT_EQ(QImage(dir.filePath("out/a.png")).size(), QSize(138, 138));
+    // A folder without pages is a failure, not silence.
+    QDir().mkpath(dir.filePath("empty"));
+    const ProgramResult none = render(dir, {"empty", "-o", "out2"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.err.contains("empty")) << none.err.constData();
+}
+
+TEST(Render, FullRefusesScrollAndOtherCrops) {
+    QTemporaryDir dir;
+    for (const QStringList& wrong : {QStringList{"--full", "--scroll", "3"}, QStringList{"--full", "--crop", "window"},
+                                     QStringList{"--scale", "9"}, QStringList{"--scale", "0"}}) {
+        const ProgramResult run = render(dir, QStringList{samplePath("mail.txt")} + wrong);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(wrong.join(' '));
+        EXPECT_TRUE(run.err.contains(wrong[0].toUtf8())) << run.err.constData();
+    }
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 

@@ -8,7 +8,7 @@ namespace {
 const QString kUsage = QStringLiteral(
     "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
-    "                     [--model 0|1|2] [--crop handset|lcd|window]\n"
+    "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
     "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n");
 
 const QString kHelp = kUsage + QStringLiteral(
@@ -58,11 +58,13 @@ const QString kExportHelp = QStringLiteral(
 
 const QString kRenderHelp = QStringLiteral(
     "Usage: sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
-    "                     [--model 0|1|2] [--crop handset|lcd|window]\n"
+    "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
     "\n"
     "Draws each PAGE (a local file, or an http address) as the viewer's window shows it\n"
-    "and writes it as PNG. A local file is opened in offline mode, an address is\n"
-    "fetched in network mode. No display is needed.\n"
+    "and writes it as PNG. A folder given as PAGE stands for all its *.txt pages, in\n"
+    "its subfolders too; their pictures keep the relative paths under OUT. A local\n"
+    "file is opened in offline mode, an address is fetched in network mode. No\n"
+    "display is needed.\n"
     "\n"
     "Options:\n"
     "  -o, --output OUT  one page: the PNG file (default: the page's name with .png,\n"
@@ -75,6 +77,9 @@ const QString kRenderHelp = QStringLiteral(
     "                    (default: the built-in handset)\n"
     "  --crop C          window: the whole window, 634 x 457 (default);\n"
     "                    handset: the handset, 189 x 457; lcd: the LCD, 138 x 138\n"
+    "  --full            the whole page on an LCD as tall as its rows (the LCD crop;\n"
+    "                    --scroll cannot be given with it)\n"
+    "  --scale N         every pixel drawn as N x N pixels, 1 (default) to 8\n"
     "  -h, --help        show this help and exit\n"
     "\n"
     "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
@@ -114,11 +119,13 @@ ProgramCommand parseRender(const QStringList& arguments) {
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption output({"o", "output"}, {}, "OUT");
     const QCommandLineOption crop("crop", {}, "C");
+    const QCommandLineOption full("full", {});
     const NumberOption numbers[] = {{"width", {20, 18, 16, 14, 12, 10}, &RenderOptions::width},
                                     {"scroll", {}, &RenderOptions::scroll},
                                     {"phase", {0, 1}, &RenderOptions::phase},
-                                    {"model", {0, 1, 2}, &RenderOptions::model}};
-    p.addOptions({help, output, crop});
+                                    {"model", {0, 1, 2}, &RenderOptions::model},
+                                    {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &RenderOptions::scale}};
+    p.addOptions({help, output, crop, full});
     for (const NumberOption& n : numbers) p.addOption(QCommandLineOption(n.name, {}, "N"));
     if (!p.parse(arguments)) return refused(p.errorText());
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kRenderHelp);
@@ -136,6 +143,14 @@ ProgramCommand parseRender(const QStringList& arguments) {
         else if (v == u"handset") r.crop = Crop::Handset;
         else if (v == u"lcd") r.crop = Crop::Lcd;
         else return refused(QStringLiteral("render: --crop cannot be %1").arg(v));
+    }
+    if (p.isSet(full)) {
+        // A handset's picture cannot stretch, so the whole page is the LCD alone.
+        if (p.isSet("scroll")) return refused(QStringLiteral("render: --scroll has no meaning with --full"));
+        if (p.isSet(crop) && r.crop != Crop::Lcd)
+            return refused(QStringLiteral("render: --full draws the LCD alone; --crop cannot be %1").arg(p.value(crop)));
+        r.full = true;
+        r.crop = Crop::Lcd;
     }
     r.out = p.value(output);
     r.pages = p.positionalArguments();

@@ -27,6 +27,8 @@ struct RenderOptions {
     int phase = 0;      // blink phase
     int model = -1;     // handset model 0..2; -1 keeps the built-in handset
     Crop crop = Crop::Window;
+    bool full = false;  // the whole page on a tall LCD; implies the LCD crop
+    int scale = 1;      // each pixel drawn as scale x scale pixels
 };
 
 struct ProgramCommand {

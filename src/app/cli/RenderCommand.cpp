@@ -6,15 +6,18 @@
 #include "cli/ProgramFiles.h"
 #include "page/LocalFetcher.h"
 #include "page/TextCodec.h"
+#include "display/WholePage.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
 #include <QTextStream>
 #include <QUrl>
+#include <cmath>
 
 namespace sumire {
 namespace {
@@ -33,6 +36,48 @@ QString pageName(const QString& page) {
     const QString file = isNetworkAddress(page) ? QUrl(page).fileName() : QFileInfo(page).fileName();
     const QString name = QFileInfo(file).completeBaseName();
     return name.isEmpty() ? QStringLiteral("page") : name;
+}
+
+// The pages a folder stands for: its *.txt files, in its subfolders too, in
+// the order of their paths; each with its path from the folder, less ".txt".
+void addFolderPages(const QString& folder, QStringList& pages, QStringList& names) {
+    QStringList found;
+    QDirIterator it(folder, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) found << it.next();
+    found.sort();
+    const QDir top(QFileInfo(folder).absoluteFilePath());
+    for (const QString& file : found) {
+        pages << file;
+        const QString relative = top.relativeFilePath(QFileInfo(file).absoluteFilePath());
+        names << QDir::cleanPath(QFileInfo(relative).path() + u'/' + QFileInfo(relative).completeBaseName());
+    }
+}
+
+class Discard : public LcdCanvas {
+public:
+    void box(int, int, int, int, int) override {}
+    void frame(int, int, int, int, int) override {}
+    void text(int64_t, int64_t, char16_t, int) override {}
+    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
+    void setTimer1Enabled(bool) override {}
+    void setAutoRedraw(bool) override {}
+};
+
+// The whole page drawn by the window's painter on a client area as tall as
+// the page, then cut to the LCD. Null when no picture that tall can be made.
+QImage drawWholePage(const Form1& form) {
+    Discard measure;
+    const int64_t bottom = DrawWholePage(form.model(), form.pictureBoxes(), measure).lcdBottom;
+    const QRect lcd = cropRect(Crop::Lcd);
+    const int64_t bottomPixel = std::lround(double(bottom) / 15.0);
+    if (bottomPixel >= INT32_MAX / 4 / (lcd.right() + 1)) return {};
+    ClientArea tall;
+    tall.image() = QImage(lcd.right() + 1, int(bottomPixel) + 1, QImage::Format_RGB32);
+    if (tall.image().isNull()) return {};
+    tall.image().fill(Qt::white);
+    LcdPainter painter(tall, form.model(), form.pictureBoxes());
+    DrawWholePage(form.model(), form.pictureBoxes(), painter);
+    return tall.image().copy(QRect(lcd.topLeft(), QPoint(lcd.right(), int(bottomPixel))));
 }
 
 // name.png, or name-2.png and on when the name was taken by an earlier page.
@@ -81,7 +126,10 @@ RenderedPage PageRenderer::render(const QString& page) {
     QCoreApplication::processEvents();  // the window is shown and active, as a person sees it
     if (const std::optional<QString> failure = loadPage(form, page)) return {{}, *failure, {}};
     applyView(form);
-    return {form.controls().client->snapshot().copy(cropRect(options_.crop)), {}, form.lastDrawing()};
+    const QImage picture =
+        options_.full ? drawWholePage(form) : form.controls().client->snapshot().copy(cropRect(options_.crop));
+    if (picture.isNull()) return {{}, page + QStringLiteral(": the page is too long for one picture"), {}};
+    return {scaled(picture, options_.scale), {}, form.lastDrawing()};
 }
 
 // Shows the page as a person would: an address is fetched in network mode; a
@@ -115,10 +163,30 @@ void PageRenderer::applyView(Form1& form) const {
     if (form.model().blinkPhase != options_.phase) form.Timer1_Timer();
 }
 
-QStringList outputFiles(const RenderOptions& options, QString* error) {
+QImage scaled(const QImage& picture, int factor) {
+    if (factor <= 1 || picture.isNull()) return picture;
+    // QImage::scaled without smoothing repeats each pixel factor x factor times.
+    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+RenderOptions expandFolders(const RenderOptions& options, QStringList* names) {
+    RenderOptions expanded = options;
+    expanded.pages.clear();
+    for (const QString& page : options.pages) {
+        if (!isNetworkAddress(page) && QFileInfo(page).isDir()) {
+            addFolderPages(page, expanded.pages, *names);
+        } else {
+            expanded.pages << page;
+            *names << pageName(page);
+        }
+    }
+    return expanded;
+}
+
+QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error) {
     QSet<QString> taken;
-    if (options.pages.size() == 1) {
-        const QString name = uniqueFileName(pageName(options.pages[0]), taken);
+    if (options.pages.size() == 1 && !fromFolder) {
+        const QString name = uniqueFileName(names[0], taken);
         if (options.out.isEmpty()) return {name};
         return {QFileInfo(options.out).isDir() ? QDir(options.out).filePath(name) : options.out};
     }
@@ -128,13 +196,27 @@ QStringList outputFiles(const RenderOptions& options, QString* error) {
         return {};
     }
     QStringList files;
-    for (const QString& page : options.pages) files << QDir(folder).filePath(uniqueFileName(pageName(page), taken));
+    for (const QString& name : names) {
+        const QString file = QDir(folder).filePath(uniqueFileName(name, taken));
+        if (!QDir().mkpath(QFileInfo(file).path())) {
+            *error = QStringLiteral("cannot make the folder %1").arg(QFileInfo(file).path());
+            return {};
+        }
+        files << file;
+    }
     return files;
 }
 
-int runRender(const RenderOptions& options, QTextStream& err) {
+int runRender(const RenderOptions& given, QTextStream& err) {
     QString error;
-    const QStringList files = outputFiles(options, &error);
+    QStringList names;
+    const RenderOptions options = expandFolders(given, &names);
+    const bool fromFolder = names.size() != given.pages.size() || options.pages != given.pages;
+    if (options.pages.isEmpty()) {
+        err << "sumire: render: no *.txt page in " << given.pages.join(QStringLiteral(", ")) << Qt::endl;
+        return 1;
+    }
+    const QStringList files = outputFiles(options, names, fromFolder, &error);
     if (files.isEmpty()) {
         err << "sumire: render: " << error << Qt::endl;
         return 1;

@@ -48,9 +48,17 @@ private:
     int pages_ = 0;
 };
 
-// The PNG file of each page, in order; empty when the folder for several
-// pages cannot be made (`error` says why).
-QStringList outputFiles(const RenderOptions& options, QString* error);
+// The options with each folder among the pages replaced by its *.txt pages,
+// and for each page the name of its picture without ".png": the page's own
+// name, or its path from the folder given.
+RenderOptions expandFolders(const RenderOptions& options, QStringList* names);
+
+// The PNG file of each page, in order; pages from a folder always go into
+// the folder OUT. Empty when a folder cannot be made (`error` says why).
+QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error);
+
+// Each pixel repeated factor x factor times, never smoothed.
+QImage scaled(const QImage& picture, int factor);
 
 // Renders every page and writes its PNG; reports each page that fails on
 // `err`. Returns 0 when every page was written, 1 otherwise.
