@@ -89,7 +89,7 @@ void LcdPainter::text(int64_t x, int64_t y, char16_t code, int colour) {
         return;
     }
     if (drawsNothing(code)) return;
-    const int pictograph = pictographCodeOf(code);
+    const int pictograph = pictographCode(code);
     if (pictograph >= 0) paintPictograph(x, y, pictograph, colour);
     else drawString(x, y, QString(QChar(code)), colour);
 }

@@ -1,47 +1,138 @@
 #include "display/DisplayText.h"
 
+#include "display/CellWidth.h"
 #include "display/LcdRenderer.h"
 #include "display/PictographText.h"
 #include "display/WholePage.h"
 
-#include <QStringList>
-#include <map>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace sumire {
 namespace {
 
-class RowText : public LcdCanvas {
+bool printsNothing(char16_t ch) {
+    return ch < 0x20 || ch == 0x7F;
+}
+
+void appendCharacter(QString& out, char16_t ch, PictographFallback fallback) {
+    const int code = pictographCode(ch);
+    if (code >= 0) {
+        const PictographEquivalent& e = pictographEquivalent(code);
+        out += fallback == PictographFallback::Emoji ? e.unicode : u'[' + e.name + u']';
+    } else if (isPrivateUse(ch)) {
+        out += unknownPictographText(ch);
+    } else {
+        out += QChar(ch);
+    }
+}
+
+// Builds the text from the printed cells in page order. Rows and the spaces
+// before a character are written only when a character comes. A surrogate pair is written where its high
+// half stands, also when the LCD wraps the line between the halves.
+class TextWriter {
 public:
-    RowText(const PageModel& m, PictographFallback f) : m_(m), fallback_(f) {}
+    explicit TextWriter(PictographFallback fallback) : fallback_(fallback) {}
+
+    void put(int64_t row, int64_t cell, char16_t ch) {
+        if (QChar::isLowSurrogate(ch) && high_) {
+            out_ += QChar(high_);
+            out_ += QChar(ch);
+            high_ = 0;
+            // On a row of its own the low half leaves its cell empty.
+            if (row == row_) nextCell_ = cell + 1;
+            return;
+        }
+        flushHigh();
+        moveTo(row, cell);
+        if (QChar::isHighSurrogate(ch)) high_ = ch;
+        else if (QChar::isLowSurrogate(ch)) out_ += QChar(QChar::ReplacementCharacter);
+        else appendCharacter(out_, ch, fallback_);
+        nextCell_ = cell + cellWidth(ch);
+    }
+
+    QString finish() {
+        flushHigh();
+        return out_;
+    }
+
+private:
+    void flushHigh() {
+        if (high_) out_ += QChar(QChar::ReplacementCharacter);
+        high_ = 0;
+    }
+    void moveTo(int64_t row, int64_t cell) {
+        if (row > row_) {
+            out_ += QString(qsizetype(row - row_), QChar(u'\n'));
+            row_ = row;
+            nextCell_ = 0;
+        }
+        if (cell > nextCell_) out_ += QString(qsizetype(cell - nextCell_), QChar(u' '));
+    }
+
+    PictographFallback fallback_;
+    QString out_;
+    int64_t row_ = 0, nextCell_ = 0;
+    char16_t high_ = 0;
+};
+
+// Hands the printed characters to the writer a row at a time. DrawLcd's rows
+// only grow; within a row a lone carriage return goes back to its start, so
+// a row is put in cell order first, the later character of a cell kept.
+class TextCanvas : public LcdCanvas {
+public:
+    TextCanvas(const PageModel& model, TextWriter& writer)
+        : charWidth_(model.charWidth), lineHeight_(model.lineHeight), writer_(writer) {}
     void box(int, int, int, int, int) override {}
     void frame(int, int, int, int, int) override {}
-    void text(int64_t, int64_t y, char16_t code, int) override {
-        if (code < 0x20 || code == 0x7F) return;
-        QString& row = rows[(y - kTextTop) / m_.lineHeight];
-        const int c = pictographCode(code);
-        if (c < 0) row += QChar(code);
-        else if (fallback_ == PictographFallback::Emoji) row += pictographEquivalent(c).unicode;
-        else row += u'[' + pictographEquivalent(c).name + u']';
+    void text(int64_t x, int64_t y, char16_t code, int) override {
+        // An unprinted character leaves what its cell shows.
+        if (printsNothing(code)) return;
+        const int64_t row = (y - kTextTop) / lineHeight_;
+        if (row != row_) flushRow();
+        row_ = row;
+        const int64_t cell = (x - kTextLeft) / charWidth_;
+        if (!cells_.empty() && cell <= cells_.back().first) backwards_ = true;
+        cells_.push_back({cell, code});
     }
     void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
     void setTimer1Enabled(bool) override {}
     void setAutoRedraw(bool) override {}
-    std::map<int64_t, QString> rows;
+
+    void flushRow() {
+        if (backwards_) {
+            std::stable_sort(cells_.begin(), cells_.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            // Of the characters printed into one cell the last one stays.
+            std::vector<std::pair<int64_t, char16_t>> kept;
+            for (const auto& c : cells_) {
+                if (!kept.empty() && kept.back().first == c.first) kept.back() = c;
+                else kept.push_back(c);
+            }
+            cells_.swap(kept);
+        }
+        for (const auto& [cell, ch] : cells_) writer_.put(row_, cell, ch);
+        cells_.clear();
+        backwards_ = false;
+    }
 
 private:
-    const PageModel& m_;
-    PictographFallback fallback_;
+    int charWidth_, lineHeight_;
+    TextWriter& writer_;
+    int64_t row_ = 0;
+    std::vector<std::pair<int64_t, char16_t>> cells_;
+    bool backwards_ = false;
 };
 
 }  // namespace
 
 QString displayText(const PageModel& model, const PictureSlots& pictures, PictographFallback fallback) {
-    RowText canvas(model, fallback);
-    const int64_t rows = pageRowCount(model, pictures);
+    TextWriter writer(fallback);
+    TextCanvas canvas(model, writer);
     DrawWholePage(model, pictures, canvas);
-    QStringList lines;
-    for (int64_t r = 0; r < rows; ++r) lines << canvas.rows[r];
-    return lines.join(u'\n');
+    canvas.flushRow();
+    return writer.finish();
 }
 
 }  // namespace sumire

@@ -22,24 +22,8 @@ const std::array<const char*, kEmojiCount> kEmojiNames{
 };
 
 namespace {
-constexpr int kSuikaCode = 63;
+
 constexpr int kLongestName = 9;  // "TELEPHONE", "NOSMOKING"
-}  // namespace
-
-char16_t pictographChar(int code) {
-    if (code < kSuikaCode) return char16_t(0xE000 + code);
-    if (code == kSuikaCode) return char16_t(0xE05E);
-    return char16_t(0xE03F + (code - 64));
-}
-
-int pictographCode(char16_t ch) {
-    if (ch >= 0xE000 && ch <= 0xE03E) return ch - 0xE000;
-    if (ch >= 0xE03F && ch <= 0xE05D) return ch - 0xE03F + 64;
-    if (ch == 0xE05E) return kSuikaCode;
-    return -1;
-}
-
-namespace {
 
 // The tag names by length, for a lookup that compares only names of the
 // word's length.

@@ -1,5 +1,8 @@
 #pragma once
-// The 95 emoji tags (<#HEART> ... <#!!>) and their pictograph characters.
+// The 95 emoji tags (<#HEART> ... <#!!>); their characters are in
+// PictographText.h.
+
+#include "display/PictographText.h"
 
 #include <QString>
 #include <QStringView>
@@ -8,15 +11,8 @@
 
 namespace sumire {
 
-constexpr int kEmojiCount = 95;
+constexpr int kEmojiCount = kPictographCount;
 extern const std::array<const char*, kEmojiCount> kEmojiNames;  // "HEART", ... "!!"
-
-// The private-use character that stands for pictograph `code` in the display
-// text: code page 932 0xF040 + code; code 63, which code page 932 does not
-// assign, becomes U+E05E.
-char16_t pictographChar(int code);
-// The code of a pictograph character, or -1.
-int pictographCode(char16_t ch);
 
 // Code of the emoji tag standing at 0-based index `at` of `text` ("<#", the
 // word, ">"), or -1.

@@ -122,26 +122,5 @@ TEST(DrawPictograph, DrawsNothingForUnknownCodesOrRotatedPainters) {
     EXPECT_EQ(paintedPixels(image, Qt::black, QRect()), 0);
 }
 
-TEST(PictographCharacters, MapToTheirCodesAroundTheGapAtSixtyThree) {
-    EXPECT_EQ(pictographCodeOf(0xE000), 0);
-    EXPECT_EQ(pictographCodeOf(0xE03E), 62);
-    EXPECT_EQ(pictographCodeOf(0xE03F), 64);
-    EXPECT_EQ(pictographCodeOf(0xE05D), 94);
-    EXPECT_EQ(pictographCodeOf(0xE05E), 63);
-    EXPECT_EQ(pictographCodeOf(0xE05F), -1);
-    EXPECT_EQ(pictographCodeOf(0xDFFF), -1);
-    EXPECT_EQ(pictographCodeOf(u'A'), -1);
-    EXPECT_TRUE(isPictographChar(0xE05E));
-    EXPECT_FALSE(isPictographChar(0xE05F));
-    EXPECT_FALSE(isPictographChar(0xF8F0));
-
-    // Every code has exactly one character.
-    QSet<int> codes;
-    for (char16_t ch = 0xE000; ch <= 0xE05E; ++ch)
-        codes.insert(pictographCodeOf(ch));
-    EXPECT_EQ(codes.size(), kPictographCount);
-    EXPECT_FALSE(codes.contains(-1));
-}
-
 }  // namespace
 }  // namespace sumire

@@ -67,14 +67,11 @@ int colourOf(int64_t red, int64_t green, int64_t blue)
     return limited(red) + 256 * limited(green) + 65536 * limited(blue);
 }
 
-// The pictograph character of emoji code c: code page 932 0xF040 + c as a
-// private-use character; 0xF07F (code 63) does not exist there and is put
-// after the others.
+// The pictograph character of emoji code c: the handsets' Shift_JIS code
+// F040 + c (trail bytes skip 0x7F), which code page 932 reads as U+E000 + c.
 QChar pictograph(int code)
 {
-    if (code <= 62) return QChar(char16_t(0xE000 + code));
-    if (code == 63) return QChar(char16_t(0xE05E));
-    return QChar(char16_t(0xE03F + (code - 64)));
+    return QChar(char16_t(0xE000 + code));
 }
 
 // ---------------------------------------------------------------------------

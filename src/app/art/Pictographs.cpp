@@ -11,10 +11,6 @@ namespace sumire {
 
 namespace {
 
-constexpr char16_t kFirstPictograph = 0xE000;
-constexpr char16_t kSuikaChar = 0xE05E;  // code 63
-constexpr int kSuikaCode = 63;
-
 // Whole device pixels inside `cell` (edges rounded inwards).
 QRect innerDeviceRect(const QPainter& p, const QRectF& cell) {
     const QRectF device = p.deviceTransform().mapRect(cell);
@@ -66,19 +62,6 @@ void drawPictograph(QPainter& p, int code, const QRectF& cell, const QColor& col
         }
     }
     p.restore();
-}
-
-bool isPictographChar(char16_t ch) {
-    return pictographCodeOf(ch) >= 0;
-}
-
-int pictographCodeOf(char16_t ch) {
-    if (ch < kFirstPictograph || ch > kSuikaChar)
-        return -1;
-    if (ch == kSuikaChar)
-        return kSuikaCode;
-    const int offset = ch - kFirstPictograph;
-    return offset < kSuikaCode ? offset : offset + 1;
 }
 
 }  // namespace sumire

@@ -1,7 +1,9 @@
 #pragma once
 // The handset's own pictographs: 95 monochrome 12 x 12 designs, one for each
 // emoji tag code (0 HEART ... 94 "!!"), drawn in place of the characters the
-// scanner puts into the display text for them.
+// scanner puts into the display text for them (pictographCode()).
+
+#include "display/PictographText.h"
 
 #include <QColor>
 #include <QRectF>
@@ -10,7 +12,6 @@ class QPainter;
 
 namespace sumire {
 
-constexpr int kPictographCount = 95;
 constexpr int kPictographSize = 12;
 
 // Whether the dot at column x, row y of design `code` is set. Out-of-range
@@ -21,11 +22,5 @@ bool pictographDot(int code, int x, int y);
 // wide, one row high) with square dots, centred, in `colour`. Dot edges fall on
 // whole device pixels and nothing is painted outside `cell`.
 void drawPictograph(QPainter& p, int code, const QRectF& cell, const QColor& colour);
-
-// The display text holds code c as U+E000 + c for c < 63 and U+E000 + c - 1
-// for c > 63 (code page 932 0xF040 + c); code 63 has no code page 932
-// character and stands as U+E05E.
-bool isPictographChar(char16_t ch);
-int pictographCodeOf(char16_t ch);  // -1 for other characters
 
 }  // namespace sumire
