@@ -19,6 +19,8 @@ QImage redBookIcon(bool large);
 QImage bookShelfIcon(bool large);
 QImage helpIcon(bool large);
 QImage programIcon(bool large);
+// The program icon at any of the desktop's sizes (16, 32, 48, 128, 256).
+QImage programIconAt(int size);
 
 // 24 x 22 telephone of the go and call buttons.
 QImage telephoneBitmap();

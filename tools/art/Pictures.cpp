@@ -45,9 +45,15 @@ void drawLabel(QPainter& p, int x, int y, const QString& text, const QColor& ink
     }
 }
 
-// Reduces a drawn picture to 8 bits a pixel, as the icons are kept.
+// Reduces a drawn picture to 8 bits a pixel with a full 256-entry colour
+// table: a picture of few colours is still written as a 256-colour bitmap,
+// not shrunk to 4 bits a pixel.
 QImage toIndexed(const QImage& image) {
-    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QList<QRgb> table = indexed.colorTable();
+    while (table.size() < 256) table.append(qRgb(0, 0, 0));
+    indexed.setColorTable(table);
+    return indexed;
 }
 
 }  // namespace

@@ -51,6 +51,8 @@ bool writeAssets(const QString& dir) {
     ok &= save(dataPicture(), dir + "/data.bmp", "BMP");
     ok &= save(programIcon(true), dir + "/program-32.png", "PNG");
     ok &= save(programIcon(false), dir + "/program-16.png", "PNG");
+    for (int size : {48, 128, 256})
+        ok &= save(programIconAt(size), dir + QString("/program-%1.png").arg(size), "PNG");
     return ok;
 }
 
