@@ -55,16 +55,19 @@ QTemporaryDir* Installed::prefix_ = nullptr;
 TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
     for (const char* file : {"bin/sumire", "share/sumire/phone_01.jpg", "share/sumire/phone_02.jpg",
                              "share/sumire/phone_03.jpg", "share/sumire/samples/index.txt",
-                             "share/sumire/samples/photo.bmp", "share/applications/sumire.desktop"})
+                             "share/sumire/samples/photo.bmp", "share/applications/jp.sumire.sumire.desktop",
+                             "share/metainfo/jp.sumire.sumire.metainfo.xml", "share/man/man1/sumire.1.gz",
+                             "share/doc/sumire/copyright", "share/doc/sumire/changelog.gz"})
         EXPECT_TRUE(QFileInfo(path(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(path("bin/sumire")).isExecutable());
     if (QFile::exists(SUMIRE_SOURCE_DIR "/readme.txt")) {
         EXPECT_TRUE(QFileInfo(path("share/sumire/readme.txt")).isFile());
     }
-    EXPECT_EQ(QImage(path("share/icons/hicolor/32x32/apps/sumire.png")).size(), QSize(32, 32));
-    EXPECT_EQ(QImage(path("share/icons/hicolor/16x16/apps/sumire.png")).size(), QSize(16, 16));
+    for (int size : {16, 32, 48, 128, 256})
+        EXPECT_EQ(QImage(path(QStringLiteral("share/icons/hicolor/%1x%1/apps/sumire.png").arg(size))).size(),
+                  QSize(size, size));
 
-    QSettings entry(path("share/applications/sumire.desktop"), QSettings::IniFormat);
+    QSettings entry(path("share/applications/jp.sumire.sumire.desktop"), QSettings::IniFormat);
     entry.beginGroup("Desktop Entry");
     EXPECT_EQ(entry.value("Type").toString(), QString("Application"));
     EXPECT_EQ(entry.value("Exec").toString(), QString("sumire %u"));  // "Open with" hands over the page
