@@ -7,10 +7,10 @@
 #include "SystemActions.h"
 #include "Text2Box.h"
 #include "WindowLook.h"
-#include "store/FileBrowser.h"
-#include "store/Form2.h"
-#include "store/Form3.h"
-#include "store/FrmAbout.h"
+#include "windows/FileBrowser.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/FrmAbout.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -5,7 +5,7 @@
 #include "Text2Box.h"
 #include "display/LcdRenderer.h"
 #include "page/PageRequest.h"
-#include "store/FileBrowser.h"
+#include "windows/FileBrowser.h"
 
 #include <QAction>
 #include <QApplication>

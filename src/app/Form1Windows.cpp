@@ -6,10 +6,10 @@
 #include "SystemActions.h"
 #include "cli/ProgramFiles.h"
 #include "store/DownloadFolder.h"
-#include "store/FileBrowser.h"
-#include "store/Form2.h"
-#include "store/Form3.h"
-#include "store/FrmAbout.h"
+#include "windows/FileBrowser.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/FrmAbout.h"
 #include "store/HelpAbout.h"
 
 #include <QAction>

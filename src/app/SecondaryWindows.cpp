@@ -2,10 +2,10 @@
 
 #include "Form1.h"
 #include "SystemActions.h"
-#include "store/FileBrowser.h"
-#include "store/Form2.h"
-#include "store/Form3.h"
-#include "store/FrmAbout.h"
+#include "windows/FileBrowser.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/FrmAbout.h"
 
 #include <QWindow>
 

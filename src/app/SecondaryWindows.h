@@ -4,7 +4,7 @@
 // created on first use; the close box destroys it, and the next use creates
 // it afresh. While one is shown the main window is disabled.
 
-#include "store/DialogHost.h"
+#include "windows/DialogHost.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "AppMain.h"
+#include "cli/AppMain.h"
 
 int main(int argc, char** argv) {
     return sumire::runProgram(argc, argv);

@@ -4,7 +4,7 @@
 // leaves it where the tag's rules say.
 
 #include "display/PageModel.h"
-#include "page/ScanText.h"
+#include "text/ScanText.h"
 
 namespace sumire {
 

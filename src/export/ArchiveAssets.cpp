@@ -1,6 +1,6 @@
 #include "export/ArchiveAssets.h"
 
-#include "Pictographs.h"
+#include "art/Pictographs.h"
 #include "export/FileWrite.h"
 
 #include <QBuffer>

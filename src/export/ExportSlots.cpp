@@ -1,6 +1,6 @@
 #include "export/ExportSlots.h"
 
-#include "Art.h"
+#include "art/Art.h"
 #include "display/PageModel.h"
 
 #include <QImageReader>

@@ -3,7 +3,7 @@
 // from the page's folder, "stream" parts carry it as Base64.
 
 #include "page/PageRequest.h"
-#include "page/ScanText.h"
+#include "text/ScanText.h"
 
 namespace sumire {
 

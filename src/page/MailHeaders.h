@@ -3,7 +3,7 @@
 
 #include "display/PageModel.h"
 #include "page/RequestHost.h"
-#include "page/ScanText.h"
+#include "text/ScanText.h"
 
 namespace sumire {
 

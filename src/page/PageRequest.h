@@ -8,7 +8,7 @@
 #include "page/AttachmentFolder.h"
 #include "page/Fetcher.h"
 #include "page/RequestHost.h"
-#include "page/ScanText.h"
+#include "text/ScanText.h"
 
 namespace sumire {
 

@@ -5,11 +5,11 @@
 
 #include "WindowLook.h"
 #include "store/BookmarkStore.h"
-#include "store/FileBrowser.h"
-#include "store/FolderList.h"
-#include "store/Form2.h"
-#include "store/Form3.h"
-#include "store/FrmAbout.h"
+#include "windows/FileBrowser.h"
+#include "windows/FolderList.h"
+#include "windows/Form2.h"
+#include "windows/Form3.h"
+#include "windows/FrmAbout.h"
 #include "store/LocalFiles.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "Art.h"
+#include "art/Art.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "Pictographs.h"
+#include "art/Pictographs.h"
 
 #include <QImage>
 #include <QPainter>

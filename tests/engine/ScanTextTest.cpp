@@ -1,4 +1,4 @@
-#include "page/ScanText.h"
+#include "text/ScanText.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

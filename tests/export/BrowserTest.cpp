@@ -2,7 +2,7 @@
 // screen shows, what the DOM holds, where links go and what is loaded.
 
 #include "ExportFiles.h"
-#include "Pictographs.h"
+#include "art/Pictographs.h"
 #include "display/LcdRenderer.h"
 #include "display/PictographText.h"
 #include "display/WholePage.h"

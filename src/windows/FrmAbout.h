@@ -3,7 +3,7 @@
 // rule and the system-information button. OK, Enter, Esc and the close box
 // enable the main window and destroy the window.
 
-#include "store/SecondaryWindow.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "AppMain.h"
+#include "cli/AppMain.h"
 
 #include "Automation.h"
 #include "Form1.h"

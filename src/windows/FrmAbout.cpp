@@ -1,6 +1,6 @@
-#include "store/FrmAbout.h"
+#include "windows/FrmAbout.h"
 
-#include "Art.h"
+#include "art/Art.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "store/Form3.h"
+#include "windows/Form3.h"
 
 #include "store/BookmarkStore.h"
-#include "store/Form2.h"
+#include "windows/Form2.h"
 
 #include <QLabel>
 #include <QLineEdit>

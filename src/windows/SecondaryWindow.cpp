@@ -1,6 +1,6 @@
-#include "store/SecondaryWindow.h"
+#include "windows/SecondaryWindow.h"
 
-#include "Art.h"
+#include "art/Art.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

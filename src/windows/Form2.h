@@ -2,7 +2,7 @@
 // The add dialog Form2 ("ブックマークの追加"): proposes the current page's
 // sender as the address and its title as the title of a new bookmark.
 
-#include "store/SecondaryWindow.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QStringList>
 #include <array>

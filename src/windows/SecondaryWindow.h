@@ -4,7 +4,7 @@
 // in the classic grey of the era. Closing it with the close box runs its
 // Form_Unload and asks its owner to destroy it.
 
-#include "store/DialogHost.h"
+#include "windows/DialogHost.h"
 
 #include <QRect>
 #include <QSize>

@@ -5,7 +5,7 @@
 // first use on the working folder; hidden by its buttons, so the folder and
 // the path stay for the next opening.
 
-#include "store/SecondaryWindow.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QHash>
 #include <QStringList>

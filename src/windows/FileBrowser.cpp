@@ -1,6 +1,6 @@
-#include "store/FileBrowser.h"
+#include "windows/FileBrowser.h"
 
-#include "store/FolderList.h"
+#include "windows/FolderList.h"
 #include "store/LocalFiles.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 // none is selected, so no bookmark the user did not pick is ever changed.
 
 #include "store/BookmarkFile.h"
-#include "store/SecondaryWindow.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QStringList>
 #include <array>

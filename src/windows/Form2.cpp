@@ -1,4 +1,4 @@
-#include "store/Form2.h"
+#include "windows/Form2.h"
 
 #include "store/BookmarkStore.h"
 

@@ -1,7 +1,7 @@
-#include "store/FolderList.h"
+#include "windows/FolderList.h"
 
 #include "store/LocalFiles.h"
-#include "store/SecondaryWindow.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
