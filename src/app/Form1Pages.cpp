@@ -4,7 +4,7 @@
 
 #include "Form1.h"
 
-#include "store/FileBrowser.h"
+#include "windows/FileBrowser.h"
 #include "store/LocalFiles.h"
 
 #include <QApplication>
