@@ -1,21 +1,12 @@
 #include "display/WholePage.h"
 
+#include "display/DiscardingCanvas.h"
 #include "display/LcdRenderer.h"
 
 #include <algorithm>
 
 namespace sumire {
 namespace {
-
-class NoCanvas : public LcdCanvas {
-public:
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void text(int64_t, int64_t, char16_t, int) override {}
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
-};
 
 // Passes every operation on, with the LCD box stretched to the tall screen.
 class TallCanvas : public LcdCanvas {
@@ -43,7 +34,7 @@ int64_t pageRowCount(const PageModel& model, const PictureSlots& pictures) {
     PageModel copy = model;
     copy.scrollTop = 0;
     copy.lineCount = INT32_MAX;
-    NoCanvas none;
+    DiscardingCanvas none;
     DrawLcd(copy, pictures, none);
     // DrawLcd leaves lcdRow at the lowest scroll position, ten rows up from
     // the row where the text ended; that row counts only if it holds a cell.

@@ -1,5 +1,6 @@
 #include "export/PageLoader.h"
 
+#include "display/DiscardingCanvas.h"
 #include "display/LcdCanvas.h"
 #include "page/AttachmentFolder.h"
 #include "page/PageRequest.h"
@@ -32,16 +33,6 @@ public:
     bool network = false;
 };
 
-class NoCanvas : public LcdCanvas {
-public:
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void text(int64_t, int64_t, char16_t, int) override {}
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
-};
-
 }  // namespace
 
 PageLoader::PageLoader(Fetcher& fetcher, QString workDir, int displayWidth, LocalTextHook hook)
@@ -69,7 +60,7 @@ std::unique_ptr<LoadedPage> PageLoader::load(const QString& page) {
     m.backRed = m.backGreen = m.backBlue = 255;  // as start-up leaves it
     m.setDisplayWidth(kDisplayWidths[size_t(widthIndex_)]);
     AttachmentFolder attachments(workDir_);
-    NoCanvas canvas;
+    DiscardingCanvas canvas;
     PageServices services{host, loaded->pictures, fetcher_, attachments, canvas};
     const RequestOutcome outcome = runPageRequest(m, services);
     attachments.removeWritten();

@@ -6,6 +6,7 @@
 #include "cli/ProgramFiles.h"
 #include "page/LocalFetcher.h"
 #include "page/TextCodec.h"
+#include "display/DiscardingCanvas.h"
 #include "display/WholePage.h"
 
 #include <QCoreApplication>
@@ -53,20 +54,10 @@ void addFolderPages(const QString& folder, QStringList& pages, QStringList& name
     }
 }
 
-class Discard : public LcdCanvas {
-public:
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void text(int64_t, int64_t, char16_t, int) override {}
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
-};
-
 // The whole page drawn by the window's painter on a client area as tall as
 // the page, then cut to the LCD. Null when no picture that tall can be made.
 QImage drawWholePage(const Form1& form) {
-    Discard measure;
+    DiscardingCanvas measure;
     const int64_t bottom = DrawWholePage(form.model(), form.pictureBoxes(), measure).lcdBottom;
     const QRect lcd = cropRect(Crop::Lcd);
     const int64_t bottomPixel = std::lround(double(bottom) / 15.0);
