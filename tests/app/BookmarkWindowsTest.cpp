@@ -5,6 +5,7 @@
 
 #include "OfflinePage.h"
 #include "ScriptRun.h"
+#include "TestFiles.h"
 #include "page/TextCodec.h"
 
 #include <QDir>
@@ -20,12 +21,9 @@
 namespace sumire::apptest {
 namespace {
 
-const QString kSaveFailure = QStringLiteral("ブックマークを保存できませんでした。");
+using test::readFile;
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
+const QString kSaveFailure = QStringLiteral("ブックマークを保存できませんでした。");
 
 QByteArray records(const QList<std::pair<QString, QString>>& list) {
     QString text;
@@ -132,7 +130,7 @@ TEST(BookmarkWindows, AddFromThePageThenEditAndDelete) {
     // With no line selected, 削除 and 更新 change nothing.
     EXPECT_EQ(r.dump(5)["Form3"], r.dump(4)["Form3"]);
     EXPECT_EQ(r.dump(5)["book000"], r.dump(4)["book000"]);
-    EXPECT_EQ(readBytes(file), records({{"第二", "http://x/2"}}));
+    EXPECT_EQ(readFile(file), records({{"第二", "http://x/2"}}));
 
     // The close box destroys the editor and enables the main window.
     d = r.dump(6);
@@ -205,7 +203,7 @@ TEST(BookmarkWindows, EmptyListAndNoSelectionChangeNothing) {
     // On the empty list the buttons do nothing.
     EXPECT_EQ(r.dump(2)["model"].toObject()["lastBookmark"], QJsonValue(-1));
     EXPECT_EQ(r.dump(2)["messages"].toArray(), QJsonArray());
-    EXPECT_EQ(readBytes(box.path("bookmark.txt")), QByteArray());
+    EXPECT_EQ(readFile(box.path("bookmark.txt")), QByteArray());
     // "ありません" runs the request with an empty address.
     EXPECT_EQ(r.dump(3)["Text1"].toObject()["text"], QJsonValue(""));
 }
@@ -250,7 +248,7 @@ TEST(BookmarkWindows, AFailedSaveIsToldAndTheMenuShowsTheFile) {
     EXPECT_TRUE(shown(r.dump(1), "Form3"));  // the editor stays open
     EXPECT_FALSE(shown(r.dump(2), "Form2"));  // OK still closes the add dialog
     EXPECT_TRUE(mainEnabled(r.dump(2)));
-    EXPECT_EQ(readBytes(box.path("bookmark.txt")), old);
+    EXPECT_EQ(readFile(box.path("bookmark.txt")), old);
 }
 
 // A folder where bookmark.txt should be: nothing can be read from it or saved

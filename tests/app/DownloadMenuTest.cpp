@@ -4,13 +4,15 @@
 
 #include "OfflinePage.h"
 #include "ScriptRun.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace sumire::apptest {
 namespace {
+
+using test::readFile;
 
 // A bitmap's first bytes; its Base64 text begins with "Qk".
 const QByteArray kPicture = QByteArray("BM") + QByteArray(30, '\x01') + "end";
@@ -18,11 +20,6 @@ const QByteArray kPicture = QByteArray("BM") + QByteArray(30, '\x01') + "end";
 QString pageWithAttachment() {
     return "Subject: pic\r\nsee it\r\n--VOV980907\r\nContent-Type: image/bmp; stream;name=\"a.bmp\"\r\n\r\n" +
            QString::fromLatin1(kPicture.toBase64()) + "\r\n--VOV980907--\r\n";
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
 
 TEST(DownloadMenu, KeepsTheAttachmentTwiceAndEmptiesTheFolder) {
@@ -42,7 +39,7 @@ TEST(DownloadMenu, KeepsTheAttachmentTwiceAndEmptiesTheFolder) {
     EXPECT_EQ(d["messages"].toArray(), QJsonArray({"a.bmpをダウンロードしました。", "a.bmpをダウンロードしました。"}));
     // The temporary file stays; the folder is emptied of files only, silently.
     const QString temporary = QDir(d["attachFolder"].toString()).filePath("a.bmp");
-    EXPECT_EQ(readBytes(temporary), kPicture);
+    EXPECT_EQ(readFile(temporary), kPicture);
     EXPECT_EQ(r.dump(1)["messages"].toArray(), QJsonArray());
     EXPECT_EQ(QDir(box.path("download")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"kept-folder"});
@@ -55,7 +52,7 @@ TEST(DownloadMenu, KeptCopyHasTheAttachmentsBytes) {
     QStringList lines = showOffline(pageWithAttachment());
     lines << "click File001(0)";
     ASSERT_EQ(box.run(lines).exitCode, 0);
-    EXPECT_EQ(readBytes(box.path("download/a.bmp")), kPicture);
+    EXPECT_EQ(readFile(box.path("download/a.bmp")), kPicture);
 }
 
 // No folder to copy into, or no temporary file to copy: the user is told, and
@@ -78,7 +75,7 @@ TEST(DownloadMenu, ACopyThatFailsIsToldInsteadOfSuccess) {
         const QString message = messages[0].toString();
         EXPECT_TRUE(message.startsWith("a.bmpをダウンロードできませんでした。\n")) << qPrintable(message);
         EXPECT_GT(message.size(), QString("a.bmpをダウンロードできませんでした。\n").size()) << c.what;
-        EXPECT_EQ(readBytes(box.path(c.fileInTheWay)), "a file, not a folder") << c.what;
+        EXPECT_EQ(readFile(box.path(c.fileInTheWay)), "a file, not a folder") << c.what;
     }
 }
 

@@ -2,6 +2,7 @@
 // page's colours, text and pictographs in the text colour.
 
 #include "OfflinePage.h"
+#include "Pixels.h"
 #include "ScriptRun.h"
 
 #include <QImage>
@@ -10,13 +11,7 @@
 namespace sumire::apptest {
 namespace {
 
-int countPixels(const QImage& image, const QRect& area, QRgb colour) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
-    return n;
-}
+using test::countPixels;
 
 TEST(Screenshot, LcdShowsThePageColoursAndAPictographInTheTextColour) {
     Sandbox box;

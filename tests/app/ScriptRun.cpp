@@ -1,12 +1,19 @@
 #include "ScriptRun.h"
 
+#include "ProgramRun.h"
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace sumire::apptest {
+
+using test::ProgramResult;
+using test::RunSetup;
+using test::runProgram;
+using test::writeFile;
 
 Sandbox::Sandbox() {
     QDir(dir_.path()).mkpath("work");
@@ -18,9 +25,7 @@ QString Sandbox::path(const QString& relative) const {
 }
 
 void Sandbox::write(const QString& relative, const QByteArray& bytes) const {
-    QFile f(path(relative));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(f.fileName());
-    ASSERT_EQ(f.write(bytes), bytes.size());
+    writeFile(path(relative), bytes);
 }
 
 void Sandbox::copyHandsetPictures() const {
@@ -35,27 +40,21 @@ QString Sandbox::settingsFile() const {
 ScriptResult Sandbox::run(const QStringList& lines, const QStringList& arguments) const {
     static int counter = 0;
     const QString script = dir_.filePath(QStringLiteral("script-%1.txt").arg(++counter));
-    QFile f(script);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(lines.join('\n').toUtf8() + '\n');
-    f.close();
+    writeFile(script, lines.join('\n').toUtf8() + '\n');
 
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", configHome());
-    process.setProcessEnvironment(env);
-    process.start(SUMIRE_PROGRAM, QStringList{"--script", script, "--workdir", workDir()} + arguments);
+    RunSetup setup;
+    setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
+    setup.environment.insert("XDG_CONFIG_HOME", configHome());
+    const ProgramResult run =
+        runProgram(QStringList{"--script", script, "--workdir", workDir()} + arguments, setup);
     ScriptResult result;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
+    if (run.timedOut) {
         ADD_FAILURE() << "the program did not end";
         return result;
     }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
+    result.exitCode = run.exitCode;
+    result.out = run.out;
+    result.err = run.err;
     for (const QByteArray& line : result.out.split('\n')) {
         if (line.trimmed().isEmpty()) continue;
         QJsonParseError error;

@@ -152,18 +152,18 @@ TEST(CommandLine, HelpAndVersion) {
 // answered without opening a window.
 TEST(CommandLine, ProgramAnswersWithoutADisplay) {
     QTemporaryDir home;
-    clitest::RunSetup setup;
-    setup.environment = clitest::headlessUser(home.path());
-    const clitest::ProgramResult version = clitest::runProgram({"--version"}, setup);
+    test::RunSetup setup;
+    setup.environment = test::headlessUser(home.path());
+    const test::ProgramResult version = test::runProgram({"--version"}, setup);
     EXPECT_EQ(version.exitCode, 0) << version.err.constData();
     EXPECT_EQ(version.out, QByteArray("sumire 1.0.0\n"));
 
-    const clitest::ProgramResult help = clitest::runProgram({"--help"}, setup);
+    const test::ProgramResult help = test::runProgram({"--help"}, setup);
     EXPECT_EQ(help.exitCode, 0) << help.err.constData();
     EXPECT_TRUE(help.out.startsWith("Usage: sumire")) << help.out.constData();
     EXPECT_TRUE(help.out.contains("--demo")) << help.out.constData();
 
-    const clitest::ProgramResult wrong = clitest::runProgram({"--workdir"}, setup);
+    const test::ProgramResult wrong = test::runProgram({"--workdir"}, setup);
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.out.isEmpty());
     EXPECT_TRUE(wrong.err.contains("--workdir")) << wrong.err.constData();

@@ -24,7 +24,7 @@
 namespace sumire {
 namespace {
 
-using clitest::samplePath;
+using test::samplePath;
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -190,11 +190,11 @@ TEST(DemoProgram, StartsOnTheIndexAndFollowsALink) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("dump\nclick Command5(1)\nclick Command4\ndump\n");
     f.close();
-    clitest::RunSetup setup;
-    setup.environment = clitest::headlessUser(dir.path());
+    test::RunSetup setup;
+    setup.environment = test::headlessUser(dir.path());
     setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
-    const clitest::ProgramResult run =
-        clitest::runProgram({"--demo", "--script", script, "--workdir", dir.filePath("work")}, setup);
+    const test::ProgramResult run =
+        test::runProgram({"--demo", "--script", script, "--workdir", dir.filePath("work")}, setup);
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 2) << run.out.constData();

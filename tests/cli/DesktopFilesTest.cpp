@@ -15,8 +15,8 @@
 namespace sumire {
 namespace {
 
-using clitest::ProgramResult;
-using clitest::RunSetup;
+using test::ProgramResult;
+using test::RunSetup;
 
 QString source(const QString& relative) {
     return QDir(SUMIRE_SOURCE_DIR).filePath(relative);
@@ -25,7 +25,7 @@ QString source(const QString& relative) {
 ProgramResult runTool(const QString& program, const QStringList& arguments) {
     RunSetup setup;
     setup.program = program;
-    return clitest::runProgram(arguments, setup);
+    return test::runProgram(arguments, setup);
 }
 
 TEST(DesktopFiles, EntryPassesItsValidatorAndOpensOnePageEach) {
@@ -101,7 +101,7 @@ bool mentions(const QString& page, const QString& word) {
 TEST(ManPage, NamesEveryCommandAndOptionOfTheHelp) {
     const QString page = manPageWords();
     ASSERT_FALSE(page.isEmpty());
-    const ProgramResult main = clitest::runProgram({"--help"});
+    const ProgramResult main = test::runProgram({"--help"});
     ASSERT_EQ(main.exitCode, 0);
     const QString help = QString::fromUtf8(main.out);
     const QStringList commands = helpCommands(help);
@@ -112,7 +112,7 @@ TEST(ManPage, NamesEveryCommandAndOptionOfTheHelp) {
         if (!mentions(page, option)) missing << "sumire " + option;
     for (const QString& command : commands) {
         if (!page.contains(QStringLiteral(".SS %1\n").arg(command))) missing << "the section of " + command;
-        const ProgramResult sub = clitest::runProgram({command, "--help"});
+        const ProgramResult sub = test::runProgram({command, "--help"});
         EXPECT_EQ(sub.exitCode, 0) << command.toStdString();
         const QStringList options = helpOptions(QString::fromUtf8(sub.out));
         EXPECT_GT(options.size(), 1) << command.toStdString();

@@ -17,8 +17,8 @@
 namespace sumire {
 namespace {
 
-using clitest::ProgramResult;
-using clitest::RunSetup;
+using test::ProgramResult;
+using test::RunSetup;
 
 class Installed : public testing::Test {
 protected:
@@ -26,7 +26,7 @@ protected:
         prefix_ = new QTemporaryDir;
         RunSetup setup;
         setup.program = "cmake";
-        const ProgramResult install = clitest::runProgram({"--install", SUMIRE_BUILD_DIR, "--prefix", prefix_->path()}, setup);
+        const ProgramResult install = test::runProgram({"--install", SUMIRE_BUILD_DIR, "--prefix", prefix_->path()}, setup);
         ASSERT_EQ(install.exitCode, 0) << install.out.constData() << install.err.constData();
     }
     static void TearDownTestSuite() {
@@ -40,10 +40,10 @@ protected:
     ProgramResult run(const QStringList& arguments) const {
         RunSetup setup;
         setup.program = path("bin/sumire");
-        setup.environment = clitest::headlessUser(home.path());
+        setup.environment = test::headlessUser(home.path());
         setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
         setup.workingDirectory = home.path();
-        return clitest::runProgram(arguments, setup);
+        return test::runProgram(arguments, setup);
     }
 
     QTemporaryDir home;

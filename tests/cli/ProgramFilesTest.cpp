@@ -3,6 +3,8 @@
 
 #include "cli/ProgramFiles.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,12 +14,7 @@
 namespace sumire {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(path);
-    f.write(bytes);
-}
+using test::writeFile;
 
 TEST(ProgramFiles, WorkingFolderFirstThenTheDataFoldersInOrder) {
     QTemporaryDir dir;

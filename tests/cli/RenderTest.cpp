@@ -2,7 +2,9 @@
 // colours, the same bytes every time, the blink phase, the handset) and how
 // it names them and reports pages it cannot show.
 
+#include "Pixels.h"
 #include "ProgramRun.h"
+#include "TestFiles.h"
 #include "cli/DemoServer.h"
 #include "cli/RenderCommand.h"
 #include "page/TextCodec.h"
@@ -19,29 +21,18 @@
 namespace sumire {
 namespace {
 
-using clitest::ProgramResult;
-using clitest::RunSetup;
-using clitest::samplePath;
+using test::countPixels;
+using test::ProgramResult;
+using test::readFile;
+using test::RunSetup;
+using test::samplePath;
 
 // The program on a headless machine, started in `dir`.
 ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {
     RunSetup setup;
-    setup.environment = clitest::headlessUser(dir.path());
+    setup.environment = test::headlessUser(dir.path());
     setup.workingDirectory = dir.path();
-    return clitest::runProgram(QStringList{"render"} + arguments, setup);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-int countColour(const QImage& image, const QRect& area, QRgb colour) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
-    return n;
+    return test::runProgram(QStringList{"render"} + arguments, setup);
 }
 
 TEST(Render, EachCropHasItsSize) {
@@ -72,12 +63,12 @@ TEST(Render, LcdShowsThePageBackgroundInsideItsFrame) {
         const QImage lcd(out);
         ASSERT_EQ(lcd.size(), QSize(138, 138));
         const QRgb black = qRgb(0, 0, 0);
-        EXPECT_EQ(countColour(lcd, QRect(0, 0, 138, 1), black), 138) << p.page;  // the frame
-        EXPECT_EQ(countColour(lcd, QRect(137, 0, 1, 138), black), 138) << p.page;
+        EXPECT_EQ(countPixels(lcd, QRect(0, 0, 138, 1), black), 138) << p.page;  // the frame
+        EXPECT_EQ(countPixels(lcd, QRect(137, 0, 1, 138), black), 138) << p.page;
         // Inside the frame the text covers some pixels; most are background.
         const QRect inside(1, 1, 136, 136);
         EXPECT_EQ(lcd.pixel(1, 1) & 0xFFFFFF, p.background & 0xFFFFFF) << p.page;
-        EXPECT_GT(countColour(lcd, inside, p.background), inside.width() * inside.height() / 2) << p.page;
+        EXPECT_GT(countPixels(lcd, inside, p.background), inside.width() * inside.height() / 2) << p.page;
     }
 }
 
@@ -90,9 +81,9 @@ TEST(Render, TheSamePageGivesTheSameBytes) {
         const ProgramResult second = render(dir, {page, "-o", dir.filePath("2.png")});
         ASSERT_EQ(first.exitCode, 0) << first.err.constData();
         ASSERT_EQ(second.exitCode, 0) << second.err.constData();
-        const QByteArray bytes = fileBytes(dir.filePath("1.png"));
+        const QByteArray bytes = readFile(dir.filePath("1.png"));
         EXPECT_GT(bytes.size(), 1000);
-        EXPECT_EQ(bytes, fileBytes(dir.filePath("2.png"))) << qPrintable(page);
+        EXPECT_EQ(bytes, readFile(dir.filePath("2.png"))) << qPrintable(page);
     }
 }
 
@@ -127,7 +118,7 @@ TEST(Render, PhaseOneHidesTheBlinkingRunThatPhaseZeroShows) {
     // Every cell of the run shows ink in phase 0 and only background in phase 1.
     for (const QRect& cell : cells) {
         const int area = cell.width() * cell.height();
-        EXPECT_LT(countColour(shown.image, cell, white), area) << cell.x() << "," << cell.y();
+        EXPECT_LT(countPixels(shown.image, cell, white), area) << cell.x() << "," << cell.y();
     }
     // The two pictures differ only inside those cells, where phase 1 is blank.
     int differing = 0;
@@ -152,7 +143,7 @@ TEST(Render, HandsetModelIsDrawnAndTheUsersSettingIsLeftAlone) {
         QSettings user(ini, QSettings::IniFormat);
         user.setValue("Startup/Phone", "1");
     }
-    const QByteArray before = fileBytes(ini);
+    const QByteArray before = readFile(ini);
     const QString page = samplePath("index.txt");
     ASSERT_EQ(render(dir, {page, "--crop", "handset", "-o", "builtin.png"}).exitCode, 0);
     ASSERT_EQ(render(dir, {page, "--crop", "handset", "--model", "1", "-o", "red.png"}).exitCode, 0);
@@ -163,7 +154,7 @@ TEST(Render, HandsetModelIsDrawnAndTheUsersSettingIsLeftAlone) {
     // Only the picture around the LCD changes; the LCD itself stays.
     const QRect lcd = cropRect(Crop::Lcd);
     EXPECT_EQ(builtin.copy(lcd), red.copy(lcd));
-    EXPECT_EQ(fileBytes(ini), before);
+    EXPECT_EQ(readFile(ini), before);
 }
 
 // The characters drawn on one LCD row (y in twips), in order.
@@ -266,7 +257,7 @@ TEST(Render, AWrongOptionWritesNothing) {
 // The rows of a page whose every body line ends in CR LF: its lines after the
 // <BODY= line.
 int bodyRows(const QString& page) {
-    const QList<QByteArray> lines = fileBytes(page).split('\n');
+    const QList<QByteArray> lines = readFile(page).split('\n');
     int body = 0;
     while (body < lines.size() && !lines[body].startsWith("<BODY=")) ++body;
     return int(lines.size()) - body - 2;  // less the <BODY= line and the empty piece after the last LF
@@ -287,10 +278,10 @@ TEST(Render, FullIsEveryRowAndItsTopTenRowsAreTheWindowsLcd) {
     // Rows 0-9 end at pixel 199 of the window, where its frame is not yet.
     EXPECT_EQ(full.image.copy(0, 0, 138, 136), top.image.copy(0, 0, 138, 136));
     const QRgb background = qRgb(0xCC, 0xFF, 0xCC), black = qRgb(0, 0, 0);
-    EXPECT_EQ(countColour(full.image, QRect(0, full.image.height() - 1, 138, 1), black), 138);  // the frame
+    EXPECT_EQ(countPixels(full.image, QRect(0, full.image.height() - 1, 138, 1), black), 138);  // the frame
     // The last row holds text: ink between the last row's top and the frame.
     const QRect lastRow(1, full.image.height() - 1 - 200 / 15 - 1, 136, 200 / 15);
-    EXPECT_LT(countColour(full.image, lastRow, background), lastRow.width() * lastRow.height());
+    EXPECT_LT(countPixels(full.image, lastRow, background), lastRow.width() * lastRow.height());
 }
 
 TEST(Render, ScaleRepeatsEachPixel) {
@@ -328,7 +319,7 @@ TEST(Render, AFolderIsItsPagesWithTheirRelativePaths) {
     while (it.hasNext()) written << QDir(dir.filePath("out")).relativeFilePath(it.next());
     written.sort();
     EXPECT_EQ(written, QStringList({"a.png", "sub/b.png", "sub/deeper/a.png"}));
-    EXPECT_EQ(fileBytes(dir.filePath("out/sub/b.png")), fileBytes(dir.filePath("out/a.png")));
+    EXPECT_EQ(readFile(dir.filePath("out/sub/b.png")), readFile(dir.filePath("out/a.png")));
     EXPECT_EQ(QImage(dir.filePath("out/a.png")).size(), QSize(138, 138));
     // A folder without pages is a failure, not silence.
     QDir().mkpath(dir.filePath("empty"));

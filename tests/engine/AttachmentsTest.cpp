@@ -4,6 +4,7 @@
 #include "page/Attachments.h"
 #include "page/HttpFetcher.h"
 #include "support/FakeWindow.h"
+#include "support/TestFiles.h"
 #include "support/TestHttpServer.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@ namespace {
 
 using test::FakeHost;
 using test::FakeSlots;
+using test::readFile;
 using test::RecordingCanvas;
 
 QByteArray randomBytes(int size, quint32 seed) {
@@ -26,11 +28,6 @@ QByteArray randomBytes(int size, quint32 seed) {
     QByteArray b(size, Qt::Uninitialized);
     for (char& c : b) c = char(random.bounded(256));
     return b;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 // Every file below `dir`, relative to it.

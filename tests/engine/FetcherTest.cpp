@@ -1,11 +1,11 @@
 // The fetchers against a local HTTP server and temporary files.
 
+#include "TestFiles.h"
 #include "TestHttpServer.h"
 #include "page/HttpFetcher.h"
 #include "page/LocalFetcher.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -15,6 +15,7 @@ namespace sumire {
 namespace {
 
 using test::TestHttpServer;
+using test::writeFile;
 
 // Short limits keep the failing cases quick.
 FetchLimits quickLimits()
@@ -32,13 +33,6 @@ QByteArray allByteValues()
         for (int value = 0; value < 256; ++value)
             bytes.append(static_cast<char>(value));
     return bytes;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 TEST(IsNetworkAddress, OnlyHttpAndHttpsInAnyCase)

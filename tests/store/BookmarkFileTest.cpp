@@ -2,40 +2,28 @@
 
 #include "store/BookmarkFile.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace sumire {
 namespace {
 
+using test::readFile;
+using test::writeFile;
+
 using Records = BookmarkRecords;
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-class BookmarkFileTest : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath("bookmark.txt");
-};
+using BookmarkFileTest = test::BookmarkFolderTest;
 
 // A file as the format has always been written: code page 932, quoted fields,
 // CR LF after every record.
 TEST_F(BookmarkFileTest, ReadsAFileInTheOriginalForm) {
-    writeBytes(path,
-               "\"\x83\x7A\x81\x5B\x83\x80\",\"http://www.example.ne.jp/\"\r\n"  // ホーム
-               "\"\x93\xFA\x95\x74, \x8E\x9E\x8A\xD4\",\"/cgi/t?d=1,2\"\r\n"      // 日付, 時間
-               "\"\xB6\xC5\",\"http://h/\xB6\xC5.txt\"\r\n");                    // ｶﾅ
+    writeFile(path,
+              "\"\x83\x7A\x81\x5B\x83\x80\",\"http://www.example.ne.jp/\"\r\n"  // ホーム
+              "\"\x93\xFA\x95\x74, \x8E\x9E\x8A\xD4\",\"/cgi/t?d=1,2\"\r\n"      // 日付, 時間
+              "\"\xB6\xC5\",\"http://h/\xB6\xC5.txt\"\r\n");                    // ｶﾅ
     Records records;
     ASSERT_TRUE(readBookmarkFile(path, &records));
     EXPECT_EQ(records, (Records{{"ホーム", "http://www.example.ne.jp/"},
@@ -46,10 +34,10 @@ TEST_F(BookmarkFileTest, ReadsAFileInTheOriginalForm) {
 TEST_F(BookmarkFileTest, ReadsUtf8WithOrWithoutByteOrderMark) {
     const Records expected{{"日本語", "http://h/"}};
     Records records;
-    writeBytes(path, "\"日本語\",\"http://h/\"\n");
+    writeFile(path, "\"日本語\",\"http://h/\"\n");
     ASSERT_TRUE(readBookmarkFile(path, &records));
     EXPECT_EQ(records, expected);
-    writeBytes(path, "\xEF\xBB\xBF\"日本語\",\"http://h/\"\r\n");
+    writeFile(path, "\xEF\xBB\xBF\"日本語\",\"http://h/\"\r\n");
     ASSERT_TRUE(readBookmarkFile(path, &records));
     EXPECT_EQ(records, expected);
 }
@@ -73,15 +61,15 @@ TEST_F(BookmarkFileTest, FolderInPlaceOfTheFileIsAReadFailure) {
 TEST_F(BookmarkFileTest, SaveWritesTheFormatAndReadsBack) {
     const Records records{{"漢字", "http://h/a,b"}, {"ﾃｽﾄ \"q\"", ""}};
     ASSERT_TRUE(saveBookmarkFile(path, records));
-    EXPECT_EQ(readBytes(path), formatBookmarkFile(records));
+    EXPECT_EQ(readFile(path), formatBookmarkFile(records));
     Records back;
     ASSERT_TRUE(readBookmarkFile(path, &back));
     EXPECT_EQ(back, (Records{{"漢字", "http://h/a,b"}, {"ﾃｽﾄ ＂q＂", ""}}));
     // Saving replaces the whole file, however long it was.
     ASSERT_TRUE(saveBookmarkFile(path, {{"x", "y"}}));
-    EXPECT_EQ(readBytes(path), QByteArray("\"x\",\"y\"\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("\"x\",\"y\"\r\n"));
     ASSERT_TRUE(saveBookmarkFile(path, {}));
-    EXPECT_EQ(readBytes(path), QByteArray());
+    EXPECT_EQ(readFile(path), QByteArray());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bookmark.txt"});
 }
 
@@ -95,7 +83,7 @@ TEST_F(BookmarkFileTest, CodePage932ThatLooksLikeUtf8ReadsBackAsWritten) {
     EXPECT_EQ(back, records);
     // Files that read unambiguously are written exactly in the format.
     ASSERT_TRUE(saveBookmarkFile(path, {{"漢字", "a"}}));
-    EXPECT_EQ(readBytes(path), QByteArray("\"\x8a\xbf\x8e\x9a\",\"a\"\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("\"\x8a\xbf\x8e\x9a\",\"a\"\r\n"));
 }
 
 TEST_F(BookmarkFileTest, KeepsEveryRecordOfALongFile) {

@@ -4,9 +4,10 @@
 
 #include "store/BookmarkStore.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -19,6 +20,9 @@
 
 namespace sumire {
 namespace {
+
+using test::readFile;
+using test::writeFile;
 
 // Files of the process may grow to `bytes` only; SIGXFSZ is ignored so that
 // the write fails instead of ending the process.
@@ -81,20 +85,12 @@ private:
     bool ok_ = false;
 };
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QByteArray kOld = "\"\x93\xFA\x96\x7B\",\"http://h/1\"\r\n\"B\",\"b\"\r\n";  // 日本, B
 
-class BookmarkSaveFailureTest : public ::testing::Test {
+class BookmarkSaveFailureTest : public test::BookmarkFolderTest {
 protected:
     void SetUp() override {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(kOld), kOld.size());
-        f.close();
+        writeFile(path, kOld);
         ASSERT_TRUE(store.ReadBookmarkFile(path));
         QObject::connect(&store, &BookmarkStore::bookmarksChanged, [this] { ++changes; });
     }
@@ -103,7 +99,7 @@ protected:
         EXPECT_EQ(r.status, BookmarkResult::Failed);
         EXPECT_FALSE(r);
         EXPECT_TRUE(r.error.contains("bookmark.txt")) << r.error.toStdString();
-        EXPECT_EQ(readBytes(path), kOld);
+        EXPECT_EQ(readFile(path), kOld);
         EXPECT_EQ(store.bookmarkTitles(), (QStringList{"日本", "B"}));
         EXPECT_EQ(store.bookmarkAddresses(), (QStringList{"http://h/1", "b"}));
         EXPECT_EQ(changes, 0);
@@ -111,8 +107,6 @@ protected:
                   QStringList{"bookmark.txt"});
     }
 
-    QTemporaryDir dir;
-    QString path = dir.filePath("bookmark.txt");
     BookmarkStore store;
     int changes = 0;
 };
@@ -131,7 +125,7 @@ TEST_F(BookmarkSaveFailureTest, FileSizeLimitLeavesTheOldFileWhole) {
     expectNothingChanged(remove);
     // Once writing works again the change goes through.
     ASSERT_TRUE(store.DeleteBookmark(0));
-    EXPECT_EQ(readBytes(path), QByteArray("\"B\",\"b\"\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("\"B\",\"b\"\r\n"));
 }
 
 TEST_F(BookmarkSaveFailureTest, ReadOnlyFolderLeavesTheOldFileWhole) {

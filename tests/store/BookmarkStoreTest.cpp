@@ -2,40 +2,30 @@
 
 #include "store/BookmarkStore.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace sumire {
 namespace {
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
+using test::readFile;
+using test::writeFile;
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-class BookmarkStoreTest : public ::testing::Test {
+class BookmarkStoreTest : public test::BookmarkFolderTest {
 protected:
     void SetUp() override {
         QObject::connect(&store, &BookmarkStore::bookmarksChanged, [this] { ++changes; });
     }
     // Writes `bytes` as the file and reads it into the store.
     void start(const QByteArray& bytes) {
-        writeBytes(path, bytes);
+        writeFile(path, bytes);
         ASSERT_TRUE(store.ReadBookmarkFile(path));
         changes = 0;
     }
-    QByteArray fileBytes() const { return readBytes(path); }
+    QByteArray fileBytes() const { return readFile(path); }
 
-    QTemporaryDir dir;
-    QString path = dir.filePath("bookmark.txt");
     BookmarkStore store;
     int changes = 0;
 };
@@ -63,7 +53,7 @@ TEST_F(BookmarkStoreTest, EmptyOrMissingFileGivesNoBookmarks) {
     EXPECT_EQ(other.lastBookmark(), -1);
     // The first bookmark creates the file.
     ASSERT_TRUE(other.AddBookmark("t", "u"));
-    EXPECT_EQ(readBytes(dir.filePath("none.txt")), QByteArray("\"t\",\"u\"\r\n"));
+    EXPECT_EQ(readFile(dir.filePath("none.txt")), QByteArray("\"t\",\"u\"\r\n"));
 }
 
 TEST_F(BookmarkStoreTest, AddKeepsEarlierLinesAndAppendsOne) {

@@ -1,5 +1,7 @@
 #include "store/DownloadFolder.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,16 +10,8 @@
 namespace sumire {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::readFile;
+using test::writeFile;
 
 class DownloadFolderTest : public ::testing::Test {
 protected:

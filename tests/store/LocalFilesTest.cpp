@@ -1,18 +1,15 @@
 #include "store/LocalFiles.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace sumire {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::writeFile;
 
 TEST(LocalFiles, ListsFoldersAndOnlyTextFiles) {
     QTemporaryDir dir;

@@ -7,18 +7,22 @@
 #include <QString>
 #include <QStringList>
 
-namespace sumire::clitest {
+namespace sumire::test {
 
 struct ProgramResult {
-    int exitCode = -1;  // -1: crashed or did not end
+    int exitCode = -1;      // -1: crashed, did not start or did not end
+    bool timedOut = false;  // still running when the time was up (then killed)
     QByteArray out, err;
 };
 
 struct RunSetup {
-    QString program = QStringLiteral(SUMIRE_PROGRAM);
+    QString program = builtViewer();
     QString workingDirectory;  // empty: the test's own
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     int timeoutMs = 120000;
+
+    // The viewer of this build tree (empty in builds without it).
+    static QString builtViewer();
 };
 
 ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup = {});
@@ -30,4 +34,4 @@ QProcessEnvironment headlessUser(const QString& home);
 // The sample pages of the source tree.
 QString samplePath(const QString& name);
 
-}  // namespace sumire::clitest
+}  // namespace sumire::test

@@ -5,7 +5,15 @@
 #include <QProcess>
 #include <QTimer>
 
-namespace sumire::clitest {
+namespace sumire::test {
+
+QString RunSetup::builtViewer() {
+#ifdef SUMIRE_PROGRAM
+    return QStringLiteral(SUMIRE_PROGRAM);
+#else
+    return QString();
+#endif
+}
 
 ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup) {
     QProcess process;
@@ -22,6 +30,7 @@ ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup) {
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();
+        run.timedOut = true;
         return run;
     }
     if (process.exitStatus() == QProcess::NormalExit) run.exitCode = process.exitCode();
@@ -42,4 +51,4 @@ QString samplePath(const QString& name) {
     return QDir(QStringLiteral(SUMIRE_SOURCE_DIR "/samples")).filePath(name);
 }
 
-}  // namespace sumire::clitest
+}  // namespace sumire::test
