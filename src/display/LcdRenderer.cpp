@@ -8,7 +8,14 @@ namespace sumire {
 namespace {
 
 constexpr int kNoChar = -1;  // past the end of the display text
-constexpr int kImageLeftPx = 48;
+constexpr int kImageLeftPx = 48;  // images are copied in device pixels (15 twips each)
+// 4 rows reserved per 1096 twips of a slot's height: a cleared slot (1095 twips high) reserves 3.
+constexpr int64_t kTwipsPerFourImageRows = 1096;
+// Pixels per image row on a 200-twip line, a little over the 200 / 15 = 13.3 of the text's rows.
+constexpr double kImageRowPx = 13.6;
+constexpr int kImageRowLineTwips = 200;  // the line height at which an image row is kImageRowPx
+// 54 px is about (1000 - 200) / 15: the text's top one row up, since the marker's row has ended.
+constexpr int kImageTopPx = 54;
 
 struct Pass {
     PageModel& m;
@@ -86,9 +93,10 @@ void Pass::image() {
     const int digit = charAt(m.loopIdx);
     if (digit >= u'0' && digit <= u'9') {
         const int slot = digit - u'0';
-        const int64_t rows = int64_t(pictures.slotHeight(slot)) * 4 / 1096;
+        const int64_t rows = int64_t(pictures.slotHeight(slot)) * 4 / kTwipsPerFourImageRows;
         if (m.lcdRow < m.scrollTop + m.lineCount - rows) {
-            const double top = double(m.lcdRow - m.scrollTop) * 13.6 * m.lineHeight / 200 + 54;
+            const double top =
+                double(m.lcdRow - m.scrollTop) * kImageRowPx * m.lineHeight / kImageRowLineTwips + kImageTopPx;
             canvas.blt(slot, kImageLeftPx, int64_t(std::nearbyint(top)), pictures.slotWidth(slot),
                        pictures.slotHeight(slot));
         }

@@ -1,6 +1,5 @@
 #include "store/HelpAbout.h"
 
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace sumire {
@@ -12,7 +11,6 @@ const QStringList kEditors = {"gnome-text-editor", "gedit", "mousepad", "kate", 
 const QStringList kSystemInfoTools = {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk"};
 
 const QString kMsInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-const QString kMsInfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
 QString findFirst(const QStringList& names, const QStringList& searchPath) {
     for (const QString& name : names) {
@@ -48,9 +46,6 @@ bool SystemKeys::GetKeyValue(KeyRoot root, const QString& keyName, const QString
 std::optional<QString> systemInfoProgram(const SystemKeys& keys) {
     QString value;
     if (keys.GetKeyValue(KeyRoot::LocalMachine, kMsInfoKey, "PATH", &value)) return value;
-    if (keys.GetKeyValue(KeyRoot::LocalMachine, kMsInfoLocationKey, "MSINFO", &value) &&
-        QFileInfo::exists(value + "\\MSINFO32.EXE"))
-        return value + "\\MSINFO32.EXE";
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Help and About on this platform: the text editor that shows readme.txt,
-// and a small stand-in for the two registry keys the About window reads to
-// find the system-information tool.
+// and a small stand-in for the registry key the About window reads to find
+// the system-information tool.
 
 #include <QString>
 #include <QStringList>

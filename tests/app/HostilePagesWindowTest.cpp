@@ -107,7 +107,7 @@ TEST_P(HostilePagesWindowTest, LoadsDrawsAndScrollsLayingOutABoundedPart) {
     EXPECT_LT(clock.elapsed(), kBudgetMs) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesWindowTest, testing::Range(0, 13));
+INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesWindowTest, testing::Range(0, int(pages().size())));
 
 }  // namespace
 }  // namespace sumire

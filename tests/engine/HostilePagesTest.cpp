@@ -77,7 +77,7 @@ TEST_P(HostilePagesTest, RequestAndDrawingStayLinear) {
     EXPECT_LE(model.lcdText.size(), page.text.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesTest, ::testing::Range(0, 16));
+INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesTest, ::testing::Range(0, int(hostilePages().size())));
 
 }  // namespace
 }  // namespace sumire
