@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "PictureBoxes.h"
 #include "art/Pictographs.h"
+#include "display/CellWidth.h"
 #include "display/PageModel.h"
 
 #include <QFontMetrics>
@@ -91,6 +92,7 @@ void LcdPainter::text(int64_t x, int64_t y, char16_t code, int colour) {
     if (drawsNothing(code)) return;
     const int pictograph = pictographCode(code);
     if (pictograph >= 0) paintPictograph(x, y, pictograph, colour);
+    else if (isPrivateUse(code)) paintMark(x, y, code, colour);
     else drawString(x, y, QString(QChar(code)), colour);
 }
 
@@ -111,6 +113,17 @@ void LcdPainter::paintPictograph(int64_t x, int64_t y, int code, int colour) {
                       2.0 * model_.charWidth / kTwipsPerPixel, model_.lineHeight / kTwipsPerPixel);
     QPainter p(&area_.image());
     ::sumire::drawPictograph(p, code, cell, colourOf(colour));
+    changed(cell.toAlignedRect());
+}
+
+// A private-use code without a design: its mark in the cells it takes, never
+// a font's blank or missing-glyph box.
+void LcdPainter::paintMark(int64_t x, int64_t y, char16_t code, int colour) {
+    const int cells = cellWidth(code);
+    const QRectF cell(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel,
+                      cells * double(model_.charWidth) / kTwipsPerPixel, model_.lineHeight / kTwipsPerPixel);
+    QPainter p(&area_.image());
+    drawMark(p, code, cells, cell, colourOf(colour));
     changed(cell.toAlignedRect());
 }
 

@@ -45,6 +45,7 @@ public:
 private:
     void drawString(int64_t x, int64_t y, const QString& s, int colour);
     void paintPictograph(int64_t x, int64_t y, int code, int colour);
+    void paintMark(int64_t x, int64_t y, char16_t code, int colour);
     void changed(const QRect& r);
 
     ClientArea& area_;

@@ -27,6 +27,56 @@ int dotEdge(double origin, double dot, int k) {
     return static_cast<int>(std::lround(origin + k * dot));
 }
 
+// 3 x 5 hex digits, one row of three dots a string.
+constexpr const char* kHexDigits[16][5] = {
+    {"###", "#.#", "#.#", "#.#", "###"}, {".#.", "##.", ".#.", ".#.", "###"},
+    {"###", "..#", "###", "#..", "###"}, {"###", "..#", "###", "..#", "###"},
+    {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "###", "..#", "###"},
+    {"###", "#..", "###", "#.#", "###"}, {"###", "..#", "..#", "..#", "..#"},
+    {"###", "#.#", "###", "#.#", "###"}, {"###", "#.#", "###", "..#", "###"},
+    {".#.", "#.#", "###", "#.#", "#.#"}, {"##.", "#.#", "##.", "#.#", "##."},
+    {".##", "#..", "#..", "#..", ".##"}, {"##.", "#.#", "#.#", "#.#", "##."},
+    {"###", "#..", "##.", "#..", "###"}, {"###", "#..", "##.", "#..", "#.."},
+};
+
+bool digitDot(int digit, int x, int y) {
+    return x >= 0 && x < 3 && y >= 0 && y < 5 && kHexDigits[digit][y][x] == '#';
+}
+
+// Dots along a frame's edge: every other one, symmetric, corners set.
+bool frameDot(int i, int length) {
+    const int fromEnd = std::min(i, length - 1 - i);
+    return fromEnd % 2 == 0;
+}
+
+// Paints the set dots of a cols x rows grid as large as fits into `cell`,
+// centred, with edges on whole device pixels.
+template <typename DotSet>
+void drawDots(QPainter& p, const QRectF& cell, int cols, int rows, const QColor& colour, DotSet isSet) {
+    // Square dots need an unrotated, unsheared mapping to the device.
+    if (p.deviceTransform().type() > QTransform::TxScale) return;
+    const QRect area = innerDeviceRect(p, cell);
+    const double dot = std::min(area.width() / double(cols), area.height() / double(rows));
+    if (dot <= 0) return;
+    const double originX = area.left() + (area.width() - dot * cols) / 2;
+    const double originY = area.top() + (area.height() - dot * rows) / 2;
+
+    // Fill in device pixels so that dot edges stay sharp under any scale.
+    p.save();
+    p.setViewTransformEnabled(false);
+    p.setWorldTransform(QTransform());
+    for (int y = 0; y < rows; ++y) {
+        const int top = dotEdge(originY, dot, y);
+        const int height = dotEdge(originY, dot, y + 1) - top;
+        for (int x = 0; x < cols; ++x) {
+            if (!isSet(x, y)) continue;
+            const int left = dotEdge(originX, dot, x);
+            p.fillRect(QRect(left, top, dotEdge(originX, dot, x + 1) - left, height), colour);
+        }
+    }
+    p.restore();
+}
+
 }  // namespace
 
 bool pictographDot(int code, int x, int y) {
@@ -37,31 +87,27 @@ bool pictographDot(int code, int x, int y) {
 }
 
 void drawPictograph(QPainter& p, int code, const QRectF& cell, const QColor& colour) {
-    // Square dots need an unrotated, unsheared mapping to the device.
-    if (code < 0 || code >= kPictographCount || p.deviceTransform().type() > QTransform::TxScale)
-        return;
-    const QRect area = innerDeviceRect(p, cell);
-    const double dot = std::min(area.width(), area.height()) / double(kPictographSize);
-    if (dot <= 0)
-        return;
-    const double originX = area.left() + (area.width() - dot * kPictographSize) / 2;
-    const double originY = area.top() + (area.height() - dot * kPictographSize) / 2;
+    if (code < 0 || code >= kPictographCount) return;
+    drawDots(p, cell, kPictographSize, kPictographSize, colour,
+             [code](int x, int y) { return pictographDot(code, x, y); });
+}
 
-    // Fill in device pixels so that dot edges stay sharp under any scale.
-    p.save();
-    p.setViewTransformEnabled(false);
-    p.setWorldTransform(QTransform());
-    for (int y = 0; y < kPictographSize; ++y) {
-        const int top = dotEdge(originY, dot, y);
-        const int height = dotEdge(originY, dot, y + 1) - top;
-        for (int x = 0; x < kPictographSize; ++x) {
-            if (!pictographDot(code, x, y))
-                continue;
-            const int left = dotEdge(originX, dot, x);
-            p.fillRect(QRect(left, top, dotEdge(originX, dot, x + 1) - left, height), colour);
-        }
+bool markDot(char16_t ch, int cells, int x, int y) {
+    const int width = markWidth(cells);
+    if (x < 0 || x >= width || y < 0 || y >= kMarkHeight) return false;
+    const int high = (ch >> 4) & 0xF, low = ch & 0xF;
+    if (width == 12) {
+        if (y == 0 || y == kMarkHeight - 1) return frameDot(x, width);
+        if (x == 0 || x == width - 1) return frameDot(y, kMarkHeight);
+        return digitDot(high, x - 2, y - 3) || digitDot(low, x - 7, y - 3);
     }
-    p.restore();
+    if (y == 0) return frameDot(x, width);
+    return digitDot(high, x - 1, y - 1) || digitDot(low, x - 1, y - 7);
+}
+
+void drawMark(QPainter& p, char16_t ch, int cells, const QRectF& cell, const QColor& colour) {
+    drawDots(p, cell, markWidth(cells), kMarkHeight, colour,
+             [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
 }
 
 }  // namespace sumire

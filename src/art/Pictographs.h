@@ -23,4 +23,20 @@ bool pictographDot(int code, int x, int y);
 // whole device pixels and nothing is painted outside `cell`.
 void drawPictograph(QPainter& p, int code, const QRectF& cell, const QColor& colour);
 
+// The mark shown for a private-use character that has no design, so that no
+// code is ever blank: the last two hex digits of its code (3 x 5 dots each).
+// Two cells: a 12 x 12 dotted frame round the digits side by side. One cell
+// (a code that code page 932 has no code for): 6 x 12, a dotted line over the
+// digits one above the other.
+constexpr int kMarkHeight = 12;
+constexpr int markWidth(int cells) {
+    return cells >= 2 ? 12 : 6;
+}
+// Whether the dot at column x, row y of the mark for `ch` in `cells` cells is
+// set; false outside the grid.
+bool markDot(char16_t ch, int cells, int x, int y);
+// Draws the mark into `cell` (`cells` half-width LCD cells wide, one row high)
+// the way drawPictograph draws a design.
+void drawMark(QPainter& p, char16_t ch, int cells, const QRectF& cell, const QColor& colour);
+
 }  // namespace sumire

@@ -1,6 +1,7 @@
 #include "export/ArchiveAssets.h"
 
 #include "art/Pictographs.h"
+#include "display/CellWidth.h"
 #include "export/FileWrite.h"
 
 #include <QBuffer>
@@ -38,24 +39,23 @@ QString hex6(int colour) {
     return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0'));
 }
 
-}  // namespace
-
-QString ArchiveAssets::pictograph(int code, int colour) {
-    pictographs_.insert({code, colour});
+QString pictographName(int code, int colour) {
     return QStringLiteral("p/%1-%2.png").arg(code, 2, 10, QLatin1Char('0')).arg(hex6(colour));
 }
 
-QByteArray ArchiveAssets::styleSheet() {
-    return QByteArray(kStyleSheet);
+// Four hex digits: no pictograph's two decimal ones.
+QString markName(char16_t ch, int colour) {
+    return QStringLiteral("p/%1-%2.png").arg(int(ch), 4, 16, QLatin1Char('0')).arg(hex6(colour));
 }
 
-QByteArray ArchiveAssets::pictographPng(int code, int colour) {
-    QImage image(kPictographSize, kPictographSize, QImage::Format_ARGB32);
+template <typename DotSet>
+QByteArray dotsPng(int width, int height, int colour, DotSet isSet) {
+    QImage image(width, height, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     const QRgb ink = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    for (int y = 0; y < kPictographSize; ++y)
-        for (int x = 0; x < kPictographSize; ++x)
-            if (pictographDot(code, x, y)) image.setPixel(x, y, ink);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (isSet(x, y)) image.setPixel(x, y, ink);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -63,13 +63,38 @@ QByteArray ArchiveAssets::pictographPng(int code, int colour) {
     return png;
 }
 
+}  // namespace
+
+QString ArchiveAssets::mark(char16_t ch, int colour) {
+    marks_.insert({ch, colour});
+    return markName(ch, colour);
+}
+
+QString ArchiveAssets::pictograph(int code, int colour) {
+    pictographs_.insert({code, colour});
+    return pictographName(code, colour);
+}
+
+QByteArray ArchiveAssets::styleSheet() {
+    return QByteArray(kStyleSheet);
+}
+
+QByteArray ArchiveAssets::pictographPng(int code, int colour) {
+    return dotsPng(kPictographSize, kPictographSize, colour, [code](int x, int y) { return pictographDot(code, x, y); });
+}
+
+QByteArray ArchiveAssets::markPng(char16_t ch, int colour) {
+    const int cells = cellWidth(ch);
+    return dotsPng(markWidth(cells), kMarkHeight, colour, [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
+}
+
 bool ArchiveAssets::writeAll(const QString& folder, QString* error) const {
     const QDir dir(folder);
     if (!writeWholeFile(dir.filePath(QStringLiteral("sumire.css")), styleSheet(), error)) return false;
-    for (const auto& [code, colour] : pictographs_) {
-        const QString name = QStringLiteral("p/%1-%2.png").arg(code, 2, 10, QLatin1Char('0')).arg(hex6(colour));
-        if (!writeWholeFile(dir.filePath(name), pictographPng(code, colour), error)) return false;
-    }
+    for (const auto& [code, colour] : pictographs_)
+        if (!writeWholeFile(dir.filePath(pictographName(code, colour)), pictographPng(code, colour), error)) return false;
+    for (const auto& [ch, colour] : marks_)
+        if (!writeWholeFile(dir.filePath(markName(ch, colour)), markPng(ch, colour), error)) return false;
     return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The files an export shares among its pages, in a folder of their own: the
 // style sheet and the pictograph pictures, one PNG for each pictograph in
-// each colour the pages draw it in (12 x 12, a pixel a dot, the rest clear).
+// each colour the pages draw it in (12 x 12, a pixel a dot, the rest clear),
+// and the marks of private-use characters without a design (6 or 12 x 12).
 
 #include <QByteArray>
 #include <QString>
@@ -17,6 +18,9 @@ public:
     // The asset's path inside the assets folder; the picture is written by
     // writeAll.
     QString pictograph(int code, int colour);
+    // The same for the mark of a private-use character without a design, as
+    // wide as the cells the character takes.
+    QString mark(char16_t ch, int colour);
 
     // Writes the style sheet and every pictograph asked for into `folder`;
     // false with `error` set when a file cannot be written.
@@ -24,9 +28,11 @@ public:
 
     static QByteArray styleSheet();
     static QByteArray pictographPng(int code, int colour);
+    static QByteArray markPng(char16_t ch, int colour);
 
 private:
     std::set<std::pair<int, int>> pictographs_;
+    std::set<std::pair<char16_t, int>> marks_;
 };
 
 }  // namespace sumire

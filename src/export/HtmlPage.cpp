@@ -78,6 +78,14 @@ private:
             title = QStringLiteral(" title=\"") + escapeHtml(p.tag) + u'"';
             style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.pictograph(code, g.colour) + QStringLiteral(");");
             text = escapeHtml(style_.fallback == PictographFallback::Emoji ? p.unicode : u'[' + p.name + u']');
+        } else if (g.text.size() == 1 && isPrivateUse(g.text[0].unicode())) {
+            const char16_t ch = g.text[0].unicode();
+            text = unknownPictographText(ch);
+            cls += QStringLiteral(" p");
+            title = QStringLiteral(" title=\"") + text.mid(1, text.size() - 2) + u'"';
+            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.mark(ch, g.colour) + QStringLiteral(");");
+            // A one-cell mark is half as wide as the square a pictograph fills.
+            if (g.cells == 1) style += QStringLiteral("background-size:calc(var(--pd)/2) var(--pd);");
         }
         out_ += QStringLiteral("<span class=\"") + cls + u'"' + title;
         if (!style.isEmpty()) out_ += QStringLiteral(" style=\"") + style + u'"';

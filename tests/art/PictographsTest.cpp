@@ -111,6 +111,90 @@ TEST(DrawPictograph, StaysInsideFractionalAndTransformedCells) {
     EXPECT_GT(paintedPixels(image, colour, QRect(24, 64, 26, 13)), 60);
 }
 
+QString markOf(char16_t ch, int cells) {
+    QString text;
+    for (int y = 0; y < kMarkHeight; ++y) {
+        for (int x = 0; x < markWidth(cells); ++x) text += markDot(ch, cells, x, y) ? QLatin1Char('#') : QLatin1Char('.');
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+// The mark of a code without a design is told apart by its last two hex
+// digits, in both widths, and looks like no pictograph.
+TEST(Marks, EachLowByteHasItsOwnMarkUnlikeAnyPictograph) {
+    QSet<QString> pictographs;
+    for (int code = 0; code < kPictographCount; ++code) pictographs.insert(designOf(code));
+    for (int cells : {1, 2}) {
+        QSet<QString> seen;
+        for (int low = 0; low < 256; ++low) {
+            const QString mark = markOf(char16_t(0xE000 + low), cells);
+            EXPECT_EQ(mark, markOf(char16_t(0xF800 + low), cells)) << "only the last two digits count";
+            EXPECT_FALSE(seen.contains(mark)) << cells << " cells, low byte " << low;
+            seen.insert(mark);
+            QString flat = mark;
+            EXPECT_FALSE(pictographs.contains(flat.remove(QLatin1Char('\n'))));
+            // The dotted line across the top has its corners set.
+            EXPECT_TRUE(markDot(char16_t(low), cells, 0, 0));
+            EXPECT_TRUE(markDot(char16_t(low), cells, markWidth(cells) - 1, 0));
+            EXPECT_FALSE(markDot(char16_t(low), cells, markWidth(cells), 0));
+            EXPECT_FALSE(markDot(char16_t(low), cells, 0, kMarkHeight));
+            EXPECT_FALSE(markDot(char16_t(low), cells, -1, 3));
+        }
+        EXPECT_EQ(seen.size(), 256);
+    }
+}
+
+TEST(Marks, DigitsReadInOrderInsideTheDottedFrame) {
+    EXPECT_EQ(markOf(u'\uE05F', 2), QStringLiteral("#.#.#..#.#.#\n"
+                                                   "............\n"
+                                                   "#..........#\n"
+                                                   "..###..###..\n"
+                                                   "#.#....#...#\n"
+                                                   "..###..##...\n"
+                                                   "....#..#....\n"
+                                                   "#.###..#...#\n"
+                                                   "............\n"
+                                                   "#..........#\n"
+                                                   "............\n"
+                                                   "#.#.#..#.#.#\n"));
+    EXPECT_EQ(markOf(u'\uE8A1', 1), QStringLiteral("#.##.#\n"
+                                                   "..#...\n"
+                                                   ".#.#..\n"
+                                                   ".###..\n"
+                                                   ".#.#..\n"
+                                                   ".#.#..\n"
+                                                   "......\n"
+                                                   "..#...\n"
+                                                   ".##...\n"
+                                                   "..#...\n"
+                                                   "..#...\n"
+                                                   ".###..\n"));
+}
+
+TEST(Marks, DrawnDotForDotInsideTheirCells) {
+    const QColor colour(0, 120, 0);
+    for (int cells : {1, 2}) {
+        QImage image = whiteImage();
+        QPainter p(&image);
+        // 2 pixels a dot: 12 x 24 for one cell, 24 x 24 for two, centred in
+        // cells 14 pixels wide and 24 high.
+        drawMark(p, u'\uE63F', cells, QRectF(20, 10, 14 * cells, 24), colour);
+        p.end();
+        const int width = markWidth(cells);
+        const int left = 20 + (14 * cells - 2 * width) / 2, top = 10;
+        int dots = 0;
+        for (int y = 0; y < kMarkHeight; ++y)
+            for (int x = 0; x < width; ++x) {
+                const bool set = markDot(u'\uE63F', cells, x, y);
+                dots += set;
+                ASSERT_EQ(image.pixel(left + 2 * x + 1, top + 2 * y + 1), set ? colour.rgb() : qRgb(255, 255, 255))
+                    << cells << " cells, dot " << x << "," << y;
+            }
+        EXPECT_EQ(paintedPixels(image, colour, QRect(left, top, 2 * width, 24)), 4 * dots);
+    }
+}
+
 TEST(DrawPictograph, DrawsNothingForUnknownCodesOrRotatedPainters) {
     QImage image = whiteImage();
     QPainter p(&image);

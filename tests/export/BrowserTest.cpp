@@ -70,12 +70,13 @@ protected:
 
     // The page alone at the top left, its blinking paused at `delay` seconds
     // into the two-second period; a copy beside the page, so its files load.
-    QImage screenshot(const QString& page, double delay) {
-        QString html = readText(site(page));
+    QImage screenshot(const QString& page, double delay) { return screenshotOf(site(page), delay); }
+    QImage screenshotOf(const QString& path, double delay) {
+        QString html = readText(path);
         html.replace("</head>", QStringLiteral("<style>header,ol,details{display:none}body{margin:0}"
                                                ".bl{animation-play-state:paused!important;"
                                                "animation-delay:-%1s!important}</style></head>").arg(delay));
-        const QString copy = site("shot-" + page);
+        const QString copy = QFileInfo(path).dir().filePath("shot-" + QFileInfo(path).fileName());
         writeFile(copy, html.toUtf8());
         const QString png = dir_->filePath("shot.png");
         QFile::remove(png);
@@ -176,6 +177,34 @@ TEST_F(Browser, ScreenShowsColoursPictographDotsAndBlinkingInItsPhases) {
     }
     EXPECT_GT(blinking, 5);
     EXPECT_GT(pictographs, 2);
+}
+
+// Codes without a design: the mark's dots, 2 pixels each, centred in the
+// code's cells (two for F0A0 from a Shift_JIS page, one for U+E800).
+TEST_F(Browser, MarksOfCodesWithoutADesignShowTheirDots) {
+    writeFile(dir_->filePath("codes/marks.txt"), "A\xF0\xA0" "B\xF8\xA0" "C\r\n");
+    writeFile(dir_->filePath("codes/one.txt"), "a\xEE\xA0\x80" "b\r\n");
+    ExportOptions o;
+    o.pages = {dir_->filePath("codes")};
+    o.out = dir_->filePath("codes-site");
+    ASSERT_EQ(exportPages(o).status, 0);
+    const struct {
+        const char* page;
+        char16_t ch;
+        int col, cells;
+    } marks[] = {{"marks.html", u'\uE05F', 1, 2}, {"marks.html", u'\uE63F', 4, 2}, {"one.html", u'\uE800', 1, 1}};
+    for (const auto& m : marks) {
+        const QImage shot = screenshotOf(dir_->filePath(QStringLiteral("codes-site/") + m.page), 0.5);
+        ASSERT_FALSE(shot.isNull());
+        const int width = markWidth(m.cells);
+        const double ox = 2 * (kTextLeft - kLcdLeft + m.col * 100) / 15.0 + (2 * m.cells * 100 / 15.0 - 2 * width) / 2;
+        const double oy = 2 * (kTextTop - kLcdTop) / 15.0 + (2 * 200 / 15.0 - 24) / 2;
+        for (int dy = 0; dy < kMarkHeight; ++dy)
+            for (int dx = 0; dx < width; ++dx) {
+                const QRgb px = shot.pixel(int(ox + 2 * dx + 1), int(oy + 2 * dy + 1));
+                EXPECT_EQ(px == qRgb(0, 0, 0), markDot(m.ch, m.cells, dx, dy)) << m.page << " dot " << dx << "," << dy;
+            }
+    }
 }
 
 // The characters DrawLcd prints on each row of the whole page, pictographs
