@@ -16,8 +16,6 @@
 namespace sumire {
 namespace {
 
-constexpr int kTimer1IntervalMs = 1000;
-
 // The busy cursor for the length of a request.
 class BusyCursor {
 public:

@@ -27,6 +27,9 @@ namespace sumire {
 
 class SystemActions;
 
+// Timer1 ticks once a second; each tick changes the blink phase.
+inline constexpr int kTimer1IntervalMs = 1000;
+
 struct Form1Options {
     QString workDir;          // absolute; bookmark.txt, download/, pictures
     bool scriptMode = false;  // Timer1 then ticks only when told to

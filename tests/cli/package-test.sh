@@ -19,7 +19,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 [[ "$(field Package)" == sumire ]] || fail "Package: $(field Package)"
 depends="$(field Depends)"
-for needed in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libqt6httpserver6 libc6; do
+for needed in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libqt6httpserver6 libwebpmux3 libwebp7 libc6; do
   grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 description="$(field Description)"

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/PictureFile.h"
+
 #include <QCommandLineParser>
 
 namespace sumire {
@@ -9,6 +11,7 @@ const QString kUsage = QStringLiteral(
     "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
+    "                     [--animate]\n"
     "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n");
 
 const QString kHelp = kUsage + QStringLiteral(
@@ -31,7 +34,7 @@ const QString kHelp = kUsage + QStringLiteral(
     "  -v, --version    show the version and exit\n"
     "\n"
     "Commands:\n"
-    "  render           draw pages to PNG pictures without a display\n"
+    "  render           draw pages to PNG or WebP pictures without a display\n"
     "                   (sumire render --help)\n"
     "  export           write pages as web pages or text files that any browser or\n"
     "                   editor shows (sumire export --help)\n");
@@ -59,17 +62,19 @@ const QString kExportHelp = QStringLiteral(
 const QString kRenderHelp = QStringLiteral(
     "Usage: sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
+    "                     [--animate]\n"
     "\n"
     "Draws each PAGE (a local file, or an http address) as the viewer's window shows it\n"
-    "and writes it as PNG. A folder given as PAGE stands for all its *.txt pages, in\n"
-    "its subfolders too; their pictures keep the relative paths under OUT. A local\n"
-    "file is opened in offline mode, an address is fetched in network mode. No\n"
-    "display is needed.\n"
+    "and writes it as PNG, or as WebP (-o NAME.webp, --animate). A folder given as\n"
+    "PAGE stands for all its *.txt pages, in its subfolders too; their pictures keep\n"
+    "the relative paths under OUT. A local file is opened in offline mode, an\n"
+    "address is fetched in network mode. No display is needed.\n"
     "\n"
     "Options:\n"
-    "  -o, --output OUT  one page: the PNG file (default: the page's name with .png,\n"
-    "                    in the current folder); several pages: the folder to write\n"
-    "                    them into (default: the current folder)\n"
+    "  -o, --output OUT  one page: the picture file (default: the page's name with\n"
+    "                    .png, in the current folder; a name ending in .webp is\n"
+    "                    written as lossless WebP); several pages: the folder to\n"
+    "                    write them into (default: the current folder)\n"
     "  --width W         display width: 20 (default), 18, 16, 14, 12 or 10\n"
     "  --scroll ROWS     scroll down ROWS rows, one \"↓\" press each (default 0)\n"
     "  --phase 0|1       blink phase: 0 shows blinking text (default), 1 hides it\n"
@@ -80,6 +85,10 @@ const QString kRenderHelp = QStringLiteral(
     "  --full            the whole page on an LCD as tall as its rows (the LCD crop;\n"
     "                    --scroll cannot be given with it)\n"
     "  --scale N         every pixel drawn as N x N pixels, 1 (default) to 8\n"
+    "  --animate         an animated WebP picture that shows the blinking text and\n"
+    "                    hides it, a second each, forever (default name: the page's\n"
+    "                    name with .webp); a page without visible blinking gives a\n"
+    "                    still WebP picture. --phase cannot be given with it\n"
     "  -h, --help        show this help and exit\n"
     "\n"
     "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
@@ -120,12 +129,13 @@ ProgramCommand parseRender(const QStringList& arguments) {
     const QCommandLineOption output({"o", "output"}, {}, "OUT");
     const QCommandLineOption crop("crop", {}, "C");
     const QCommandLineOption full("full", {});
+    const QCommandLineOption animate("animate", {});
     const NumberOption numbers[] = {{"width", {20, 18, 16, 14, 12, 10}, &RenderOptions::width},
                                     {"scroll", {}, &RenderOptions::scroll},
                                     {"phase", {0, 1}, &RenderOptions::phase},
                                     {"model", {0, 1, 2}, &RenderOptions::model},
                                     {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &RenderOptions::scale}};
-    p.addOptions({help, output, crop, full});
+    p.addOptions({help, output, crop, full, animate});
     for (const NumberOption& n : numbers) p.addOption(QCommandLineOption(n.name, {}, "N"));
     if (!p.parse(arguments)) return refused(p.errorText());
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kRenderHelp);
@@ -153,6 +163,12 @@ ProgramCommand parseRender(const QStringList& arguments) {
         r.crop = Crop::Lcd;
     }
     r.out = p.value(output);
+    if (p.isSet(animate)) {
+        if (p.isSet("phase")) return refused(QStringLiteral("render: --phase has no meaning with --animate, which shows both"));
+        if (pictureFormat(r.out, true) != PictureFormat::Webp)
+            return refused(QStringLiteral("render: --animate writes WebP; -o cannot name the PNG file %1").arg(r.out));
+        r.animate = true;
+    }
     r.pages = p.positionalArguments();
     if (r.pages.isEmpty()) return refused(QStringLiteral("render: no page given"));
     return c;

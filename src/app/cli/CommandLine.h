@@ -29,6 +29,7 @@ struct RenderOptions {
     Crop crop = Crop::Window;
     bool full = false;  // the whole page on a tall LCD; implies the LCD crop
     int scale = 1;      // each pixel drawn as scale x scale pixels
+    bool animate = false;  // both blink phases, one a second, in an animated WebP
 };
 
 struct ProgramCommand {

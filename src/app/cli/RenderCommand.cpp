@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "Form1.h"
 #include "SystemActions.h"
+#include "cli/PictureFile.h"
 #include "cli/ProgramFiles.h"
 #include "page/LocalFetcher.h"
 #include "page/TextCodec.h"
@@ -71,10 +72,16 @@ QImage drawWholePage(const Form1& form) {
     return tall.image().copy(QRect(lcd.topLeft(), QPoint(lcd.right(), int(bottomPixel))));
 }
 
-// name.png, or name-2.png and on when the name was taken by an earlier page.
-QString uniqueFileName(const QString& name, QSet<QString>& taken) {
-    QString file = name + QStringLiteral(".png");
-    for (int n = 2; taken.contains(file); ++n) file = QStringLiteral("%1-%2.png").arg(name).arg(n);
+// The picture the options ask for: the whole page, or the crop of the window.
+QImage drawPicture(const Form1& form, const RenderOptions& options) {
+    return options.full ? drawWholePage(form) : form.controls().client->snapshot().copy(cropRect(options.crop));
+}
+
+// name.png, or name-2.png and on when the name was taken by an earlier page
+// (.webp for an animation).
+QString uniqueFileName(const QString& name, const QString& suffix, QSet<QString>& taken) {
+    QString file = name + suffix;
+    for (int n = 2; taken.contains(file); ++n) file = QStringLiteral("%1-%2%3").arg(name).arg(n).arg(suffix);
     taken.insert(file);
     return file;
 }
@@ -117,10 +124,15 @@ RenderedPage PageRenderer::render(const QString& page) {
     QCoreApplication::processEvents();  // the window is shown and active, as a person sees it
     if (const std::optional<QString> failure = loadPage(form, page)) return {{}, *failure, {}};
     applyView(form);
-    const QImage picture =
-        options_.full ? drawWholePage(form) : form.controls().client->snapshot().copy(cropRect(options_.crop));
+    const QImage picture = drawPicture(form, options_);
     if (picture.isNull()) return {{}, page + QStringLiteral(": the page is too long for one picture"), {}};
-    return {scaled(picture, options_.scale), {}, form.lastDrawing()};
+    RenderedPage rendered{scaled(picture, options_.scale), {}, form.lastDrawing()};
+    if (options_.animate) {
+        form.Timer1_Timer();  // the next tick: the other blink phase
+        const QList<QImage> frames = blinkFrames(picture, drawPicture(form, options_));
+        if (frames.size() > 1) rendered.hidden = scaled(frames[1], options_.scale);
+    }
+    return rendered;
 }
 
 // Shows the page as a person would: an address is fetched in network mode; a
@@ -176,8 +188,9 @@ RenderOptions expandFolders(const RenderOptions& options, QStringList* names) {
 
 QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error) {
     QSet<QString> taken;
+    const QString suffix = pictureSuffix(options.animate);
     if (options.pages.size() == 1 && !fromFolder) {
-        const QString name = uniqueFileName(names[0], taken);
+        const QString name = uniqueFileName(names[0], suffix, taken);
         if (options.out.isEmpty()) return {name};
         return {QFileInfo(options.out).isDir() ? QDir(options.out).filePath(name) : options.out};
     }
@@ -188,7 +201,7 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
     }
     QStringList files;
     for (const QString& name : names) {
-        const QString file = QDir(folder).filePath(uniqueFileName(name, taken));
+        const QString file = QDir(folder).filePath(uniqueFileName(name, suffix, taken));
         if (!QDir().mkpath(QFileInfo(file).path())) {
             *error = QStringLiteral("cannot make the folder %1").arg(QFileInfo(file).path());
             return {};
@@ -219,8 +232,10 @@ int runRender(const RenderOptions& given, QTextStream& err) {
         if (page.image.isNull()) {
             err << "sumire: render: " << page.error << Qt::endl;
             status = 1;
-        } else if (!page.image.save(files[i], "PNG")) {
-            err << "sumire: render: " << options.pages[i] << ": cannot write " << files[i] << Qt::endl;
+        } else if (const QString why = writePicture(files[i], blinkFrames(page.image, page.hidden),
+                                                    pictureFormat(files[i], options.animate), kTimer1IntervalMs);
+                   !why.isEmpty()) {
+            err << "sumire: render: " << options.pages[i] << ": " << why << Qt::endl;
             status = 1;
         }
     }

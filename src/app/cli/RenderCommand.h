@@ -31,6 +31,7 @@ struct RenderedPage {
     QImage image;                // null when the page could not be shown
     QString error;               // why not, naming the page
     std::vector<LcdOp> drawing;  // the operations of the last DrawLcd pass
+    QImage hidden = {};          // --animate: the blinking run hidden; null when none shows
 };
 
 class PageRenderer {
@@ -49,18 +50,18 @@ private:
 };
 
 // The options with each folder among the pages replaced by its *.txt pages,
-// and for each page the name of its picture without ".png": the page's own
+// and for each page the name of its picture without ".png" or ".webp": the page's own
 // name, or its path from the folder given.
 RenderOptions expandFolders(const RenderOptions& options, QStringList* names);
 
-// The PNG file of each page, in order; pages from a folder always go into
+// The picture file of each page, in order; pages from a folder always go into
 // the folder OUT. Empty when a folder cannot be made (`error` says why).
 QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error);
 
 // Each pixel repeated factor x factor times, never smoothed.
 QImage scaled(const QImage& picture, int factor);
 
-// Renders every page and writes its PNG; reports each page that fails on
+// Renders every page and writes its picture; reports each page that fails on
 // `err`. Returns 0 when every page was written, 1 otherwise.
 int runRender(const RenderOptions& options, QTextStream& err);
 

@@ -1,0 +1,116 @@
+#include "cli/PictureFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <memory>
+#include <webp/encode.h>
+#include <webp/mux.h>
+
+namespace sumire {
+namespace {
+
+using AnimEncoder = std::unique_ptr<WebPAnimEncoder, decltype(&WebPAnimEncoderDelete)>;
+
+// Lossless at libwebp's middle effort: smaller files than the fastest level
+// for a few milliseconds more a frame.
+constexpr int kLosslessLevel = 6;
+
+// One frame added at `timestampMs`; false when libwebp refuses it.
+bool addFrame(WebPAnimEncoder* encoder, const QImage& frame, int timestampMs, const WebPConfig& config) {
+    const QImage rgba = frame.convertToFormat(QImage::Format_RGBA8888);
+    WebPPicture picture;
+    if (!WebPPictureInit(&picture)) return false;
+    picture.use_argb = 1;  // lossless works on ARGB
+    picture.width = rgba.width();
+    picture.height = rgba.height();
+    const bool ok = WebPPictureImportRGBA(&picture, rgba.constBits(), int(rgba.bytesPerLine())) &&
+                    WebPAnimEncoderAdd(encoder, &picture, timestampMs, &config);
+    WebPPictureFree(&picture);
+    return ok;
+}
+
+QString encoderError(WebPAnimEncoder* encoder) {
+    const char* text = WebPAnimEncoderGetError(encoder);
+    return text && *text ? QString::fromUtf8(text) : QStringLiteral("the WebP encoder failed");
+}
+
+}  // namespace
+
+PictureFormat pictureFormat(const QString& file, bool animate) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix == u"webp") return PictureFormat::Webp;
+    if (suffix == u"png") return PictureFormat::Png;
+    return animate ? PictureFormat::Webp : PictureFormat::Png;
+}
+
+QString pictureSuffix(bool animate) {
+    return animate ? QStringLiteral(".webp") : QStringLiteral(".png");
+}
+
+QList<QImage> blinkFrames(const QImage& shown, const QImage& hidden) {
+    if (hidden.isNull() || hidden == shown) return {shown};
+    return {shown, hidden};
+}
+
+QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
+    if (frames.isEmpty() || frames.first().isNull()) {
+        *why = QStringLiteral("no picture to write");
+        return {};
+    }
+    const QSize size = frames.first().size();
+    if (size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION) {
+        *why = QStringLiteral("%1 x %2 pixels is too large for WebP (at most %3 x %3)")
+                   .arg(size.width()).arg(size.height()).arg(WEBP_MAX_DIMENSION);
+        return {};
+    }
+    WebPAnimEncoderOptions options;
+    WebPConfig config;
+    if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config) ||
+        !WebPConfigLosslessPreset(&config, kLosslessLevel)) {
+        *why = QStringLiteral("the WebP encoder does not match its header");
+        return {};
+    }
+    options.anim_params.loop_count = 0;  // forever
+    config.exact = 1;                    // every pixel's colour as drawn
+    AnimEncoder encoder(WebPAnimEncoderNew(size.width(), size.height(), &options), &WebPAnimEncoderDelete);
+    if (!encoder) {
+        *why = QStringLiteral("not enough memory for the WebP encoder");
+        return {};
+    }
+    int timestamp = 0;
+    for (const QImage& frame : frames) {
+        if (frame.size() != size || !addFrame(encoder.get(), frame, timestamp, config)) {
+            *why = frame.size() != size ? QStringLiteral("frames of different sizes") : encoderError(encoder.get());
+            return {};
+        }
+        timestamp += frameMs;
+    }
+    WebPData data;
+    WebPDataInit(&data);
+    // The last frame lasts until the end time given with no picture.
+    if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr) ||
+        !WebPAnimEncoderAssemble(encoder.get(), &data)) {
+        *why = encoderError(encoder.get());
+        return {};
+    }
+    QByteArray bytes(reinterpret_cast<const char*>(data.bytes), qsizetype(data.size));
+    WebPDataClear(&data);
+    return bytes;
+}
+
+QString writePicture(const QString& file, const QList<QImage>& frames, PictureFormat format, int frameMs) {
+    const QString cannot = QStringLiteral("cannot write %1").arg(file);
+    if (format == PictureFormat::Png) {
+        // PNG holds one picture here: an animation is always WebP.
+        return frames.size() == 1 && frames.first().save(file, "PNG") ? QString() : cannot;
+    }
+    QString why;
+    const QByteArray bytes = encodeWebp(frames, frameMs, &why);
+    if (bytes.isEmpty()) return cannot + QStringLiteral(": ") + why;
+    // An earlier picture of that name stays whole until the new one is.
+    QSaveFile out(file);
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit()) return {};
+    return cannot + QStringLiteral(": ") + out.errorString();
+}
+
+}  // namespace sumire

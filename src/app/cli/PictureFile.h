@@ -1,0 +1,36 @@
+#pragma once
+// The picture files `sumire render` writes: PNG, or lossless WebP, which holds
+// a still picture or an animation. An animation alternates the two blink
+// phases as the handset does and loops forever.
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace sumire {
+
+enum class PictureFormat { Png, Webp };
+
+// The format a file name asks for: ".webp" WebP, ".png" PNG (either case);
+// any other name the command's own: WebP for an animation, PNG otherwise.
+PictureFormat pictureFormat(const QString& file, bool animate);
+
+// ".webp" for an animation, ".png" otherwise: the default file names.
+QString pictureSuffix(bool animate);
+
+// The frames of an animated page: the page as shown (phase 0), then as
+// hidden (phase 1) when that looks different. A page without a visible
+// blinking run is a single, still frame.
+QList<QImage> blinkFrames(const QImage& shown, const QImage& hidden);
+
+// Lossless WebP: one frame is a still picture, more are an animation that
+// loops forever and shows each frame for `frameMs`. Empty when the frames
+// cannot be encoded; `why` then says why.
+QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why);
+
+// Writes the frames to `file` in `format`, whole or not at all. Returns why
+// it failed, naming the file; empty when it was written.
+QString writePicture(const QString& file, const QList<QImage>& frames, PictureFormat format, int frameMs);
+
+}  // namespace sumire
