@@ -4,10 +4,10 @@
 // headless Chromium decodes it.
 
 #include "ProgramRun.h"
+#include "TestFiles.h"
 #include "cli/PictureFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
@@ -25,19 +25,15 @@
 namespace sumire {
 namespace {
 
-using clitest::ProgramResult;
-using clitest::samplePath;
+using test::ProgramResult;
+using test::readFile;
+using test::samplePath;
 
 ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {
-    clitest::RunSetup setup;
-    setup.environment = clitest::headlessUser(dir.path());
+    test::RunSetup setup;
+    setup.environment = test::headlessUser(dir.path());
     setup.workingDirectory = dir.path();
-    return clitest::runProgram(QStringList{"render"} + arguments, setup);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return test::runProgram(QStringList{"render"} + arguments, setup);
 }
 
 // A WebP file as libwebp's animation decoder reads it: a still picture is
@@ -105,7 +101,7 @@ TEST(Animate, BlinkingPageAlternatesItsTwoPhasesEverySecondForEveryCrop) {
         const QString out = dir.filePath(QString(crop) + ".webp");
         const ProgramResult run = render(dir, QStringList{samplePath("blink.txt"), "--animate", "-o", out} + options);
         ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-        const DecodedWebp webp = decodeWebp(fileBytes(out));
+        const DecodedWebp webp = decodeWebp(readFile(out));
         ASSERT_TRUE(webp.ok) << crop;
         EXPECT_TRUE(webp.animated) << crop;
         EXPECT_EQ(webp.loopCount, 0) << crop;  // forever
@@ -127,7 +123,7 @@ TEST(Animate, CombinesWithFullAndScale) {
     ASSERT_NE(shown, hidden);
     const ProgramResult run = render(dir, QStringList{page, "--animate", "-o", dir.filePath("a.webp")} + options);
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const DecodedWebp webp = decodeWebp(fileBytes(dir.filePath("a.webp")));
+    const DecodedWebp webp = decodeWebp(readFile(dir.filePath("a.webp")));
     ASSERT_TRUE(webp.ok);
     ASSERT_EQ(webp.frames.size(), 2);
     EXPECT_EQ(webp.frames[0].size(), single * 2);
@@ -148,7 +144,7 @@ TEST(Animate, APageWithoutVisibleBlinkingIsOneStillPicture) {
         const QString out = dir.filePath("still.webp");
         const ProgramResult run = render(dir, QStringList{samplePath(c.page), "--animate", "-o", out} + c.options);
         ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-        const DecodedWebp webp = decodeWebp(fileBytes(out));
+        const DecodedWebp webp = decodeWebp(readFile(out));
         ASSERT_TRUE(webp.ok) << c.page;
         EXPECT_FALSE(webp.animated) << c.page;
         ASSERT_EQ(webp.frames.size(), 1) << c.page;
@@ -159,7 +155,7 @@ TEST(Animate, APageWithoutVisibleBlinkingIsOneStillPicture) {
 TEST(Animate, NamesEndInWebpAndAWebpNameGivesAStillWebp) {
     QTemporaryDir dir;
     ASSERT_EQ(render(dir, {samplePath("blink.txt"), "--animate"}).exitCode, 0);
-    EXPECT_EQ(decodeWebp(fileBytes(dir.filePath("blink.webp"))).frames.size(), 2);
+    EXPECT_EQ(decodeWebp(readFile(dir.filePath("blink.webp"))).frames.size(), 2);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("blink.png")));
 
     const ProgramResult many =
@@ -170,7 +166,7 @@ TEST(Animate, NamesEndInWebpAndAWebpNameGivesAStillWebp) {
     // Without --animate the name's extension still chooses the format.
     ASSERT_EQ(render(dir, {samplePath("blink.txt"), "-o", dir.filePath("still.webp")}).exitCode, 0);
     ASSERT_EQ(render(dir, {samplePath("blink.txt"), "-o", dir.filePath("still.png")}).exitCode, 0);
-    const DecodedWebp still = decodeWebp(fileBytes(dir.filePath("still.webp")));
+    const DecodedWebp still = decodeWebp(readFile(dir.filePath("still.webp")));
     ASSERT_EQ(still.frames.size(), 1);
     EXPECT_FALSE(still.animated);
     EXPECT_EQ(still.frames[0], png(dir.filePath("still.png")));
@@ -195,7 +191,7 @@ TEST(Animate, AFileThatCannotBeWrittenIsReportedAndTheOthersAreWritten) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("blink.txt")) << run.err.constData();
     EXPECT_TRUE(run.err.contains("cannot write")) << run.err.constData();
-    EXPECT_EQ(decodeWebp(fileBytes(dir.filePath("out/index.webp"))).frames.size(), 1);
+    EXPECT_EQ(decodeWebp(readFile(dir.filePath("out/index.webp"))).frames.size(), 1);
     EXPECT_TRUE(QFileInfo(dir.filePath("out/blink.webp")).isDir());
 }
 
@@ -276,10 +272,7 @@ TEST(AnimateInChromium, TwoFramesOfASecondEachRepeatedForeverAsRendered) {
     const QString out = dir.filePath("blink.webp");
     ASSERT_EQ(render(dir, QStringList{samplePath("blink.txt"), "--animate", "-o", out} + options).exitCode, 0);
     const QString html = dir.filePath("decode.html");
-    QFile page(html);
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write(decoderPage(fileBytes(out)).toUtf8());
-    page.close();
+    test::writeFile(html, decoderPage(readFile(out)).toUtf8());
 
     const QString dom = QString::fromUtf8(chromiumDom(chromium, html));
     const QRegularExpressionMatch m = QRegularExpression(R"(<pre id="result">(.*?)</pre>)").match(dom);
