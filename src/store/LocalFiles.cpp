@@ -9,16 +9,43 @@
 
 namespace sumire {
 
-QStringList driveRoots() {
+QStringList mountedRoots() {
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && !roots.contains(volume.rootPath())) roots << volume.rootPath();
+        if (volume.isValid()) roots << volume.rootPath();
+    return roots;
+}
+
+QStringList driveRoots(const QString& workFolder, const QStringList& mounted) {
+    QStringList roots = mounted;
+    roots << QStringLiteral("/") << driveOf(workFolder, mounted);
+    roots.removeDuplicates();
     roots.sort();
     return roots;
 }
 
-QString driveOf(const QString& path) {
-    return QStorageInfo(path).rootPath();
+namespace {
+// The path with its links resolved where it exists, as the mount table names folders.
+QString realPath(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool holds(const QString& root, const QString& path) {
+    if (root == QLatin1String("/")) return true;
+    return path == root || path.startsWith(root + u'/');
+}
+}  // namespace
+
+QString driveOf(const QString& path, const QStringList& mounted) {
+    const QString real = realPath(path);
+    QString best = QStringLiteral("/");
+    for (const QString& root : mounted) {
+        const QString clean = QDir::cleanPath(root);
+        if (clean.size() > best.size() && holds(clean, real)) best = clean;
+    }
+    return best;
 }
 
 QStringList subfolders(const QString& folder) {

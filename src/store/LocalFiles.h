@@ -8,9 +8,14 @@
 
 namespace sumire {
 
-QStringList driveRoots();
-// The root of the mounted file system that holds `path`.
-QString driveOf(const QString& path);
+// The roots of the mounted file systems, as the system's mount table lists them.
+QStringList mountedRoots();
+// The drives to offer: the mounted roots, and always "/" and the drive of the
+// working folder, which a chroot's or container's mount table may leave out.
+QStringList driveRoots(const QString& workFolder, const QStringList& mounted = mountedRoots());
+// The root of the mounted file system that holds `path`: the longest mounted
+// root above it, or "/" when none is.
+QString driveOf(const QString& path, const QStringList& mounted = mountedRoots());
 QStringList subfolders(const QString& folder);
 QStringList textFiles(const QString& folder);
 // The folder's path, "/", the file's name; the separator is added even when

@@ -21,7 +21,7 @@ FileBrowser::FileBrowser(DialogHost& host, const QString& startFolder)
     drive1_ = new QComboBox(this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     drive1_->setGeometry(twipsToPixels(120, 3120, 2415, 300));
-    drive1_->addItems(driveRoots());
+    drive1_->addItems(driveRoots(startFolder));
     setSunkenBox(drive1_);
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));

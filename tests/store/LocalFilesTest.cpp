@@ -3,6 +3,8 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,9 +26,32 @@ TEST(LocalFiles, ListsFoldersAndOnlyTextFiles) {
 }
 
 TEST(LocalFiles, DrivesAreTheMountedRoots) {
-    const QStringList roots = driveRoots();
+    const QStringList roots = driveRoots(QDir::tempPath());
     EXPECT_TRUE(roots.contains("/"));
     EXPECT_TRUE(roots.contains(driveOf(QDir::tempPath())));
+    for (const QString& mounted : mountedRoots()) EXPECT_TRUE(roots.contains(mounted)) << mounted.toStdString();
+}
+
+// A chroot's mount table lists what is mounted inside it, but not its root.
+TEST(LocalFiles, DrivesAlwaysOfferTheRootAndTheWorkingFoldersDrive) {
+    const QStringList chroot = {"/proc", "/dev", "/home"};
+    EXPECT_EQ(driveRoots("/srv/pages", chroot), QStringList({"/", "/dev", "/home", "/proc"}));
+    EXPECT_EQ(driveRoots("/home/u/pages", {}), QStringList({"/"}));
+    EXPECT_EQ(driveOf("/srv/pages", chroot), QString("/"));
+    EXPECT_EQ(driveOf("/home/u/pages", chroot), QString("/home"));
+    EXPECT_EQ(driveOf("/home", chroot), QString("/home"));
+    // A folder whose name merely begins like a mount point is not on it.
+    EXPECT_EQ(driveOf("/homework/pages", chroot), QString("/"));
+    // The deepest mount point wins, whatever the table's order.
+    EXPECT_EQ(driveOf("/home/u/usb/a", {"/home/u/usb", "/home", "/"}), QString("/home/u/usb"));
+}
+
+TEST(LocalFiles, TheDriveOfALinkIsTheDriveOfWhatItLinksTo) {
+    QTemporaryDir dir;
+    const QString real = QFileInfo(dir.path()).canonicalFilePath() + "/disk";
+    QDir().mkpath(real + "/pages");
+    ASSERT_TRUE(QFile::link(real + "/pages", dir.filePath("link")));
+    EXPECT_EQ(driveOf(dir.filePath("link"), {"/", real}), real);
 }
 
 TEST(LocalFiles, JoinAddsTheSeparatorEvenAfterOne) {
