@@ -6,6 +6,7 @@
 #include "cli/ProgramFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace sumire {
 namespace {
@@ -54,10 +55,19 @@ bool Form1::SelectHandsetPicture() {
     return true;
 }
 
+// The working folder's picture, else the one beside the program or in its data
+// folder. One that is missing or unreadable is named on the status line.
 bool Form1::loadHandsetPicture(const QString& fileName) {
-    // The working folder's picture, else the one in the program's data folder.
-    const QImage picture = PictureBoxes::readPicture(findProgramFile(options_.workDir, fileName));
-    if (picture.isNull()) return false;
+    const QString path = findProgramFile(options_.workDir, fileName);
+    if (!QFileInfo(path).isFile()) {
+        setStatusMessage(QStringLiteral("電話機の絵 %1 が見つかりません。").arg(fileName));
+        return false;
+    }
+    const QImage picture = PictureBoxes::readPicture(path);
+    if (picture.isNull()) {
+        setStatusMessage(QStringLiteral("電話機の絵 %1 を読めません。").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
     client_->setPicture(picture);
     pictureName_ = fileName;
     return true;

@@ -87,6 +87,7 @@ TEST_F(Form1InProcess, ShutdownStoresTheSettingEvenWhenAnAttachmentCannotBeDelet
 
     form->Phone000_Click();  // no picture file here: the picture stays, the choice counts
     EXPECT_EQ(form->pictureName(), QString("builtin"));
+    EXPECT_TRUE(form->fetchStatus().contains("phone_01.jpg")) << qPrintable(form->fetchStatus());
     EXPECT_EQ(form->phoneModel(), QVariant(0));
     bool ended = false;
     QObject::connect(form.get(), &Form1::programEnded, [&] { ended = true; });

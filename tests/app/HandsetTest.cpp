@@ -40,17 +40,50 @@ TEST(Handset, ChoiceIsStoredAtExitAndRestoredAtTheNextStart) {
     EXPECT_EQ(third.model(0)["phoneModel"], QJsonValue("0"));
 }
 
-TEST(Handset, AMissingPictureKeepsTheCurrentOneAndTheChoiceIsStillStored) {
+QString status(const ScriptResult& r, int i) {
+    return r.dump(i)["status"].toString();
+}
+
+TEST(Handset, AnUnreadablePictureKeepsTheCurrentOneIsNamedAndTheChoiceIsStillStored) {
     Sandbox box;
     box.copyHandsetPictures();
-    ASSERT_TRUE(QFile::remove(box.path("phone_03.jpg")));
-    const ScriptResult r = box.run({"click Phone001", "click Phone002", "dump", "close Form1"});
+    box.write("phone_03.jpg", "no picture");
+    const ScriptResult r = box.run({"click Phone001", "dump", "click Phone002", "dump", "close Form1"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    EXPECT_EQ(picture(r, 0), QJsonValue("phone_02.jpg"));
-    EXPECT_EQ(r.model(0)["phoneModel"], QJsonValue(2));
+    EXPECT_EQ(status(r, 0), QString());
+    EXPECT_EQ(picture(r, 1), QJsonValue("phone_02.jpg"));
+    EXPECT_EQ(r.model(1)["phoneModel"], QJsonValue(2));
+    EXPECT_EQ(status(r, 1), QString("電話機の絵 %1 を読めません。").arg(box.path("phone_03.jpg")));
     const ScriptResult next = box.run({"dump"});
     EXPECT_EQ(next.model(0)["phoneModel"], QJsonValue("2"));
-    EXPECT_EQ(picture(next, 0), QJsonValue("builtin"));  // its picture is still missing
+    EXPECT_EQ(picture(next, 0), QJsonValue("builtin"));  // its picture is still unreadable
+    EXPECT_TRUE(status(next, 0).contains("phone_03.jpg")) << qPrintable(status(next, 0));
+}
+
+// The build copies the pictures beside its program; any working folder gets them.
+TEST(Handset, PicturesBesideTheProgramServeAWorkingFolderWithoutThem) {
+    Sandbox box;
+    const ScriptResult r = box.run({"click Phone001", "dump", "click Phone002", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(picture(r, 0), QJsonValue("phone_02.jpg"));
+    EXPECT_EQ(picture(r, 1), QJsonValue("phone_03.jpg"));
+    EXPECT_EQ(status(r, 1), QString());
+    EXPECT_FALSE(QFile::exists(box.path("phone_02.jpg")));  // nothing was copied to find them
+}
+
+TEST(Handset, APictureFoundNowhereIsNamedOnTheStatusLine) {
+    Sandbox box;
+    box.useProgramCopy();
+    {
+        QSettings stored(box.settingsFile(), QSettings::IniFormat);
+        stored.setValue("Startup/Phone", "1");
+    }
+    const ScriptResult r = box.run({"dump", "click Phone002", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(picture(r, 0), QJsonValue("builtin"));
+    EXPECT_EQ(status(r, 0), QString("電話機の絵 phone_02.jpg が見つかりません。"));
+    EXPECT_EQ(status(r, 1), QString("電話機の絵 phone_03.jpg が見つかりません。"));
+    EXPECT_EQ(r.model(1)["phoneModel"], QJsonValue(2));
 }
 
 TEST(Handset, AStoredValueThatIsNoModelKeepsTheBuiltInPictureAndIsWrittenBack) {

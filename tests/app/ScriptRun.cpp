@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace sumire::apptest {
 
@@ -15,7 +16,7 @@ using test::RunSetup;
 using test::runProgram;
 using test::writeFile;
 
-Sandbox::Sandbox() {
+Sandbox::Sandbox() : program_(RunSetup::builtViewer()) {
     QDir(dir_.path()).mkpath("work");
     QDir(dir_.path()).mkpath("config");
 }
@@ -33,6 +34,17 @@ void Sandbox::copyHandsetPictures() const {
         ASSERT_TRUE(QFile::copy(QDir(SUMIRE_PROGRAM_DIR).filePath(name), path(name))) << name;
 }
 
+void Sandbox::useProgramCopy() {
+    QDir(dir_.path()).mkpath("bin");
+    const QString copy = dir_.filePath("bin/sumire");
+    // A hard link where the file system allows one: the program is large.
+    const QString built = RunSetup::builtViewer();
+    if (::link(QFile::encodeName(built).constData(), QFile::encodeName(copy).constData()) != 0) {
+        ASSERT_TRUE(QFile::copy(built, copy));
+    }
+    program_ = copy;
+}
+
 QString Sandbox::settingsFile() const {
     return QDir(configHome()).filePath("Sumire/Sumire.ini");
 }
@@ -43,6 +55,7 @@ ScriptResult Sandbox::run(const QStringList& lines, const QStringList& arguments
     writeFile(script, lines.join('\n').toUtf8() + '\n');
 
     RunSetup setup;
+    setup.program = program_;
     setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
     setup.environment.insert("XDG_CONFIG_HOME", configHome());
     const ProgramResult run =

@@ -44,6 +44,8 @@ public:
     void write(const QString& relative, const QByteArray& bytes) const;
     // phone_01.jpg .. phone_03.jpg from beside the built program.
     void copyHandsetPictures() const;
+    // Runs a copy of the program from a folder of its own, with nothing beside it.
+    void useProgramCopy();
     // The stored handset setting file.
     QString settingsFile() const;
 
@@ -52,6 +54,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString program_;  // the built viewer, or a copy of it
 };
 
 // The characters of the text operations of a dump's drawing, in order.

@@ -22,8 +22,11 @@ QString installedDataDir() {
 
 QStringList programDataDirs() {
     if (const QString installed = installedDataDir(); !installed.isEmpty()) return {installed};
-    const QString sourceTree = QStringLiteral(SUMIRE_SOURCE_TREE);
-    return QFileInfo(sourceTree).isDir() ? QStringList{sourceTree} : QStringList{};
+    QStringList dirs;
+    if (const QString sourceTree = QStringLiteral(SUMIRE_SOURCE_TREE); QFileInfo(sourceTree).isDir())
+        dirs << sourceTree;
+    dirs << QCoreApplication::applicationDirPath();  // where the build copies the handset pictures
+    return dirs;
 }
 
 QString findProgramFile(const QString& workDir, const QString& name, const QStringList& dataDirs) {

@@ -4,8 +4,8 @@
 // The program's data folder holds the handset pictures, readme.txt and the
 // sample pages. An installed program finds it beside itself (share/sumire
 // next to bin/); a program run from its build tree uses the source tree
-// (readme.txt, samples/), and its handset pictures lie in its own folder,
-// which is then its working folder.
+// (readme.txt, samples/) and its own folder, where the build copies the
+// handset pictures.
 
 #include <QByteArray>
 #include <QString>
