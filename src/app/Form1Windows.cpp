@@ -79,9 +79,9 @@ void Form1::Menu10_Click() {
 // --- Help and About ----------------------------------------------------------
 
 // readme.txt in the desktop's text editor: the working folder's, else the
-// one in the program's data folder.
+// one in the program's data folder, in UTF-8 (findGuideFile).
 void Form1::help001_Click() {
-    const QString readme = findProgramFile(options_.workDir, QStringLiteral("readme.txt"));
+    const QString readme = findGuideFile(options_.workDir);
     if (!QFileInfo(readme).isFile()) {
         actions_.showMessage(this, QStringLiteral("ヘルプのファイル %1 がありません。").arg(readme));
         return;

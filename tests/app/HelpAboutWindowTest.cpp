@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -96,6 +97,25 @@ TEST_F(HelpAboutWindow, WithoutAReadmeInTheWorkingFolderHelpOpensTheProgramsOwn)
     QFile shown(readme), ours(QDir(SUMIRE_PROGRAM_DIR).filePath("readme.txt"));
     ASSERT_TRUE(shown.open(QIODevice::ReadOnly) && ours.open(QIODevice::ReadOnly));
     EXPECT_EQ(shown.readAll(), ours.readAll());
+}
+
+// A guide of an older version in code page 932 would be mojibake in the editor.
+TEST_F(HelpAboutWindow, HelpOpensTheProgramsUtf8GuideOverAnOlderOneInCodePage932) {
+    box.write("readme.txt", "\x90\xE0\x96\xBE\x8F\x91\r\n");  // "説明書" in code page 932
+    FakePrograms programs;
+    const QString opener = programs.add("xdg-open");
+    const ScriptResult r = box.run({"click help001", "dump"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonArray started = r.dump(0)["started"].toArray();
+    ASSERT_EQ(started.size(), 1);
+    const QString readme = started[0].toString().mid(opener.size() + 1);
+    EXPECT_NE(readme, box.path("readme.txt"));
+    QFile shown(readme);
+    ASSERT_TRUE(shown.open(QIODevice::ReadOnly)) << qPrintable(readme);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(shown.readAll());
+    EXPECT_FALSE(utf8.hasError());
+    EXPECT_TRUE(text.contains(QString::fromUtf8("<#HEART>       U+2764    ❤  ハート"))) << qPrintable(readme);
 }
 
 TEST_F(HelpAboutWindow, AboutShowsTitleAndVersionAndStartsTheSystemInformationTool) {

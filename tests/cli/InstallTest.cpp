@@ -60,9 +60,12 @@ TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
                              "share/doc/sumire/copyright", "share/doc/sumire/changelog.gz"})
         EXPECT_TRUE(QFileInfo(path(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(path("bin/sumire")).isExecutable());
-    if (QFile::exists(SUMIRE_SOURCE_DIR "/readme.txt")) {
-        EXPECT_TRUE(QFileInfo(path("share/sumire/readme.txt")).isFile());
-    }
+    // The guide as the tree has it: UTF-8, with each pictograph's Unicode character.
+    QFile guide(path("share/sumire/readme.txt")), source(SUMIRE_SOURCE_DIR "/readme.txt");
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
+    const QByteArray installedGuide = guide.readAll();
+    EXPECT_EQ(installedGuide, source.readAll());
+    EXPECT_TRUE(installedGuide.contains(QString::fromUtf8("<#HEART>       U+2764    ❤  ハート").toUtf8()));
     for (int size : {16, 32, 48, 128, 256})
         EXPECT_EQ(QImage(path(QStringLiteral("share/icons/hicolor/%1x%1/apps/sumire.png").arg(size))).size(),
                   QSize(size, size));

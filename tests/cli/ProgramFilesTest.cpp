@@ -33,6 +33,23 @@ TEST(ProgramFiles, WorkingFolderFirstThenTheDataFoldersInOrder) {
     EXPECT_EQ(findProgramFile(work, "phone_01.jpg", {}), work + "/phone_01.jpg");
 }
 
+TEST(ProgramFiles, TheGuideIsTheFirstReadmeInUtf8) {
+    QTemporaryDir dir;
+    const QString work = dir.filePath("work"), data1 = dir.filePath("data1"), data2 = dir.filePath("data2");
+    const QByteArray cp932 = "\x90\xE0\x96\xBE\x8F\x91";  // "説明書" in code page 932
+    writeFile(work + "/readme.txt", cp932);
+    writeFile(data1 + "/readme.txt", cp932);
+    writeFile(data2 + "/readme.txt", QString::fromUtf8("説明書").toUtf8());
+    const QStringList data{data1, data2};
+    EXPECT_EQ(findGuideFile(work, data), data2 + "/readme.txt");
+    // The working folder's own guide comes first when it is UTF-8.
+    writeFile(work + "/readme.txt", "plain ASCII is UTF-8 too");
+    EXPECT_EQ(findGuideFile(work, data), work + "/readme.txt");
+    // With no UTF-8 guide anywhere, the usual one is opened all the same.
+    EXPECT_EQ(findGuideFile(dir.filePath("none"), {data1}), data1 + "/readme.txt");
+    EXPECT_EQ(findGuideFile(dir.filePath("none"), {}), dir.filePath("none") + "/readme.txt");
+}
+
 TEST(ProgramFiles, SamplesAreTheFirstDataFolderWithAnIndex) {
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath("a/samples"));  // no index page

@@ -1,12 +1,14 @@
-// readme.txt, the user's guide the help menu opens: code page 932 with CR LF
-// like the program's other files, made from tools/readme/readme.utf8.txt and
-// still in step with it, and naming every page tag the viewer understands.
+// readme.txt, the user's guide the help menu opens: UTF-8, so that the
+// desktop's editors show it, made from tools/readme/readme.utf8.txt and the
+// table of pictographs, still in step with both, and naming every page tag the
+// viewer understands with its nearest Unicode character.
 
 #include "display/EmojiTags.h"
-#include "page/TextCodec.h"
+#include "display/PictographText.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 namespace sumire {
@@ -17,24 +19,39 @@ QByteArray readSource(const char* relative) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString codePoints(const QString& text) {
+    QStringList points;
+    for (const char32_t c : text.toUcs4()) points << QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar('0')).toUpper();
+    return points.join(u' ');
+}
+
+// One line of the guide's list: the tag, the code point, the character, its name.
+QString tableLine(int code) {
+    const PictographEquivalent& e = pictographEquivalent(code);
+    return QStringLiteral("    %1 %2 %3  %4").arg(e.tag, -14).arg(codePoints(e.unicode), -9).arg(e.unicode, e.name);
+}
+
 class Readme : public ::testing::Test {
 protected:
     QByteArray bytes = readSource("readme.txt");
-    QString text = decodeCp932(bytes);
+    QString text = QString::fromUtf8(bytes);
 };
 
-TEST_F(Readme, IsCodePage932WithCrLfAndMatchesItsUtf8Source) {
+TEST_F(Readme, IsUtf8WithLineFeedsAndMatchesItsSourceAndTheTable) {
     ASSERT_FALSE(bytes.isEmpty());
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes);
+    EXPECT_FALSE(utf8.hasError()) << "readme.txt is not UTF-8";
     EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
-    EXPECT_FALSE(bytes.contains('?')) << "a character code page 932 has no code for";
-    // Every line end is CR LF.
-    EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
-    EXPECT_EQ(bytes.count("\r\n"), bytes.count('\r'));
-    EXPECT_EQ(encodeCp932(text), bytes);
+    EXPECT_FALSE(bytes.contains('\r'));
+    EXPECT_TRUE(decoded.contains(QString::fromUtf8("絵文字タグの一覧")));
 
-    const QString source = QString::fromUtf8(readSource("tools/readme/readme.utf8.txt"));
-    ASSERT_FALSE(source.isEmpty());
-    EXPECT_EQ(QString(text).replace("\r\n", "\n"), source) << "run tools/readme/make-readme.sh";
+    QString source = QString::fromUtf8(readSource("tools/readme/readme.utf8.txt"));
+    ASSERT_TRUE(source.contains("\n@pictographs@\n"));
+    QString table;
+    for (int code = 0; code < kPictographCount; ++code) table += tableLine(code) + u'\n';
+    source.replace("@pictographs@\n", table);
+    EXPECT_EQ(decoded, source) << "run tools/readme/make-readme.sh";
 }
 
 TEST_F(Readme, NamesThePageFormatAndEveryPictographTag) {
@@ -42,8 +59,12 @@ TEST_F(Readme, NamesThePageFormatAndEveryPictographTag) {
                              "<BODY=", "BG=", "<C=", "</C>", "<BL>", "</BL>", "<IMG=", "bookmark.txt", "download",
                              "readme.txt", "ありません", "をダウンロードしました。"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
-    for (const char* name : kEmojiNames)
-        EXPECT_TRUE(text.contains(QStringLiteral("<#%1>").arg(QString::fromLatin1(name)))) << name;
+    const QStringList lines = text.split(u'\n');
+    for (int code = 0; code < kPictographCount; ++code) {
+        const QString tag = QStringLiteral("<#%1>").arg(QString::fromLatin1(kEmojiNames[code]));
+        EXPECT_EQ(pictographEquivalent(code).tag, tag);
+        EXPECT_TRUE(lines.contains(tableLine(code))) << qPrintable(tableLine(code));
+    }
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace sumire {
 namespace {
@@ -37,6 +39,25 @@ QString findProgramFile(const QString& workDir, const QString& name, const QStri
         if (QFileInfo(candidate).isFile()) return candidate;
     }
     return inWorkDir;
+}
+
+namespace {
+bool isUtf8File(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    static_cast<void>(QString(utf8(file.read(16 * 1024 * 1024))));  // decodes on the conversion
+    return !utf8.hasError();
+}
+}  // namespace
+
+QString findGuideFile(const QString& workDir, const QStringList& dataDirs) {
+    const QString name = QStringLiteral("readme.txt");
+    for (const QString& dir : QStringList{workDir} + dataDirs) {
+        const QString candidate = QDir(dir).filePath(name);
+        if (QFileInfo(candidate).isFile() && isUtf8File(candidate)) return candidate;
+    }
+    return findProgramFile(workDir, name, dataDirs);
 }
 
 QString defaultWorkDir() {
