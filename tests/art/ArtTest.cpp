@@ -1,5 +1,7 @@
 #include "art/Art.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -108,6 +110,34 @@ TEST(ButtonAndSlotPictures, HaveTheirSizes) {
     const QIcon program = programIcon();
     EXPECT_TRUE(program.availableSizes().contains(QSize(32, 32)));
     EXPECT_TRUE(program.availableSizes().contains(QSize(16, 16)));
+}
+
+quint32 littleEndian(const QByteArray& bytes, int offset, int size) {
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | uchar(bytes.at(offset + i));
+    return value;
+}
+
+// Qt reads a 16-colour file as 8-bit as well, so the file's own header is checked.
+TEST(ButtonAndSlotPictures, SlotBitmapsAre256ColourFiles) {
+    for (const char* name : {"assets/data.bmp", "assets/melody.bmp"}) {
+        QFile file(QDir(SUMIRE_SOURCE_DIR).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bmp = file.readAll();
+        ASSERT_GE(bmp.size(), 54) << name;
+        EXPECT_EQ(bmp.left(2), QByteArray("BM")) << name;
+        EXPECT_EQ(littleEndian(bmp, 14, 4), 40u) << name;  // the usual info header
+        EXPECT_EQ(littleEndian(bmp, 28, 2), 8u) << name << ": bits a pixel";
+        EXPECT_EQ(littleEndian(bmp, 30, 4), 0u) << name << ": not compressed";
+        const quint32 colours = littleEndian(bmp, 46, 4);
+        EXPECT_TRUE(colours == 256 || colours == 0) << name << ": " << colours << " colours";  // 0 means all 256
+        // The 256-entry colour table lies between the headers and the pixels.
+        const quint32 pixels = littleEndian(bmp, 10, 4);
+        EXPECT_EQ(pixels, 14u + 40u + 256u * 4u) << name;
+        const quint32 width = littleEndian(bmp, 18, 4), height = littleEndian(bmp, 22, 4);
+        EXPECT_EQ(QSize(int(width), int(height)), QSize(95, 71)) << name;
+        EXPECT_EQ(quint32(bmp.size()), pixels + (width + 3) / 4 * 4 * height) << name;
+    }
 }
 
 }  // namespace
