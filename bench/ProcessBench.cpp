@@ -1,10 +1,12 @@
 // Whole processes, as a user starts them: the viewer up to its first drawn
 // window (a script with one dump, offscreen), and `sumire render` of a sample
-// page and of written pages up to 16 MiB, with the children's peak memory.
+// page, of written pages up to 16 MiB and of a folder of 1,000 sample pages
+// (SUMIRE_BENCH_PAGES sets another number), with the children's peak memory.
 
 #include "PageInputs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -81,6 +83,42 @@ void BM_RenderWrittenPage(benchmark::State& state) {
     runProgram(state, {"render", page.fileName(), "-o", dir.filePath("page.png")});
 }
 BENCHMARK(BM_RenderWrittenPage)->DenseRange(0, 4)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The sample pages, in turn, as many times as there are pages; the pictures
+// and files they attach beside them.
+bool writeSampleFolder(const QString& folder, int pages) {
+    const QDir samples(SUMIRE_SOURCE_DIR "/samples");
+    const QStringList texts = samples.entryList({"*.txt"}, QDir::Files, QDir::Name);
+    if (texts.isEmpty() || !QDir().mkpath(folder)) return false;
+    for (const QString& file : samples.entryList(QDir::Files))
+        if (!file.endsWith(".txt") && !QFile::copy(samples.filePath(file), QDir(folder).filePath(file))) return false;
+    for (int n = 0; n < pages; ++n) {
+        const QString page = QDir(folder).filePath(QStringLiteral("p%1.txt").arg(n, 4, 10, QChar('0')));
+        if (!QFile::copy(samples.filePath(texts[n % texts.size()]), page)) return false;
+    }
+    return true;
+}
+
+int batchPages() {
+    const int pages = qEnvironmentVariableIntValue("SUMIRE_BENCH_PAGES");
+    return pages > 0 ? pages : 1000;
+}
+
+// One render of the whole folder; pages_per_s is the pages over its wall time.
+void renderBatch(benchmark::State& state, const QStringList& options) {
+    QTemporaryDir dir;
+    const int pages = batchPages();
+    if (!writeSampleFolder(dir.filePath("pages"), pages)) return state.SkipWithError("no sample folder");
+    runProgram(state, QStringList{"render", dir.filePath("pages"), "-o", dir.filePath("out")} + options);
+    state.counters["pages_per_s"] = benchmark::Counter(double(pages) * double(state.iterations()),
+                                                       benchmark::Counter::kIsRate);
+}
+
+void BM_RenderSampleFolderWindow(benchmark::State& state) { renderBatch(state, {}); }
+BENCHMARK(BM_RenderSampleFolderWindow)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_RenderSampleFolderLcd(benchmark::State& state) { renderBatch(state, {"--crop", "lcd"}); }
+BENCHMARK(BM_RenderSampleFolderLcd)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace sumire::bench

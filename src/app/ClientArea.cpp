@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace sumire {
 
@@ -22,9 +23,21 @@ void ClientArea::setPicture(const QImage& picture) {
 }
 
 QImage ClientArea::snapshot() {
-    QImage shot(kWidth, kHeight, QImage::Format_RGB32);
+    return snapshot(rect());
+}
+
+bool ClientArea::showsControls(const QRect& area) const {
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(controls.begin(), controls.end(), [&](const QWidget* control) {
+        return !control->isHidden() && control->geometry().intersects(area);
+    });
+}
+
+QImage ClientArea::snapshot(const QRect& area) {
+    if (!showsControls(area)) return image_.copy(area);
+    QImage shot(area.size(), QImage::Format_RGB32);
     shot.fill(back_);
-    render(&shot);
+    render(&shot, QPoint(), QRegion(area));
     return shot;
 }
 

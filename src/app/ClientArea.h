@@ -21,8 +21,12 @@ public:
     void setPicture(const QImage& picture);
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
-    // The client area as it looks, controls included.
+    // The client area as it looks, controls included; or only `area` of it,
+    // taken from the image alone where no control lies over it.
     QImage snapshot();
+    QImage snapshot(const QRect& area);
+    // Whether a control lies over some of `area`.
+    bool showsControls(const QRect& area) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

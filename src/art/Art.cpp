@@ -1,6 +1,7 @@
 #include "Art.h"
 
 #include <QFile>
+#include <QHash>
 #include <QStringList>
 
 namespace sumire {
@@ -9,9 +10,14 @@ namespace {
 
 const QString kRoot = QStringLiteral(":/sumire/art/");
 
-// An icon from the sizes of `stem` found among the resources.
+// An icon from the sizes of `stem` found among the resources, read once:
+// every window makes its toolbar from them.
 QIcon iconFromSizes(const QString& stem) {
-    QIcon icon;
+    // Kept to the end, never destroyed after the application; only the GUI
+    // thread makes windows.
+    static auto* const read = new QHash<QString, QIcon>;
+    if (const auto found = read->constFind(stem); found != read->constEnd()) return *found;
+    QIcon& icon = (*read)[stem];
     for (const char* size : {"32", "16"}) {
         const QString path = kRoot + stem + QLatin1Char('-') + QLatin1String(size) + ".png";
         if (QFile::exists(path))
@@ -23,7 +29,8 @@ QIcon iconFromSizes(const QString& stem) {
 }  // namespace
 
 QImage builtinHandsetPicture() {
-    return QImage(kRoot + "handset.bmp").convertToFormat(QImage::Format_RGB888);
+    static const QImage picture = QImage(kRoot + "handset.bmp").convertToFormat(QImage::Format_RGB888);
+    return picture;  // shared; a caller that paints on it gets its own copy
 }
 
 QIcon toolbarIcon(const QString& name) {

@@ -1,7 +1,8 @@
 #include "cli/PictureFile.h"
 
+#include "cli/PngFile.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <memory>
 #include <webp/encode.h>
 #include <webp/mux.h>
@@ -100,17 +101,20 @@ QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
 
 QString writePicture(const QString& file, const QList<QImage>& frames, PictureFormat format, int frameMs) {
     const QString cannot = QStringLiteral("cannot write %1").arg(file);
-    if (format == PictureFormat::Png) {
-        // PNG holds one picture here: an animation is always WebP.
-        return frames.size() == 1 && frames.first().save(file, "PNG") ? QString() : cannot;
-    }
     QString why;
-    const QByteArray bytes = encodeWebp(frames, frameMs, &why);
+    QByteArray bytes;
+    if (format == PictureFormat::Webp) {
+        bytes = encodeWebp(frames, frameMs, &why);
+    } else if (frames.size() == 1) {  // PNG holds one picture here: an animation is always WebP
+        bytes = encodePng(frames.first());
+        if (bytes.isEmpty()) why = QStringLiteral("the PNG encoder failed");
+    } else {
+        why = QStringLiteral("an animation cannot be PNG");
+    }
     if (bytes.isEmpty()) return cannot + QStringLiteral(": ") + why;
     // An earlier picture of that name stays whole until the new one is.
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit()) return {};
-    return cannot + QStringLiteral(": ") + out.errorString();
+    if (!writePictureFile(file, bytes, &why)) return cannot + QStringLiteral(": ") + why;
+    return {};
 }
 
 }  // namespace sumire

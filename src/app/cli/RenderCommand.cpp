@@ -74,7 +74,7 @@ QImage drawWholePage(const Form1& form) {
 
 // The picture the options ask for: the whole page, or the crop of the window.
 QImage drawPicture(const Form1& form, const RenderOptions& options) {
-    return options.full ? drawWholePage(form) : form.controls().client->snapshot().copy(cropRect(options.crop));
+    return options.full ? drawWholePage(form) : form.controls().client->snapshot(cropRect(options.crop));
 }
 
 // name.png, or name-2.png and on when the name was taken by an earlier page
@@ -102,9 +102,12 @@ PageRenderer::PageRenderer(RenderOptions options) : options_(std::move(options))
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root_.filePath(QStringLiteral("settings")));
 }
 
-// A working folder of its own for each page, holding the handset pictures.
-QString PageRenderer::freshWorkDir() {
-    const QString dir = root_.filePath(QString::number(++pages_));
+// The working folder of every page's window, made once: the handset
+// pictures, and the attachment files of the page being drawn.
+QString PageRenderer::workDir() {
+    const QString dir = root_.filePath(QStringLiteral("work"));
+    if (workDirMade_) return dir;
+    workDirMade_ = true;
     QDir().mkpath(dir);
     const QString programDir = QCoreApplication::applicationDirPath();
     for (const char* name : kHandsetPictures)
@@ -115,15 +118,26 @@ QString PageRenderer::freshWorkDir() {
 RenderedPage PageRenderer::render(const QString& page) {
     if (!root_.isValid()) return {{}, page + QStringLiteral(": cannot make a temporary folder"), {}};
     Form1Options formOptions;
-    formOptions.workDir = freshWorkDir();
+    formOptions.workDir = workDir();
     formOptions.scriptMode = true;  // Timer1 ticks only when told to
     RecordingActions recorded;      // no message box waits, nothing is started
     Form1 form(formOptions, recorded);
     form.Form_Load();
+    RenderedPage rendered = drawPage(form, page);
+    // The next page's window starts without this page's attachment files.
+    QDir(form.attachFolder()).removeRecursively();
+    return rendered;
+}
+
+RenderedPage PageRenderer::drawPage(Form1& form, const QString& page) {
     form.showCentred();
-    QCoreApplication::processEvents();  // the window is shown and active, as a person sees it
+    // The window is shown and active, and its controls drawn, as a person sees
+    // it; a crop without controls is the LCD painter's image alone.
+    const bool controlsShown = !options_.full && form.controls().client->showsControls(cropRect(options_.crop));
+    if (controlsShown) QCoreApplication::processEvents();
     if (const std::optional<QString> failure = loadPage(form, page)) return {{}, *failure, {}};
     applyView(form);
+    if (controlsShown) QCoreApplication::processEvents();  // the text box's scroll bar, as it follows the text
     const QImage picture = drawPicture(form, options_);
     if (picture.isNull()) return {{}, page + QStringLiteral(": the page is too long for one picture"), {}};
     RenderedPage rendered{scaled(picture, options_.scale), {}, form.lastDrawing()};

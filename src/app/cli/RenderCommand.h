@@ -2,8 +2,8 @@
 // `sumire render`: each page is shown by a real main window, off screen, as
 // the window would show it (offline for a local file, fetched for an
 // address), then the window's client area is written as PNG. Nothing of the
-// user's is read or touched: each page gets a fresh window with a temporary
-// working folder and settings store.
+// user's is read or touched: each page gets a fresh window; their working
+// folder and settings store are temporary.
 
 #include "LcdPainter.h"
 #include "cli/CommandLine.h"
@@ -40,13 +40,14 @@ public:
     RenderedPage render(const QString& page);
 
 private:
-    QString freshWorkDir();
+    QString workDir();
+    RenderedPage drawPage(Form1& form, const QString& page);
     std::optional<QString> loadPage(Form1& form, const QString& page);
     void applyView(Form1& form) const;
 
     RenderOptions options_;
     QTemporaryDir root_;
-    int pages_ = 0;
+    bool workDirMade_ = false;
 };
 
 // The options with each folder among the pages replaced by its *.txt pages,
