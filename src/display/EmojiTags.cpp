@@ -40,10 +40,11 @@ struct NamesByLength {
 }  // namespace
 
 int emojiTagAt(QStringView text, int64_t at) {
-    if (at < 0 || at + 3 > text.size() || text[at] != u'<' || text[at + 1] != u'#') return -1;
+    if (at < 0 || at + kEmojiTagStart.size() + 1 > text.size() || !text.sliced(at).startsWith(kEmojiTagStart))
+        return -1;
     static const NamesByLength table;
     // The word runs to the first ">"; tags are distinct, so at most one matches.
-    const int64_t start = at + 2;
+    const int64_t start = at + kEmojiTagStart.size();
     for (int64_t end = start; end < text.size() && end - start <= kLongestName; ++end) {
         if (text[end] != u'>') continue;
         const QStringView word = text.sliced(start, end - start);

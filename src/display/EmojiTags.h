@@ -13,6 +13,7 @@ namespace sumire {
 
 constexpr int kEmojiCount = kPictographCount;
 extern const std::array<const char*, kEmojiCount> kEmojiNames;  // "HEART", ... "!!"
+inline constexpr QStringView kEmojiTagStart = u"<#";            // then the name and ">"
 
 // Code of the emoji tag standing at 0-based index `at` of `text` ("<#", the
 // word, ">"), or -1.

@@ -26,12 +26,13 @@ void HexDigitValue(PageModel& model, char16_t hexChar) {
     else if (hexChar >= u'A' && hexChar <= u'F') model.hexValue = hexChar - u'A' + 10;
 }
 
-void handleBodyColourTag(PageModel& m, const ScanText& text) {
-    m.scanPos += 6;
+void handleBodyColourTag(PageModel& m, const ScanText& text, QStringView tag) {
+    m.scanPos += tag.size();
     m.textRed += readComponent(m, text);
     m.textGreen += readComponent(m, text);
     m.textBlue += readComponent(m, text);
-    const int64_t bg = text.find(m.scanPos, u"BG=");
+    constexpr QStringView kBackground = u"BG=";
+    const int64_t bg = text.find(m.scanPos, kBackground);
     if (bg == 0) {
         // No background follows: keep it, and start the body on the next line.
         const int64_t lineFeed = text.find(m.scanPos, u'\n');
@@ -39,7 +40,7 @@ void handleBodyColourTag(PageModel& m, const ScanText& text) {
         m.bodyStart = m.scanPos;
         return;
     }
-    m.scanPos = bg + 3;
+    m.scanPos = bg + kBackground.size();
     m.backRed = readComponent(m, text);
     m.backGreen = readComponent(m, text);
     m.backBlue = readComponent(m, text);
@@ -48,9 +49,8 @@ void handleBodyColourTag(PageModel& m, const ScanText& text) {
     m.bodyStart = m.scanPos;
 }
 
-void handleImageTag(PageModel& m, const ScanText& text) {
-    m.tokenKind = 2;
-    m.scanPos += 6;
+void handleImageTag(PageModel& m, const ScanText& text, QStringView tag) {
+    m.scanPos += tag.size() + 1;  // and the opening quote
     QString name;
     // Without its closing quote the tag reuses the previous image tag's name.
     if (text.textUpTo(m.scanPos, u'"', &name)) m.imageTagName = name;
@@ -60,9 +60,8 @@ void handleImageTag(PageModel& m, const ScanText& text) {
     skipCarriageReturn(m, text);
 }
 
-void handleColourTag(PageModel& m, const ScanText& text) {
-    m.tokenKind = 4;
-    m.scanPos += 3;
+void handleColourTag(PageModel& m, const ScanText& text, QStringView tag) {
+    m.scanPos += tag.size();
     const int64_t red = readComponent(m, text);
     const int64_t green = readComponent(m, text);
     const int64_t blue = readComponent(m, text);
@@ -75,35 +74,21 @@ void handleColourTag(PageModel& m, const ScanText& text) {
     ++m.colorIdx;
 }
 
-void handleColourResetTag(PageModel& m, const ScanText& text) {
-    m.tokenKind = 5;
-    m.scanPos += 3;
+void handleClosedTag(PageModel& m, const ScanText& text, QStringView tag) {
+    m.scanPos += tag.size() - 1;
     skipCarriageReturn(m, text);
 }
 
-void handleBlinkStartTag(PageModel& m, const ScanText& text) {
-    m.tokenKind = 8;
-    m.scanPos += 3;
-    skipCarriageReturn(m, text);
-}
-
-void handleBlinkEndTag(PageModel& m, const ScanText& text) {
-    m.tokenKind = 9;
-    m.scanPos += 4;
-    skipCarriageReturn(m, text);
-}
-
-void appendTagMarker(PageModel& m) {
-    switch (m.tokenKind) {
-    case 2:
-        m.lcdText += QChar(kImageMarker);
-        if (m.imageTagSlot >= 0) m.lcdText += QChar(u'0' + m.imageTagSlot);
-        break;
-    case 4: m.lcdText += QChar(kColorMarker); break;
-    case 5: m.lcdText += QChar(kColorResetMarker); break;
-    case 8: m.lcdText += QChar(kBlinkStartMarker); break;
-    case 9: m.lcdText += QChar(kBlinkEndMarker); break;
-    default: break;
+void markupStep(PageModel& m, const ScanText& text) {
+    for (const MarkupTag& tag : kMarkupTags) {
+        if (text.at(m.scanPos) != tag.text.front() || !text.startsWith(m.scanPos, tag.text)) continue;
+        m.tokenKind = tag.kind;
+        tag.handle(m, text, tag.text);
+    }
+    for (const MarkupTag& tag : kMarkupTags) {
+        if (tag.kind != m.tokenKind) continue;
+        m.lcdText += QChar(tag.marker);
+        if (tag.kind == kImageToken && m.imageTagSlot >= 0) m.lcdText += QChar(u'0' + m.imageTagSlot);
     }
 }
 

@@ -43,12 +43,24 @@ constexpr std::array<DisplayWidth, 6> kDisplayWidths{{
     {10, 6, 200, 300, 18},
 }};
 
+// What a body-pass step found (PageModel::tokenKind); 1 and 3 name nothing.
+enum TokenKind : int {
+    kNoToken = 0,
+    kImageToken = 2,
+    kColourToken = 4,
+    kColourResetToken = 5,
+    kBoundaryToken = 6,
+    kEmojiToken = 7,
+    kBlinkStartToken = 8,
+    kBlinkEndToken = 9,
+};
+
 struct PageModel {
     // Scanner input and position.
     QString pageSource;
     int64_t scanPos = 0;
     int64_t bodyStart = 1;
-    int tokenKind = 0;
+    int tokenKind = kNoToken;
     QString scanScratch;
     QByteArray fetchBytes;
 

@@ -5,7 +5,6 @@
 namespace sumire {
 namespace {
 
-const QString kBoundary = QStringLiteral("--VOV980907");
 
 // attachNames(n) = the text from scanPos up to the next double quote. False
 // when the quote does not follow; the entry then keeps what it held.
@@ -53,10 +52,10 @@ QString baseAddress(const QString& address) {
     return cut < 0 ? QString() : address.left(cut + 1);
 }
 
-void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s, int advance,
+void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s, QStringView token,
                              SlotFlag flag) {
     const int64_t n = m.attachCount;
-    m.scanPos += advance;
+    m.scanPos += token.size() + 1;  // and the opening quote
     const bool named = takeName(m, text, n);
     if (named && n < kPictureSlots) {
         const FetchResult r = s.fetcher.fetch(baseAddress(s.host.addressText()) + m.attachNames[n]);
@@ -70,9 +69,9 @@ void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s
     m.bodyStart = m.scanPos;
 }
 
-void handleEmbeddedAttachment(PageModel& m, const ScanText& text, PageServices& s, int advance) {
+void handleEmbeddedAttachment(PageModel& m, const ScanText& text, PageServices& s, QStringView token) {
     const int64_t n = m.attachCount;
-    m.scanPos += advance;
+    m.scanPos += token.size() + 1;  // and the opening quote
     const bool named = takeName(m, text, n);
     // The Base64 text begins at the next "Qk" (the start of a bitmap file)
     // and ends before the boundary; without either it is not decoded.

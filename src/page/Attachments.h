@@ -7,12 +7,16 @@
 
 namespace sumire {
 
-// `advance` is the length of the token and its opening double quote.
+// The line that starts each part of a mail with attachments.
+inline constexpr QStringView kBoundary = u"--VOV980907";
+
+// `token` is the text that stands at scanPos; the name follows it after an
+// opening double quote.
 enum class SlotFlag { None, AutoSize, AutoRedraw };
 void handleFetchedAttachment(PageModel& model, const ScanText& text, PageServices& services,
-                             int advance, SlotFlag flag);
+                             QStringView token, SlotFlag flag);
 void handleEmbeddedAttachment(PageModel& model, const ScanText& text, PageServices& services,
-                              int advance);
+                              QStringView token);
 
 // Text1 up to and including its last "/" or "\"; empty when it has neither.
 QString baseAddress(const QString& address);

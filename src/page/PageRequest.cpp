@@ -7,61 +7,97 @@
 #include "page/MailHeaders.h"
 #include "page/TextCodec.h"
 
+#include <array>
+
 namespace sumire {
 namespace {
 
-const QString kBoundary = QStringLiteral("--VOV980907");
 const QString kNoFile = QStringLiteral("ファイルがありません");
 
-// The tests of one header-pass step, in their order; each runs at the
-// position the previous one left, and looks at the first character before
-// comparing the whole token.
-void headerStep(PageModel& m, const ScanText& t, PageServices& s) {
-    auto stands = [&](char16_t first, QStringView token) {
-        return t.at(m.scanPos) == first && t.startsWith(m.scanPos, token);
-    };
-    if (stands(u'F', u"From:")) handleSender(m, t, s.host);
-    if (stands(u'S', u"Subject:")) handleTitle(m, t, s.host);
-    if (stands(u'S', u"SEL=")) handleLink(m, t);
-    if (stands(u'A', u"Append: Name=")) handleFetchedAttachment(m, t, s, 14, SlotFlag::AutoSize);
-    if (stands(u'A', u"Append:name=")) handleFetchedAttachment(m, t, s, 13, SlotFlag::AutoRedraw);
-    if (stands(u'A', u"Append:Name=")) handleFetchedAttachment(m, t, s, 13, SlotFlag::None);
-    if (stands(u's', u"stream; Name=")) handleEmbeddedAttachment(m, t, s, 14);
-    if (stands(u's', u"stream;Name=")) handleEmbeddedAttachment(m, t, s, 13);
-    if (stands(u's', u"stream;name=")) handleEmbeddedAttachment(m, t, s, 13);
-    if (stands(u'<', u"<BODY=")) handleBodyColourTag(m, t);
+// The characters tokens begin with, for a quick test before the whole token
+// is compared. Every token begins with an ASCII character.
+class TokenStarts {
+public:
+    constexpr void add(QStringView token) { starts_.at(token.front().unicode()) = true; }
+    constexpr bool has(char16_t c) const { return c < starts_.size() && starts_[c]; }
+
+private:
+    std::array<bool, 128> starts_{};
+};
+
+// True when `token` stands at scanPos.
+bool stands(const PageModel& m, const ScanText& t, QStringView token) {
+    return t.at(m.scanPos) == token.front() && t.startsWith(m.scanPos, token);
 }
 
-// Every header token begins with one of these characters.
-bool mayStartHeaderToken(char16_t c) {
-    return c == u'F' || c == u'S' || c == u'A' || c == u's' || c == u'<';
+struct HeaderToken {
+    QStringView text;
+    void (*handle)(PageModel& m, const ScanText& t, PageServices& s, QStringView token);
+};
+
+// The header handlers, in the form of the table's rows.
+void sender(PageModel& m, const ScanText& t, PageServices& s, QStringView) { handleSender(m, t, s.host); }
+void title(PageModel& m, const ScanText& t, PageServices& s, QStringView) { handleTitle(m, t, s.host); }
+void link(PageModel& m, const ScanText& t, PageServices&, QStringView) { handleLink(m, t); }
+void bodyColours(PageModel& m, const ScanText& t, PageServices&, QStringView tag) { handleBodyColourTag(m, t, tag); }
+template <SlotFlag kFlag>
+void fetchedAttachment(PageModel& m, const ScanText& t, PageServices& s, QStringView token) {
+    handleFetchedAttachment(m, t, s, token, kFlag);
+}
+
+// The tests of one header-pass step, in their order; each runs at the
+// position the previous one left.
+constexpr HeaderToken kHeaderTokens[] = {
+    {u"From:", sender},
+    {u"Subject:", title},
+    {u"SEL=", link},
+    {u"Append: Name=", fetchedAttachment<SlotFlag::AutoSize>},
+    {u"Append:name=", fetchedAttachment<SlotFlag::AutoRedraw>},
+    {u"Append:Name=", fetchedAttachment<SlotFlag::None>},
+    {u"stream; Name=", handleEmbeddedAttachment},
+    {u"stream;Name=", handleEmbeddedAttachment},
+    {u"stream;name=", handleEmbeddedAttachment},
+    {u"<BODY=", bodyColours},
+};
+
+constexpr TokenStarts kHeaderStarts = [] {
+    TokenStarts starts;
+    for (const HeaderToken& token : kHeaderTokens) starts.add(token.text);
+    return starts;
+}();
+
+// The body's tokens: the markup tags, the boundary and the emoji tags.
+constexpr TokenStarts kBodyStarts = [] {
+    TokenStarts starts;
+    for (const MarkupTag& tag : kMarkupTags) starts.add(tag.text);
+    starts.add(kBoundary);
+    starts.add(kEmojiTagStart);
+    return starts;
+}();
+
+void headerStep(PageModel& m, const ScanText& t, PageServices& s) {
+    for (const HeaderToken& token : kHeaderTokens)
+        if (stands(m, t, token.text)) token.handle(m, t, s, token.text);
 }
 
 void bodyStep(PageModel& m, const ScanText& t, int64_t end) {
     // Callers skip characters that start no token; see bodyPass.
-    m.tokenKind = 0;
-    if (t.at(m.scanPos) == u'<') {
-        if (t.startsWith(m.scanPos, u"<IMG=")) handleImageTag(m, t);
-        if (t.startsWith(m.scanPos, u"<C=")) handleColourTag(m, t);
-        if (t.startsWith(m.scanPos, u"</C>")) handleColourResetTag(m, t);
-        if (t.startsWith(m.scanPos, u"<BL>")) handleBlinkStartTag(m, t);
-        if (t.startsWith(m.scanPos, u"</BL>")) handleBlinkEndTag(m, t);
-        appendTagMarker(m);
-    }
-    if (t.at(m.scanPos) == u'-' && t.startsWith(m.scanPos, kBoundary)) {
+    m.tokenKind = kNoToken;
+    markupStep(m, t);
+    if (stands(m, t, kBoundary)) {
         // Nothing from the boundary on is displayed.
-        m.tokenKind = 6;
+        m.tokenKind = kBoundaryToken;
         m.scanPos = end;
         if (t.at(end) == u'\n') ++m.scanPos;
     }
-    const int code = t.at(m.scanPos) == u'<' ? emojiTagAt(t.text(), m.scanPos - 1) : -1;
+    const int code = stands(m, t, kEmojiTagStart) ? emojiTagAt(t.text(), m.scanPos - 1) : -1;
     if (code >= 0) {
-        m.scanPos += int64_t(qstrlen(kEmojiNames[code])) + 2;  // onto the ">"
-        m.tokenKind = 7;
+        m.scanPos += kEmojiTagStart.size() + int64_t(qstrlen(kEmojiNames[code]));  // onto the ">"
+        m.tokenKind = kEmojiToken;
         m.emojiCode = code;
     }
-    if (m.tokenKind == 0 && t.inside(m.scanPos)) m.lcdText += QChar(t.at(m.scanPos));
-    if (m.tokenKind == 7) m.lcdText += QChar(pictographChar(m.emojiCode));
+    if (m.tokenKind == kNoToken && t.inside(m.scanPos)) m.lcdText += QChar(t.at(m.scanPos));
+    if (m.tokenKind == kEmojiToken) m.lcdText += QChar(pictographChar(m.emojiCode));
 }
 
 }  // namespace
@@ -87,12 +123,7 @@ void resetPage(PageModel& m, PageServices& s) {
 void headerPass(PageModel& m, const ScanText& text, PageServices& s) {
     const int64_t end = text.length();
     for (m.scanPos = 1; m.scanPos <= end; ++m.scanPos)
-        if (mayStartHeaderToken(text.at(m.scanPos))) headerStep(m, text, s);
-}
-
-// Every tag, emoji tag and the boundary begins with one of these.
-bool mayStartBodyToken(char16_t c) {
-    return c == u'<' || c == u'-';
+        if (kHeaderStarts.has(text.at(m.scanPos))) headerStep(m, text, s);
 }
 
 void bodyPass(PageModel& m, const ScanText& text) {
@@ -103,9 +134,9 @@ void bodyPass(PageModel& m, const ScanText& text) {
         // A run of characters that start no token is copied as it stands,
         // exactly as the steps would copy it one by one.
         int64_t last = m.scanPos;
-        while (last <= end && !mayStartBodyToken(chars[last - 1].unicode())) ++last;
+        while (last <= end && !kBodyStarts.has(chars[last - 1].unicode())) ++last;
         if (last > m.scanPos) {
-            m.tokenKind = 0;
+            m.tokenKind = kNoToken;
             m.lcdText.append(chars + m.scanPos - 1, qsizetype(last - m.scanPos));
             m.scanPos = last - 1;
             continue;
