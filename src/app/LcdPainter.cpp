@@ -38,7 +38,9 @@ LcdPainter::LcdPainter(ClientArea& area, const PageModel& model, const PictureBo
     : area_(area), model_(model), boxes_(boxes) {}
 
 QFont LcdPainter::lcdFont() const {
-    QFont font(QStringLiteral("IPAPGothic"));
+    // The fixed-pitch face: a half-width glyph is half a full-width one, so
+    // each half-width letter stays in its own cell as on a handset.
+    QFont font(QStringLiteral("IPAGothic"));
     font.setPixelSize(int(std::lround(model_.fontSize * 96.0 / 72.0)));
     // Crisp dots, as on a handset's screen.
     font.setStyleStrategy(QFont::NoAntialias);

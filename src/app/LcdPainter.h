@@ -39,7 +39,8 @@ public:
     bool autoRedraw() const { return autoRedraw_; }
     const std::vector<LcdOp>& lastPass() const { return ops_; }
 
-    // The LCD font: the window font at the display width's size (96 dpi).
+    // The LCD font: the fixed-pitch face of the window font's family at the
+    // display width's size (96 dpi).
     QFont lcdFont() const;
 
 private:

@@ -15,7 +15,7 @@ const char kStyleSheet[] = R"css(body{margin:1.5em;font-family:sans-serif;backgr
 header dl{display:grid;grid-template-columns:max-content auto;gap:.2em 1em;margin:0 0 1em}
 header dt{color:#666}
 header dd{margin:0}
-.lcd{position:relative;overflow:hidden;font-family:"IPAPGothic","IPAGothic",sans-serif;box-shadow:inset 0 0 0 var(--fw) #000}
+.lcd{position:relative;overflow:hidden;font-family:"IPAGothic",monospace;box-shadow:inset 0 0 0 var(--fw) #000}
 .rows{position:absolute}
 .r{height:var(--lh);line-height:var(--lh);white-space:pre}
 .c1,.c2,.cn{display:inline-block;vertical-align:top;height:var(--lh);overflow:visible}
