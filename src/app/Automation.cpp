@@ -68,6 +68,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::perform(const QString& line) 
     if (verb == u"close") return close(args);
     if (verb == u"key") return key(rest);
     if (verb == u"drop") return drop(rest);
+    if (verb == u"copyText") return copyText(args);
     if (verb == u"select" || verb == u"dblclick") {
         // The item is the rest of the line: a name or path may hold spaces.
         const auto [control, item] = splitFirst(rest);
@@ -157,6 +158,13 @@ std::optional<ScriptRunner::Failure> ScriptRunner::close(const QStringList& args
         return std::nullopt;
     }
     return closeOtherWindow(args[0]);
+}
+
+// As Ctrl+Shift+C: a window that takes no keys takes no copy either.
+std::optional<ScriptRunner::Failure> ScriptRunner::copyText(const QStringList& args) {
+    if (!args.isEmpty()) return Failure{QStringLiteral("too many arguments")};
+    if (form_.isEnabled() && form_.isVisible()) form_.copyText();
+    return std::nullopt;
 }
 
 }  // namespace sumire

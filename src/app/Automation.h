@@ -40,6 +40,7 @@ private:
     std::optional<Failure> dump(const QStringList& args);
     std::optional<Failure> shot(const QString& rest);
     std::optional<Failure> close(const QStringList& args);
+    std::optional<Failure> copyText(const QStringList& args);
     // Keys pressed and pages dropped on the main window (AutomationInput.cpp).
     std::optional<Failure> key(const QString& rest);
     std::optional<Failure> drop(const QString& rest);

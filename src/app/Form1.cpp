@@ -44,6 +44,7 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
     connectButtons();
     connectWindowCommands();
     connectHistory();
+    connectCopyText();
     setStatusMessage(QString());
     connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
     painter_.onTimer1Changed([this](bool on) { setTimer1(on); });

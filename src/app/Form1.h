@@ -101,6 +101,10 @@ public:
     void openPage(const QString& page);  // a local file or an http(s) address
     void historyBack();
     void historyForward();
+    // "Copy as text" (Ctrl+Shift+C): the page as the LCD reads, its lines
+    // broken where the LCD breaks them and pictographs as their Unicode
+    // equivalents, onto the clipboard.
+    void copyText();
 
     // State, for the automation dump and the tests.
     const PageModel& model() const { return model_; }
@@ -176,6 +180,7 @@ private:
     Fetcher& pageFetcher();
     void openFile(const QString& path);
     void connectHistory();
+    void connectCopyText();
     void revisit(const HistoryEntry& entry);
     void readBookmarks();
 

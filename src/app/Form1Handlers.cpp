@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "Text2Box.h"
 #include "WindowLook.h"
+#include "display/DisplayText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace sumire {
 
@@ -154,6 +156,16 @@ void Form1::Menu006_Click() {
 
 void Form1::Menu007_Click() {
     c_.text2->replaceSelection(QGuiApplication::clipboard()->text());
+}
+
+// Copy as text has a shortcut and no menu item: the menus stay as they are.
+void Form1::connectCopyText() {
+    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copy, &QShortcut::activated, this, &Form1::copyText);
+}
+
+void Form1::copyText() {
+    QGuiApplication::clipboard()->setText(displayText(model_, slots_, PictographFallback::Emoji));
 }
 
 void Form1::Menu008_Click() {
