@@ -46,12 +46,15 @@ QPixmap telephoneBitmap() {
     return QPixmap(kRoot + "telephone.png");
 }
 
+// Decoded once: every page loaded for export or render sets both icons.
 QImage melodyIcon() {
-    return QImage(kRoot + "melody.bmp");
+    static const QImage icon(kRoot + "melody.bmp");
+    return icon;
 }
 
 QImage dataIcon() {
-    return QImage(kRoot + "data.bmp");
+    static const QImage icon(kRoot + "data.bmp");
+    return icon;
 }
 
 QIcon programIcon() {

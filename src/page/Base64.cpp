@@ -1,5 +1,6 @@
 #include "page/Base64.h"
 
+#include <algorithm>
 #include <array>
 
 namespace sumire {
@@ -72,10 +73,12 @@ std::optional<QByteArray> DecodeBase64(QStringView text) {
 }
 
 QString StripLineBreaks(QStringView text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text)
-        if (c != u'\r' && c != u'\n') out += c;
+    // Written through the buffer: appending one QChar at a time cost a quarter of a
+    // text export's time on pages with pictures.
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* end = std::remove_copy_if(text.begin(), text.end(), out.data(),
+                                     [](QChar c) { return c == u'\r' || c == u'\n'; });
+    out.truncate(end - out.constData());
     return out;
 }
 

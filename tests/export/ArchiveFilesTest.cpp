@@ -4,6 +4,7 @@
 #include "ExportFiles.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace sumire {
@@ -96,6 +97,38 @@ TEST(ArchiveFiles, ATextExportIntoThePagesOwnFolderNeverOverwritesThem) {
     const ExportRun run = exportPages(o);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(readText(dir.filePath("p.txt")), u"page\r\n");
+}
+
+// The progress line is rewritten in place after each page and ends the
+// export with a line break; a short export shows none.
+TEST(ArchiveFiles, ProgressCountsEveryPageOfALongExportOnly) {
+    QTemporaryDir dir;
+    ExportOptions o;
+    o.out = dir.filePath("out");
+    o.text = true;
+    for (int i = 0; i < 5; ++i) {
+        writeFile(dir.filePath(QString("p%1.txt").arg(i)), "page\r\n");
+        o.pages << dir.filePath(QString("p%1.txt").arg(i));
+    }
+    QString errors, progress;
+    QTextStream err(&errors), shown(&progress);
+    EXPECT_EQ(runExport(o, err, &shown), 0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
+    const QStringList updates = progress.split(u'\r', Qt::SkipEmptyParts);
+    ASSERT_EQ(updates.size(), 5) << progress.toStdString();
+    const QRegularExpression line(QStringLiteral("^sumire: export: (\\d)/5, \\d+ pages/s$"));
+    for (int i = 0; i < 5; ++i) {
+        const QRegularExpressionMatch m = line.match(updates[i].trimmed());
+        ASSERT_TRUE(m.hasMatch()) << updates[i].toStdString();
+        EXPECT_EQ(m.captured(1).toInt(), i + 1);
+    }
+    EXPECT_TRUE(progress.endsWith(u'\n'));
+    EXPECT_EQ(progress.count(u'\n'), 1);
+
+    o.pages = o.pages.mid(0, 3);
+    progress.clear();
+    EXPECT_EQ(runExport(o, err, &shown), 0);
+    EXPECT_TRUE(progress.isEmpty()) << progress.toStdString();
 }
 
 }  // namespace
