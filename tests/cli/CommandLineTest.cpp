@@ -70,6 +70,8 @@ TEST(CommandLine, RefusedArgumentsSayWhy) {
         {{"render", "p.txt", "--phase", "2"}, "--phase cannot be 2"},
         {{"render", "p.txt", "--model", "3"}, "--model cannot be 3"},
         {{"render", "p.txt", "--crop", "screen"}, "--crop cannot be screen"},
+        {{"render", "p.txt", "-j", "0"}, "--jobs cannot be 0"},
+        {{"render", "p.txt", "--jobs", "many"}, "--jobs cannot be many"},
         {{"render", "p.txt", "--demo"}, "demo"},
     };
     for (const auto& c : cases) {

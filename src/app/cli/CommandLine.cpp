@@ -11,7 +11,7 @@ const QString kUsage = QStringLiteral(
     "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
-    "                     [--animate]\n"
+    "                     [--animate] [-j N]\n"
     "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n");
 
 const QString kHelp = kUsage + QStringLiteral(
@@ -62,7 +62,7 @@ const QString kExportHelp = QStringLiteral(
 const QString kRenderHelp = QStringLiteral(
     "Usage: sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
-    "                     [--animate]\n"
+    "                     [--animate] [-j N]\n"
     "\n"
     "Draws each PAGE (a local file, or an http address) as the viewer's window shows it\n"
     "and writes it as PNG, or as WebP (-o NAME.webp, --animate). A folder given as\n"
@@ -89,6 +89,8 @@ const QString kRenderHelp = QStringLiteral(
     "                    hides it, a second each, forever (default name: the page's\n"
     "                    name with .webp); a page without visible blinking gives a\n"
     "                    still WebP picture. --phase cannot be given with it\n"
+    "  -j, --jobs N      draw with N worker processes at once (default: one a\n"
+    "                    processor core); the pictures are the same for any N\n"
     "  -h, --help        show this help and exit\n"
     "\n"
     "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
@@ -134,9 +136,12 @@ ProgramCommand parseRender(const QStringList& arguments) {
                                     {"scroll", {}, &RenderOptions::scroll},
                                     {"phase", {0, 1}, &RenderOptions::phase},
                                     {"model", {0, 1, 2}, &RenderOptions::model},
-                                    {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &RenderOptions::scale}};
+                                    {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &RenderOptions::scale},
+                                    {"jobs", {}, &RenderOptions::jobs}};
     p.addOptions({help, output, crop, full, animate});
-    for (const NumberOption& n : numbers) p.addOption(QCommandLineOption(n.name, {}, "N"));
+    for (const NumberOption& n : numbers)
+        p.addOption(QCommandLineOption(n.name == QLatin1String("jobs") ? QStringList{"j", "jobs"} : QStringList{n.name},
+                                       {}, "N"));
     if (!p.parse(arguments)) return refused(p.errorText());
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kRenderHelp);
 
@@ -147,6 +152,7 @@ ProgramCommand parseRender(const QStringList& arguments) {
         if (p.isSet(n.name) && !readNumber(p.value(n.name), n.allowed, &(r.*n.field)))
             return refused(QStringLiteral("render: --%1 cannot be %2").arg(n.name, p.value(n.name)));
     }
+    if (p.isSet("jobs") && r.jobs < 1) return refused(QStringLiteral("render: --jobs cannot be %1").arg(p.value("jobs")));
     if (p.isSet(crop)) {
         const QString v = p.value(crop);
         if (v == u"window") r.crop = Crop::Window;

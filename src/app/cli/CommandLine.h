@@ -30,6 +30,7 @@ struct RenderOptions {
     bool full = false;  // the whole page on a tall LCD; implies the LCD crop
     int scale = 1;      // each pixel drawn as scale x scale pixels
     bool animate = false;  // both blink phases, one a second, in an animated WebP
+    int jobs = 0;          // worker processes; 0: one a processor core
 };
 
 struct ProgramCommand {

@@ -5,6 +5,7 @@
 #include "SystemActions.h"
 #include "cli/PictureFile.h"
 #include "cli/ProgramFiles.h"
+#include "cli/RenderWorkers.h"
 #include "page/LocalFetcher.h"
 #include "page/TextCodec.h"
 #include "display/DiscardingCanvas.h"
@@ -17,9 +18,12 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QThread>
 #include <QTextStream>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace sumire {
 namespace {
@@ -225,7 +229,46 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
     return files;
 }
 
+namespace {
+
+// For the tests: a worker given the page of this file name crashes.
+constexpr char kWorkerCrashVariable[] = "SUMIRE_RENDER_WORKER_CRASH_ON";
+
+// Draws the page and writes its file: empty when written, else why not,
+// naming the page.
+PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const PageJob& job) {
+    const RenderedPage page = renderer.render(job.page);
+    if (page.image.isNull()) return page.error;
+    const QString why = writePicture(job.file, blinkFrames(page.image, page.hidden),
+                                     pictureFormat(job.file, options.animate), kTimer1IntervalMs);
+    return why.isEmpty() ? QString() : job.page + QStringLiteral(": ") + why;
+}
+
+// A worker: a job a line on standard input, an answer a line on standard
+// output, until the input ends.
+int runRenderWorker(const RenderOptions& options) {
+    QFile in, out;
+    if (!in.open(stdin, QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly)) return 1;
+    PageRenderer renderer(options);
+    const QString crashOn = qEnvironmentVariable(kWorkerCrashVariable);
+    PageJob job;
+    for (QByteArray line = in.readLine(); readJobLine(line, &job); line = in.readLine()) {
+        if (!crashOn.isEmpty() && QFileInfo(job.page).fileName() == crashOn) std::abort();
+        out.write(outcomeLine(renderPage(renderer, options, job)));
+        out.flush();
+    }
+    return 0;
+}
+
+int workerCount(const RenderOptions& options, qsizetype pages) {
+    const int jobs = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
+    return int(std::min<qsizetype>(std::max(jobs, 1), pages));
+}
+
+}  // namespace
+
 int runRender(const RenderOptions& given, QTextStream& err) {
+    if (qEnvironmentVariableIsSet(kWorkerVariable)) return runRenderWorker(given);
     QString error;
     QStringList names;
     const RenderOptions options = expandFolders(given, &names);
@@ -239,20 +282,21 @@ int runRender(const RenderOptions& given, QTextStream& err) {
         err << "sumire: render: " << error << Qt::endl;
         return 1;
     }
-    PageRenderer renderer(options);
+    QList<PageJob> jobs;
+    for (qsizetype i = 0; i < options.pages.size(); ++i) jobs.append({options.pages[i], files[i]});
     int status = 0;
-    for (qsizetype i = 0; i < options.pages.size(); ++i) {
-        const RenderedPage page = renderer.render(options.pages[i]);
-        if (page.image.isNull()) {
-            err << "sumire: render: " << page.error << Qt::endl;
-            status = 1;
-        } else if (const QString why = writePicture(files[i], blinkFrames(page.image, page.hidden),
-                                                    pictureFormat(files[i], options.animate), kTimer1IntervalMs);
-                   !why.isEmpty()) {
-            err << "sumire: render: " << options.pages[i] << ": " << why << Qt::endl;
-            status = 1;
-        }
+    const auto report = [&](qsizetype, const PageOutcome& outcome) {
+        if (outcome.isEmpty()) return;
+        err << "sumire: render: " << outcome << Qt::endl;
+        status = 1;
+    };
+    const int workers = workerCount(options, jobs.size());
+    if (workers > 1) {
+        renderInWorkers(QCoreApplication::arguments().mid(1), jobs, workers, report);
+        return status;
     }
+    PageRenderer renderer(options);
+    for (qsizetype i = 0; i < jobs.size(); ++i) report(i, renderPage(renderer, options, jobs[i]));
     return status;
 }
 

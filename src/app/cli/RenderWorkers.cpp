@@ -1,0 +1,147 @@
+#include "cli/RenderWorkers.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QUrl>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace sumire {
+namespace {
+
+// One worker process and the job it is drawing (-1: none).
+struct Worker {
+    std::unique_ptr<QProcess> process;
+    qsizetype job = -1;
+    QByteArray pending;  // answer bytes read so far
+};
+
+class WorkerPool {
+public:
+    WorkerPool(const QStringList& arguments, const QList<PageJob>& jobs,
+               const std::function<void(qsizetype, const PageOutcome&)>& report)
+        : arguments_(arguments), jobs_(jobs), report_(report) {}
+    // The workers end by themselves once their input is closed.
+    ~WorkerPool() {
+        for (const auto& w : workers_) w->process->waitForFinished(-1);
+    }
+    WorkerPool(const WorkerPool&) = delete;
+    WorkerPool& operator=(const WorkerPool&) = delete;
+
+    void run(int workers) {
+        for (int n = 0; n < workers && next_ < jobs_.size(); ++n) startWorker();
+        if (reported_ < jobs_.size()) loop_.exec();
+    }
+
+private:
+    void startWorker() {
+        auto worker = std::make_unique<Worker>();
+        worker->process = std::make_unique<QProcess>();
+        QProcess* process = worker->process.get();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kWorkerVariable), QStringLiteral("1"));
+        process->setProcessEnvironment(environment);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        Worker* w = worker.get();
+        QObject::connect(process, &QProcess::readyReadStandardOutput, process, [this, w] { readAnswers(*w); });
+        QObject::connect(process, &QProcess::finished, process, [this, w](int code, QProcess::ExitStatus how) {
+            ended(*w, how == QProcess::CrashExit ? QStringLiteral("the worker drawing it crashed")
+                                                 : QStringLiteral("the worker drawing it ended (exit status %1)").arg(code));
+        });
+        QObject::connect(process, &QProcess::errorOccurred, process, [this, w](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart) ended(*w, QStringLiteral("no worker could be started"));
+        });
+        workers_.push_back(std::move(worker));
+        process->start(QCoreApplication::applicationFilePath(), arguments_);
+        giveJob(*w);
+    }
+
+    void giveJob(Worker& w) {
+        if (next_ >= jobs_.size()) {
+            w.job = -1;
+            w.process->closeWriteChannel();  // no more pages: the worker ends
+            return;
+        }
+        w.job = next_++;
+        w.process->write(jobLine(jobs_[w.job]));
+    }
+
+    void readAnswers(Worker& w) {
+        w.pending += w.process->readAllStandardOutput();
+        for (qsizetype end; w.job >= 0 && (end = w.pending.indexOf('\n')) >= 0;) {
+            const PageOutcome outcome = readOutcomeLine(w.pending.left(end));
+            w.pending.remove(0, end + 1);
+            finish(w.job, outcome);
+            giveJob(w);
+        }
+    }
+
+    // A worker that ends with a page fails that page; the pages not yet
+    // given out go to a new worker.
+    void ended(Worker& w, const QString& why) {
+        if (w.job < 0) return;
+        const qsizetype job = w.job;
+        w.job = -1;
+        finish(job, jobs_[job].page + QStringLiteral(": ") + why);
+        if (next_ < jobs_.size()) startWorker();
+    }
+
+    void finish(qsizetype job, const PageOutcome& outcome) {
+        done_[job] = outcome;
+        for (auto found = done_.find(reported_); found != done_.end(); found = done_.find(reported_)) {
+            report_(reported_++, found->second);
+            done_.erase(found);
+        }
+        if (reported_ == jobs_.size()) loop_.quit();
+    }
+
+    const QStringList& arguments_;
+    const QList<PageJob>& jobs_;
+    const std::function<void(qsizetype, const PageOutcome&)>& report_;
+    std::vector<std::unique_ptr<Worker>> workers_;
+    std::map<qsizetype, PageOutcome> done_;  // finished, not yet reported
+    qsizetype next_ = 0, reported_ = 0;
+    QEventLoop loop_;
+};
+
+QByteArray encoded(const QString& text) {
+    return QUrl::toPercentEncoding(text);
+}
+
+QString decoded(const QByteArray& text) {
+    return QUrl::fromPercentEncoding(text);
+}
+
+}  // namespace
+
+void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers,
+                     const std::function<void(qsizetype, const PageOutcome&)>& report) {
+    WorkerPool pool(arguments, jobs, report);
+    pool.run(workers);
+}
+
+QByteArray jobLine(const PageJob& job) {
+    return encoded(job.page) + ' ' + encoded(job.file) + '\n';
+}
+
+bool readJobLine(const QByteArray& line, PageJob* job) {
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    if (parts.size() != 2) return false;
+    *job = {decoded(parts[0]), decoded(parts[1])};
+    return true;
+}
+
+QByteArray outcomeLine(const PageOutcome& outcome) {
+    return outcome.isEmpty() ? QByteArray("ok\n") : "failed " + encoded(outcome) + '\n';
+}
+
+PageOutcome readOutcomeLine(const QByteArray& line) {
+    if (line == "ok") return {};
+    if (line.startsWith("failed ")) return decoded(line.mid(7));
+    return QStringLiteral("a worker answered %1").arg(QString::fromUtf8(line.left(80)));
+}
+
+}  // namespace sumire
