@@ -18,9 +18,22 @@ bool sameBytes(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-// A new file beside the old one, renamed over it: a reader sees the old file
-// or the new one, never a part. An archive is made again from its pages, so
-// each file is not forced to the disk (that would cost most of the time).
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    file.setAutoRemove(false);
+    return true;
+}
+
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
@@ -28,19 +41,10 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
         return false;
     }
     if (QFileInfo(path).isFile() && sameBytes(path, bytes)) return true;  // an earlier export's, unchanged
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
-        return false;
-    }
-    file.setAutoRemove(false);
-    return true;
+    QString why;
+    if (replaceFile(path, bytes, &why)) return true;
+    *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+    return false;
 }
 
 }  // namespace sumire

@@ -6,6 +6,7 @@
 #include "ProgramRun.h"
 #include "TestFiles.h"
 #include "cli/PngFile.h"
+#include "export/FileWrite.h"
 #include "cli/RenderCommand.h"
 
 #include <QDir>
@@ -62,16 +63,16 @@ TEST(PngFile, AFileIsReplacedWholeOrLeftAsItWas) {
     const QString path = dir.filePath("page.png");
     test::writeFile(path, "older");
     QString error;
-    ASSERT_TRUE(writePictureFile(path, "newer bytes", &error)) << qPrintable(error);
+    ASSERT_TRUE(replaceFile(path, "newer bytes", &error)) << qPrintable(error);
     EXPECT_EQ(readFile(path), "newer bytes");
     // A folder where the file should be: the write fails and the folder stays.
     const QString taken = dir.filePath("taken.png");
     ASSERT_TRUE(QDir().mkpath(taken + "/inside"));
-    EXPECT_FALSE(writePictureFile(taken, "bytes", &error));
+    EXPECT_FALSE(replaceFile(taken, "bytes", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(taken + "/inside").isDir());
     // A file where the folder should be: nothing is written.
-    EXPECT_FALSE(writePictureFile(path + "/under.png", "bytes", &error));
+    EXPECT_FALSE(replaceFile(path + "/under.png", "bytes", &error));
     EXPECT_EQ(readFile(path), "newer bytes");
     // No temporary file is left beside them.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"page.png"}));

@@ -1,6 +1,7 @@
 #include "cli/PictureFile.h"
 
 #include "cli/PngFile.h"
+#include "export/FileWrite.h"
 
 #include <QFileInfo>
 #include <memory>
@@ -113,7 +114,7 @@ QString writePicture(const QString& file, const QList<QImage>& frames, PictureFo
     }
     if (bytes.isEmpty()) return cannot + QStringLiteral(": ") + why;
     // An earlier picture of that name stays whole until the new one is.
-    if (!writePictureFile(file, bytes, &why)) return cannot + QStringLiteral(": ") + why;
+    if (!replaceFile(file, bytes, &why)) return cannot + QStringLiteral(": ") + why;
     return {};
 }
 

@@ -1,12 +1,7 @@
 #include "cli/PngFile.h"
 
-#include <QFile>
 #include <QHash>
-#include <QTemporaryFile>
 #include <png.h>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace sumire {
@@ -108,22 +103,6 @@ QByteArray encodePng(const QImage& given) {
     const bool written = info && writePng(png, info, image, &out);
     png_destroy_write_struct(&png, &info);
     return written ? out : QByteArray();
-}
-
-bool writePictureFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    file.setAutoRemove(false);
-    return true;
 }
 
 }  // namespace sumire

@@ -14,9 +14,4 @@ namespace sumire {
 // The PNG file of the picture; empty for a null picture or when libpng fails.
 QByteArray encodePng(const QImage& picture);
 
-// Writes the bytes to a new file beside `path` and renames it over `path`, so
-// a reader sees the old file or the whole new one. Not forced to the disk:
-// the pictures can be made again from their pages.
-bool writePictureFile(const QString& path, const QByteArray& bytes, QString* error);
-
 }  // namespace sumire
