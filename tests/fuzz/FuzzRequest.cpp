@@ -2,6 +2,7 @@
 // display width and a few scroll positions. Files and fetches stay inside a
 // temporary folder.
 
+#include "display/DiscardingCanvas.h"
 #include "display/LcdRenderer.h"
 #include "page/LocalFetcher.h"
 #include "page/PageRequest.h"
@@ -13,16 +14,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-class DiscardingCanvas : public sumire::LcdCanvas {
-public:
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void text(int64_t, int64_t, char16_t, int) override {}
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
-};
 
 QTemporaryDir& workDir() {
     static QTemporaryDir dir;
