@@ -7,6 +7,8 @@ namespace sumire::art {
 
 namespace {
 
+// One row of dots a line, so that a design can be read as it looks.
+// clang-format off
 constexpr std::array<PictographRows, 95> kDesigns = {{
     // 0 HEART
     {"............",
@@ -1244,6 +1246,7 @@ constexpr std::array<PictographRows, 95> kDesigns = {{
      "..##....##..",
      "............"},
 }};
+// clang-format on
 
 // Every row has 12 characters, each a dot ('#') or a blank ('.').
 consteval bool wellFormed(const std::array<PictographRows, 95>& designs) {

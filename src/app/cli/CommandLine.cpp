@@ -14,7 +14,8 @@ const QString kUsage = QStringLiteral(
     "                     [--animate] [-j N]\n"
     "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n");
 
-const QString kHelp = kUsage + QStringLiteral(
+// What the program does, after the usage lines.
+const QString kAbout = QStringLiteral(
     "\n"
     "Shows the text pages and mail of the H\"LINK messaging service as a PHS handset\n"
     "draws them.\n"
@@ -38,6 +39,7 @@ const QString kHelp = kUsage + QStringLiteral(
     "                   (sumire render --help)\n"
     "  export           write pages as web pages or text files that any browser or\n"
     "                   editor shows (sumire export --help)\n");
+const QString kHelp = kUsage + kAbout;
 
 const QString kExportHelp = QStringLiteral(
     "Usage: sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n"
