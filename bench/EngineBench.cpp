@@ -70,8 +70,8 @@ void drawLcd(benchmark::State& state, const QString& page) {
     b.request(page);
     b.model.scrollTop = state.range(0) == 0 ? 0 : b.model.lcdRow;
     for (auto _ : state) DrawLcd(b.model, b.pictures, b.canvas);
-    state.counters["code_units_per_s"] = benchmark::Counter(
-        double(b.model.lcdText.size()), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["code_units_per_s"] =
+        benchmark::Counter(double(b.model.lcdText.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
 void BM_DrawLcdPlain(benchmark::State& state) { drawLcd(state, plainJapanesePage(kMiB)); }
 void BM_DrawLcdDense(benchmark::State& state) { drawLcd(state, densePage(kMiB)); }

@@ -110,8 +110,8 @@ void renderBatch(benchmark::State& state, const QStringList& options) {
     const int pages = batchPages();
     if (!writeSampleFolder(dir.filePath("pages"), pages)) return state.SkipWithError("no sample folder");
     runProgram(state, QStringList{"render", dir.filePath("pages"), "-o", dir.filePath("out")} + options);
-    state.counters["pages_per_s"] = benchmark::Counter(double(pages) * double(state.iterations()),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["pages_per_s"] =
+        benchmark::Counter(double(pages) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_RenderSampleFolderWindow(benchmark::State& state) { renderBatch(state, {}); }

@@ -84,8 +84,8 @@ void BM_DrawLcdWithWindowPainter(benchmark::State& state) {
     runPageRequest(model, services);
     model.scrollTop = state.range(1) == 0 ? 0 : model.lcdRow;
     for (auto _ : state) DrawLcd(model, sizes, painter);
-    state.counters["code_units_per_s"] = benchmark::Counter(
-        double(model.lcdText.size()), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["code_units_per_s"] =
+        benchmark::Counter(double(model.lcdText.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_DrawLcdWithWindowPainter)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 

@@ -33,8 +33,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::otherWindow(const QString& ve
     const qsizetype dot = control.indexOf(u'.');
     const QString windowName = control.left(dot);
     const QString name = control.mid(dot + 1);
-    if (!controlNamesOf(windowName).contains(name))
-        return Failure{QStringLiteral("unknown control: %1").arg(control)};
+    if (!controlNamesOf(windowName).contains(name)) return Failure{QStringLiteral("unknown control: %1").arg(control)};
     SecondaryWindow* window = form_.windows().existing(windowName);
     const bool takesInput = window && window->takesInput();
 

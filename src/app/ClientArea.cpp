@@ -6,8 +6,7 @@
 
 namespace sumire {
 
-ClientArea::ClientArea(QWidget* parent)
-    : QWidget(parent), image_(kWidth, kHeight, QImage::Format_RGB32) {
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent), image_(kWidth, kHeight, QImage::Format_RGB32) {
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     image_.fill(back_);
@@ -22,9 +21,7 @@ void ClientArea::setPicture(const QImage& picture) {
     update();
 }
 
-QImage ClientArea::snapshot() {
-    return snapshot(rect());
-}
+QImage ClientArea::snapshot() { return snapshot(rect()); }
 
 bool ClientArea::showsControls(const QRect& area) const {
     const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);

@@ -31,23 +31,36 @@ void writeControls(JsonWriter& j, const Form1& form) {
         j.field(name, window && window->isVisible());
     }
     j.endObject();
-    j.key("Text1").beginObject().field("text", c.text1->text()).field("enabled", c.text1->isEnabled())
-        .field("back", packedBoxBack(c.text1)).endObject();
-    j.key("Text2").beginObject().field("text", c.text2->text()).field("readOnly", c.text2->isReadOnly())
-        .field("back", packedBoxBack(c.text2)).field("selStart", c.text2->selStart())
-        .field("selLength", c.text2->selLength()).endObject();
+    j.key("Text1")
+        .beginObject()
+        .field("text", c.text1->text())
+        .field("enabled", c.text1->isEnabled())
+        .field("back", packedBoxBack(c.text1))
+        .endObject();
+    j.key("Text2")
+        .beginObject()
+        .field("text", c.text2->text())
+        .field("readOnly", c.text2->isReadOnly())
+        .field("back", packedBoxBack(c.text2))
+        .field("selStart", c.text2->selStart())
+        .field("selLength", c.text2->selLength())
+        .endObject();
     j.field("Text3", c.text3->text());
     j.field("Label1(3)", c.label1[3]->text()).field("Label1(6)", c.label1[6]->text());
     j.field("Label2", c.label2->text());
     j.key("enabled").beginObject();
-    for (int n : {1, 4, 10, 13, 14, 15, 16})
-        j.field(QStringLiteral("Command%1").arg(n), c.command[n]->isEnabled());
-    j.field("Menu10", c.menu10->isEnabled()).field("Menu005", c.menu005->isEnabled())
-        .field("Menu006", c.menu006->isEnabled()).field("Menu007", c.menu007->isEnabled())
+    for (int n : {1, 4, 10, 13, 14, 15, 16}) j.field(QStringLiteral("Command%1").arg(n), c.command[n]->isEnabled());
+    j.field("Menu10", c.menu10->isEnabled())
+        .field("Menu005", c.menu005->isEnabled())
+        .field("Menu006", c.menu006->isEnabled())
+        .field("Menu007", c.menu007->isEnabled())
         .field("Menu008", c.menu008->isEnabled());
     j.endObject();
-    j.key("checked").beginObject().field("Menu002", c.menu002->isChecked())
-        .field("Menu003", c.menu003->isChecked()).endObject();
+    j.key("checked")
+        .beginObject()
+        .field("Menu002", c.menu002->isChecked())
+        .field("Menu003", c.menu003->isChecked())
+        .endObject();
 }
 
 void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
@@ -61,8 +74,11 @@ void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
     j.endArray();
     j.key("Picture1").beginArray();
     for (const PictureBox* box : c.picture1)
-        j.beginObject().field("width", box->twipsWidth()).field("height", box->twipsHeight())
-            .field("picture", box->hasPicture()).endObject();
+        j.beginObject()
+            .field("width", box->twipsWidth())
+            .field("height", box->twipsHeight())
+            .field("picture", box->hasPicture())
+            .endObject();
     j.endArray();
     j.field("Timer1", form.timer1Enabled()).field("AutoRedraw", form.autoRedraw());
 }
@@ -72,22 +88,32 @@ void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
 void writeSecondaryWindows(JsonWriter& j, const Form1& form) {
     const SecondaryWindows& w = form.windows();
     const Form2* form2 = w.existingForm2();
-    j.key("Form2").beginObject().field("Text1", form2 ? form2->Text1()->text() : QString())
-        .field("Text2", form2 ? form2->Text2()->text() : QString()).endObject();
+    j.key("Form2")
+        .beginObject()
+        .field("Text1", form2 ? form2->Text1()->text() : QString())
+        .field("Text2", form2 ? form2->Text2()->text() : QString())
+        .endObject();
     const Form3* form3 = w.existingForm3();
-    j.key("Form3").beginObject().field("Text1", form3 ? form3->Text1()->text() : QString())
+    j.key("Form3")
+        .beginObject()
+        .field("Text1", form3 ? form3->Text1()->text() : QString())
         .field("Text2", form3 ? form3->Text2()->text() : QString());
     j.key("List1").stringArray(form3 ? form3->lines() : QStringList());
     j.field("selectedBookmark", form3 ? form3->selectedBookmark() : 0).endObject();
     const FileBrowser* browser = w.existingBrowser();
-    j.key("file").beginObject().field("Text1", browser ? browser->Text1()->text() : QString())
+    j.key("file")
+        .beginObject()
+        .field("Text1", browser ? browser->Text1()->text() : QString())
         .field("Dir1", form.browserFolder());
     j.key("File1").stringArray(browser ? browser->files() : QStringList());
     j.endObject();
     const FrmAbout* about = w.existingAbout();
-    j.key("frmAbout").beginObject().field("caption", about ? about->windowTitle() : QString())
+    j.key("frmAbout")
+        .beginObject()
+        .field("caption", about ? about->windowTitle() : QString())
         .field("lblTitle", about ? about->lblTitle()->text() : QString())
-        .field("lblVersion", about ? about->lblVersion()->text() : QString()).endObject();
+        .field("lblVersion", about ? about->lblVersion()->text() : QString())
+        .endObject();
 }
 
 template <typename Array>
@@ -165,8 +191,11 @@ QByteArray dumpState(Form1& form, RecordingActions& recorded) {
     j.key("archive");
     if (form.archiveFolder().isEmpty()) j.null();
     else j.value(form.archiveFolder());
-    j.key("history").beginObject().field("back", form.history().backCount())
-        .field("forward", form.history().forwardCount()).endObject();
+    j.key("history")
+        .beginObject()
+        .field("back", form.history().backCount())
+        .field("forward", form.history().forwardCount())
+        .endObject();
     j.field("status", form.fetchStatus());
     j.endObject();
     return j.text();

@@ -57,13 +57,9 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::DrawLcd() {
-    sumire::DrawLcd(model_, slots_, painter_);
-}
+void Form1::DrawLcd() { sumire::DrawLcd(model_, slots_, painter_); }
 
-void Form1::Timer1_Timer() {
-    sumire::Timer1_Timer(model_, slots_, painter_);
-}
+void Form1::Timer1_Timer() { sumire::Timer1_Timer(model_, slots_, painter_); }
 
 // Timer1 follows the state DrawLcd gives it. Under a script it never runs
 // by itself; the script's tick stands in for it.
@@ -94,9 +90,7 @@ Fetcher& Form1::pageFetcher() {
     return fetcher_;
 }
 
-QString Form1::archiveFolder() const {
-    return archive_ ? archive_->folder() : QString();
-}
+QString Form1::archiveFolder() const { return archive_ ? archive_->folder() : QString(); }
 
 // Shown without a box, in the status line, until the next request.
 void Form1::showFetchFailure(const QString& reason) {
@@ -113,9 +107,7 @@ void Form1::setStatusMessage(const QString& message) {
     c_.fetchStatus->setText(text);
 }
 
-QString Form1::fetchStatus() const {
-    return c_.fetchStatus->text();
-}
+QString Form1::fetchStatus() const { return c_.fetchStatus->text(); }
 
 QString Form1::addressText() const { return c_.text1->text(); }
 void Form1::setAddressText(const QString& text) { c_.text1->setText(text); }

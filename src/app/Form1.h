@@ -34,7 +34,7 @@ struct Form1Options {
     QString workDir;          // absolute; bookmark.txt, download/, pictures
     bool scriptMode = false;  // Timer1 then ticks only when told to
     FetchLimits fetchLimits;
-    QString archiveDir;       // absolute; every http address is answered from it
+    QString archiveDir;  // absolute; every http address is answered from it
 };
 
 class Form1 : public QMainWindow, public RequestHost {
@@ -119,7 +119,7 @@ public:
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
     QString attachFolder() const { return attachments_.path(); }
-    QString fetchStatus() const;  // the status line's text
+    QString fetchStatus() const;    // the status line's text
     QString archiveFolder() const;  // empty when pages come from the network
     const PageHistory& history() const { return history_; }
     SystemActions& actions() { return actions_; }

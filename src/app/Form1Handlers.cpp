@@ -84,18 +84,14 @@ void Form1::Command9_Click() {
 
 // --- Keypad ----------------------------------------------------------------
 
-void Form1::Command5_Click(int index) {
-    c_.text3->setText(c_.text3->text() + QString::number(index));
-}
+void Form1::Command5_Click(int index) { c_.text3->setText(c_.text3->text() + QString::number(index)); }
 
 void Form1::Command6_Click() {
     const QString key = c_.text3->text();
     if (!key.isEmpty()) c_.text3->setText(key.left(key.size() - 1));
 }
 
-void Form1::Command7_Click() {
-    c_.text3->setText(QString());
-}
+void Form1::Command7_Click() { c_.text3->setText(QString()); }
 
 // The first link of the page whose key is the typed key.
 void Form1::Command4_Click() {
@@ -145,18 +141,14 @@ void Form1::Menu003_Click() {
 
 // --- Edit commands on the selection of Text2, with the system clipboard -----
 
-void Form1::Menu005_Click() {
-    QGuiApplication::clipboard()->setText(c_.text2->selText());
-}
+void Form1::Menu005_Click() { QGuiApplication::clipboard()->setText(c_.text2->selText()); }
 
 void Form1::Menu006_Click() {
     QGuiApplication::clipboard()->setText(c_.text2->selText());
     c_.text2->replaceSelection(QString());
 }
 
-void Form1::Menu007_Click() {
-    c_.text2->replaceSelection(QGuiApplication::clipboard()->text());
-}
+void Form1::Menu007_Click() { c_.text2->replaceSelection(QGuiApplication::clipboard()->text()); }
 
 // Copy as text has a shortcut and no menu item: the menus stay as they are.
 void Form1::connectCopyText() {
@@ -168,9 +160,7 @@ void Form1::copyText() {
     QGuiApplication::clipboard()->setText(displayText(model_, slots_, PictographFallback::Emoji));
 }
 
-void Form1::Menu008_Click() {
-    c_.text2->replaceSelection(QString());
-}
+void Form1::Menu008_Click() { c_.text2->replaceSelection(QString()); }
 
 // --- Bookmarks --------------------------------------------------------------
 

@@ -121,9 +121,7 @@ void Form1::refreshBookmarkMenu() {
 }
 
 void Form1::connectButtons() {
-    auto on = [this](QPushButton* b, void (Form1::*handler)()) {
-        connect(b, &QPushButton::clicked, this, handler);
-    };
+    auto on = [this](QPushButton* b, void (Form1::*handler)()) { connect(b, &QPushButton::clicked, this, handler); };
     auto& cmd = c_.command;
     on(cmd[1], &Form1::Command1_Click);
     on(cmd[2], &Form1::Command2_Click);
@@ -141,12 +139,9 @@ void Form1::connectButtons() {
     on(cmd[16], &Form1::Menu008_Click);
     on(cmd[17], &Form1::Command17_Click);
     on(cmd[18], &Form1::Command18_Click);
-    for (int i = 0; i < 10; ++i)
-        connect(c_.command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
+    for (int i = 0; i < 10; ++i) connect(c_.command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
 
-    auto item = [this](QAction* a, void (Form1::*handler)()) {
-        connect(a, &QAction::triggered, this, handler);
-    };
+    auto item = [this](QAction* a, void (Form1::*handler)()) { connect(a, &QAction::triggered, this, handler); };
     item(c_.menu002, &Form1::Menu002_Click);
     item(c_.menu003, &Form1::Menu003_Click);
     item(c_.menu005, &Form1::Menu005_Click);

@@ -81,7 +81,8 @@ void Form1::dropEvent(QDropEvent* event) {
     const QString page = droppedPage(event->mimeData());
     if (page.isEmpty()) return;
     event->acceptProposedAction();
-    QMetaObject::invokeMethod(this, [this, page] { openPage(page); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, page] { openPage(page); }, Qt::QueuedConnection);
 }
 
 // --- Back and forward ----------------------------------------------------------

@@ -41,13 +41,9 @@ void Form1::connectWindowCommands() {
 
 // --- Bookmark dialogs --------------------------------------------------------
 
-void Form1::book3_Click() {
-    windows_.form2().showFor(c_.label1[3]->text(), c_.label1[6]->text());
-}
+void Form1::book3_Click() { windows_.form2().showFor(c_.label1[3]->text(), c_.label1[6]->text()); }
 
-void Form1::book4_Click() {
-    windows_.form3().showEditor();
-}
+void Form1::book4_Click() { windows_.form3().showEditor(); }
 
 // --- Download folder ---------------------------------------------------------
 
@@ -62,19 +58,13 @@ void Form1::File001_Click(int index) {
     else actions_.showMessage(this, name + QStringLiteral("をダウンロードできませんでした。\n") + kept.error);
 }
 
-void Form1::file002_Click() {
-    emptyDownloadFolder(QDir(options_.workDir).filePath(QStringLiteral("download")));
-}
+void Form1::file002_Click() { emptyDownloadFolder(QDir(options_.workDir).filePath(QStringLiteral("download"))); }
 
 // --- Local file browser ------------------------------------------------------
 
-void Form1::Command10_Click() {
-    windows_.browser().showBrowser();
-}
+void Form1::Command10_Click() { windows_.browser().showBrowser(); }
 
-void Form1::Menu10_Click() {
-    Command10_Click();
-}
+void Form1::Menu10_Click() { Command10_Click(); }
 
 // --- Help and About ----------------------------------------------------------
 
@@ -90,8 +80,6 @@ void Form1::help001_Click() {
     else actions_.showMessage(this, QStringLiteral("テキストエディタが見つからないため、ヘルプを表示できません。"));
 }
 
-void Form1::help003_Click() {
-    windows_.about().showAbout();
-}
+void Form1::help003_Click() { windows_.about().showAbout(); }
 
 }  // namespace sumire

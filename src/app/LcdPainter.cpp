@@ -15,24 +15,18 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 
-int toPixels(int64_t twips) {
-    return int(std::lround(double(twips) / kTwipsPerPixel));
-}
+int toPixels(int64_t twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
 
 // The rectangle between two corners given in twips, both corners included.
 QRect cornersRect(int x1, int y1, int x2, int y2) {
     return QRect(QPoint(toPixels(x1), toPixels(y1)), QPoint(toPixels(x2), toPixels(y2))).normalized();
 }
 
-bool drawsNothing(char16_t code) {
-    return code < 0x20 || code == 0x7F;
-}
+bool drawsNothing(char16_t code) { return code < 0x20 || code == 0x7F; }
 
 }  // namespace
 
-QColor colourOf(int packed) {
-    return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
-}
+QColor colourOf(int packed) { return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF); }
 
 LcdPainter::LcdPainter(ClientArea& area, const PageModel& model, const PictureBoxes& boxes)
     : area_(area), model_(model), boxes_(boxes) {}
@@ -48,9 +42,7 @@ QFont LcdPainter::lcdFont() const {
     return font;
 }
 
-void LcdPainter::changed(const QRect& r) {
-    area_.update(r);
-}
+void LcdPainter::changed(const QRect& r) { area_.update(r); }
 
 void LcdPainter::box(int x1, int y1, int x2, int y2, int colour) {
     ops_.clear();  // every drawing pass begins with its box
@@ -111,8 +103,8 @@ void LcdPainter::drawString(int64_t x, int64_t y, const QString& s, int colour) 
 
 // A pictograph fills two half-width cells of one row.
 void LcdPainter::paintPictograph(int64_t x, int64_t y, int code, int colour) {
-    const QRectF cell(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel,
-                      2.0 * model_.charWidth / kTwipsPerPixel, model_.lineHeight / kTwipsPerPixel);
+    const QRectF cell(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel, 2.0 * model_.charWidth / kTwipsPerPixel,
+                      model_.lineHeight / kTwipsPerPixel);
     QPainter p(&area_.image());
     ::sumire::drawPictograph(p, code, cell, colourOf(colour));
     changed(cell.toAlignedRect());

@@ -101,12 +101,8 @@ void PictureBoxes::copySlot(int from, int to) {
     if (valid(from) && valid(to)) boxes_[to]->setPicture(boxes_[from]->picture());
 }
 
-int PictureBoxes::slotWidth(int slot) const {
-    return valid(slot) ? boxes_[slot]->twipsWidth() : 0;
-}
+int PictureBoxes::slotWidth(int slot) const { return valid(slot) ? boxes_[slot]->twipsWidth() : 0; }
 
-int PictureBoxes::slotHeight(int slot) const {
-    return valid(slot) ? boxes_[slot]->twipsHeight() : 0;
-}
+int PictureBoxes::slotHeight(int slot) const { return valid(slot) ? boxes_[slot]->twipsHeight() : 0; }
 
 }  // namespace sumire

@@ -36,21 +36,15 @@ Window& SecondaryWindows::adopt(QPointer<Window>& slot, Window* window) {
     return *window;
 }
 
-Form2& SecondaryWindows::form2() {
-    return form2_ ? *form2_ : adopt(form2_, new Form2(bookmarks_, *this));
-}
+Form2& SecondaryWindows::form2() { return form2_ ? *form2_ : adopt(form2_, new Form2(bookmarks_, *this)); }
 
-Form3& SecondaryWindows::form3() {
-    return form3_ ? *form3_ : adopt(form3_, new Form3(bookmarks_, *this));
-}
+Form3& SecondaryWindows::form3() { return form3_ ? *form3_ : adopt(form3_, new Form3(bookmarks_, *this)); }
 
 FileBrowser& SecondaryWindows::browser() {
     return browser_ ? *browser_ : adopt(browser_, new FileBrowser(*this, form_.workDir()));
 }
 
-FrmAbout& SecondaryWindows::about() {
-    return about_ ? *about_ : adopt(about_, new FrmAbout(*this));
-}
+FrmAbout& SecondaryWindows::about() { return about_ ? *about_ : adopt(about_, new FrmAbout(*this)); }
 
 Form2* SecondaryWindows::existingForm2() const { return form2_; }
 Form3* SecondaryWindows::existingForm3() const { return form3_; }
@@ -70,13 +64,9 @@ void SecondaryWindows::setMainEnabled(bool enabled) {
     if (enabled && form_.isVisible()) form_.activateWindow();
 }
 
-void SecondaryWindows::tellUser(QWidget* window, const QString& text) {
-    form_.actions().showMessage(window, text);
-}
+void SecondaryWindows::tellUser(QWidget* window, const QString& text) { form_.actions().showMessage(window, text); }
 
-void SecondaryWindows::startProgram(const ProgramStart& program) {
-    form_.actions().startProgram(program);
-}
+void SecondaryWindows::startProgram(const ProgramStart& program) { form_.actions().startProgram(program); }
 
 void SecondaryWindows::loadLocalPage(const QString& path, const QString& text) {
     form_.setSourceText(text);

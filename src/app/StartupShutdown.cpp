@@ -83,8 +83,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Menu001_Click() {
     if (ended_ || requestRunning_) return;
     attachments_.removeWritten();
-    const QString stored = phoneModel_.typeId() == QMetaType::QString ? phoneModel_.toString()
-                                                                      : QString::number(phoneModel_.toInt());
+    const QString stored =
+        phoneModel_.typeId() == QMetaType::QString ? phoneModel_.toString() : QString::number(phoneModel_.toInt());
     writePhoneSetting(stored);
     ended_ = true;
     timer1_.stop();

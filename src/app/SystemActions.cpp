@@ -14,20 +14,12 @@ void DesktopActions::startProgram(const ProgramStart& program) {
     QProcess::startDetached(program.program, program.arguments);
 }
 
-void RecordingActions::showMessage(QWidget*, const QString& text) {
-    messages_ << text;
-}
+void RecordingActions::showMessage(QWidget*, const QString& text) { messages_ << text; }
 
-void RecordingActions::startProgram(const ProgramStart& program) {
-    started_ << program.commandLine();
-}
+void RecordingActions::startProgram(const ProgramStart& program) { started_ << program.commandLine(); }
 
-QStringList RecordingActions::takeMessages() {
-    return std::exchange(messages_, {});
-}
+QStringList RecordingActions::takeMessages() { return std::exchange(messages_, {}); }
 
-QStringList RecordingActions::takeStarted() {
-    return std::exchange(started_, {});
-}
+QStringList RecordingActions::takeStarted() { return std::exchange(started_, {}); }
 
 }  // namespace sumire

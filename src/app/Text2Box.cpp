@@ -12,14 +12,10 @@ namespace {
 
 // The editor turns a CR LF pair into one line break; every other unit of the
 // text is one position of the document.
-bool isPairedCr(const QString& s, qsizetype i) {
-    return s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n';
-}
+bool isPairedCr(const QString& s, qsizetype i) { return s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n'; }
 
 // Characters the editor takes as the end of a paragraph when text is set.
-bool endsParagraph(QChar c) {
-    return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
-}
+bool endsParagraph(QChar c) { return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1); }
 
 // The document's text for a page: its line breaks as line separators, a
 // paragraph break after the line that fills a paragraph, and a break that is
@@ -96,8 +92,7 @@ Text2Box::Text2Box(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     connect(document(), &QTextDocument::contentsChange, this, &Text2Box::followEdit);
     // A new width drops every layout and counts each paragraph as one line.
-    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
-            [this] { showLineCounts(); });
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this, [this] { showLineCounts(); });
 }
 
 void Text2Box::setText(const QString& text) {
@@ -170,9 +165,7 @@ int Text2Box::textPosition(int documentPos) const {
     return i;
 }
 
-int Text2Box::selStart() const {
-    return textPosition(textCursor().selectionStart());
-}
+int Text2Box::selStart() const { return textPosition(textCursor().selectionStart()); }
 
 int Text2Box::selLength() const {
     const QTextCursor c = textCursor();

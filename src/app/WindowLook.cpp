@@ -7,8 +7,7 @@
 namespace sumire {
 
 QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
 }
 
 QFont windowFont(double points, bool bold) {
@@ -20,12 +19,11 @@ QFont windowFont(double points, bool bold) {
 
 void paintButton(QPushButton* button, const QColor& back) {
     const QString face = back.name();
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border: 2px outset %2; padding: 0px; }"
-                       "QPushButton:pressed { border-style: inset; }"
-                       "QPushButton:disabled { color: #808080; }"
-                       "QPushButton:focus { border-color: %3; }")
-            .arg(face, back.darker(115).name(), back.darker(170).name()));
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %2; padding: 0px; }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "QPushButton:disabled { color: #808080; }"
+                                         "QPushButton:focus { border-color: %3; }")
+                              .arg(face, back.darker(115).name(), back.darker(170).name()));
 }
 
 void setBoxBack(QWidget* box, const QColor& back) {

@@ -1,5 +1,3 @@
 #include "cli/AppMain.h"
 
-int main(int argc, char** argv) {
-    return sumire::runProgram(argc, argv);
-}
+int main(int argc, char** argv) { return sumire::runProgram(argc, argv); }

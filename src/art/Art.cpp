@@ -20,8 +20,7 @@ QIcon iconFromSizes(const QString& stem) {
     QIcon& icon = (*read)[stem];
     for (const char* size : {"32", "16"}) {
         const QString path = kRoot + stem + QLatin1Char('-') + QLatin1String(size) + ".png";
-        if (QFile::exists(path))
-            icon.addFile(path);
+        if (QFile::exists(path)) icon.addFile(path);
     }
     return icon;
 }
@@ -34,17 +33,13 @@ QImage builtinHandsetPicture() {
 }
 
 QIcon toolbarIcon(const QString& name) {
-    static const QStringList known = {"network", "offline",       "open", "cut",
-                                      "copy",    "paste",         "delete",
-                                      "addBookmark", "editBookmarks", "help"};
-    if (!known.contains(name))
-        return {};
+    static const QStringList known = {"network", "offline", "open",        "cut",           "copy",
+                                      "paste",   "delete",  "addBookmark", "editBookmarks", "help"};
+    if (!known.contains(name)) return {};
     return iconFromSizes(QStringLiteral("icons/") + name);
 }
 
-QPixmap telephoneBitmap() {
-    return QPixmap(kRoot + "telephone.png");
-}
+QPixmap telephoneBitmap() { return QPixmap(kRoot + "telephone.png"); }
 
 // Decoded once: every page loaded for export or render sets both icons.
 QImage melodyIcon() {
@@ -57,8 +52,6 @@ QImage dataIcon() {
     return icon;
 }
 
-QIcon programIcon() {
-    return iconFromSizes(QStringLiteral("program"));
-}
+QIcon programIcon() { return iconFromSizes(QStringLiteral("program")); }
 
 }  // namespace sumire

@@ -1253,8 +1253,7 @@ consteval bool wellFormed(const std::array<PictographRows, 95>& designs) {
     for (const PictographRows& rows : designs) {
         for (const char* row : rows) {
             const std::string_view text(row);
-            if (text.size() != 12 || text.find_first_not_of("#.") != std::string_view::npos)
-                return false;
+            if (text.size() != 12 || text.find_first_not_of("#.") != std::string_view::npos) return false;
         }
     }
     return true;

@@ -23,25 +23,19 @@ QRect innerDeviceRect(const QPainter& p, const QRectF& cell) {
 
 // Device position of dot edge k (0..12) along one axis, so that dots of one
 // design differ by at most one pixel in size.
-int dotEdge(double origin, double dot, int k) {
-    return static_cast<int>(std::lround(origin + k * dot));
-}
+int dotEdge(double origin, double dot, int k) { return static_cast<int>(std::lround(origin + k * dot)); }
 
 // 3 x 5 hex digits, one row of three dots a string.
 constexpr const char* kHexDigits[16][5] = {
-    {"###", "#.#", "#.#", "#.#", "###"}, {".#.", "##.", ".#.", ".#.", "###"},
-    {"###", "..#", "###", "#..", "###"}, {"###", "..#", "###", "..#", "###"},
-    {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "###", "..#", "###"},
-    {"###", "#..", "###", "#.#", "###"}, {"###", "..#", "..#", "..#", "..#"},
-    {"###", "#.#", "###", "#.#", "###"}, {"###", "#.#", "###", "..#", "###"},
-    {".#.", "#.#", "###", "#.#", "#.#"}, {"##.", "#.#", "##.", "#.#", "##."},
-    {".##", "#..", "#..", "#..", ".##"}, {"##.", "#.#", "#.#", "#.#", "##."},
-    {"###", "#..", "##.", "#..", "###"}, {"###", "#..", "##.", "#..", "#.."},
+    {"###", "#.#", "#.#", "#.#", "###"}, {".#.", "##.", ".#.", ".#.", "###"}, {"###", "..#", "###", "#..", "###"},
+    {"###", "..#", "###", "..#", "###"}, {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "###", "..#", "###"},
+    {"###", "#..", "###", "#.#", "###"}, {"###", "..#", "..#", "..#", "..#"}, {"###", "#.#", "###", "#.#", "###"},
+    {"###", "#.#", "###", "..#", "###"}, {".#.", "#.#", "###", "#.#", "#.#"}, {"##.", "#.#", "##.", "#.#", "##."},
+    {".##", "#..", "#..", "#..", ".##"}, {"##.", "#.#", "#.#", "#.#", "##."}, {"###", "#..", "##.", "#..", "###"},
+    {"###", "#..", "##.", "#..", "#.."},
 };
 
-bool digitDot(int digit, int x, int y) {
-    return x >= 0 && x < 3 && y >= 0 && y < 5 && kHexDigits[digit][y][x] == '#';
-}
+bool digitDot(int digit, int x, int y) { return x >= 0 && x < 3 && y >= 0 && y < 5 && kHexDigits[digit][y][x] == '#'; }
 
 // Dots along a frame's edge: every other one, symmetric, corners set.
 bool frameDot(int i, int length) {
@@ -80,8 +74,7 @@ void drawDots(QPainter& p, const QRectF& cell, int cols, int rows, const QColor&
 }  // namespace
 
 bool pictographDot(int code, int x, int y) {
-    if (code < 0 || code >= kPictographCount || x < 0 || x >= kPictographSize || y < 0 ||
-        y >= kPictographSize)
+    if (code < 0 || code >= kPictographCount || x < 0 || x >= kPictographSize || y < 0 || y >= kPictographSize)
         return false;
     return art::kPictographDesigns[code][y][x] == '#';
 }

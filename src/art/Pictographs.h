@@ -29,9 +29,7 @@ void drawPictograph(QPainter& p, int code, const QRectF& cell, const QColor& col
 // (a code that code page 932 has no code for): 6 x 12, a dotted line over the
 // digits one above the other.
 constexpr int kMarkHeight = 12;
-constexpr int markWidth(int cells) {
-    return cells >= 2 ? 12 : 6;
-}
+constexpr int markWidth(int cells) { return cells >= 2 ? 12 : 6; }
 // Whether the dot at column x, row y of the mark for `ch` in `cells` cells is
 // set; false outside the grid.
 bool markDot(char16_t ch, int cells, int x, int y);

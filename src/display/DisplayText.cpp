@@ -12,9 +12,7 @@
 namespace sumire {
 namespace {
 
-bool printsNothing(char16_t ch) {
-    return ch < 0x20 || ch == 0x7F;
-}
+bool printsNothing(char16_t ch) { return ch < 0x20 || ch == 0x7F; }
 
 void appendCharacter(QString& out, char16_t ch, PictographFallback fallback) {
     const int code = pictographCode(ch);

@@ -5,20 +5,16 @@
 namespace sumire {
 
 const std::array<const char*, kEmojiCount> kEmojiNames{
-    "HEART",    "CLOCK",   "TELEPHONE", "CUP",       "STAR",     "VSEL",      "HSEL",
-    "DENPA",    "FINE",    "RAIN",      "CLOUD",     "TEAR",     "SMILE",     "KISS",
-    "MELODY",   "CAR",     "TRAIN",     "PLANE",     "BIKE",     "HOME",      "BUIL",
-    "PEACE",    "DINNER",  "GLASS",     "CRY",       "TULIP",    "BASEBALL",  "BALL",
-    "PUNCH",    "THUNDER", "ANGRY",     "BEER",      "NOTE",     "PEN",       "DOKURO",
-    "MAIL",     "NOSMOKING", "BELL",    "FLOWER",    "SPA",      "MOON",      "FLAG",
-    "MASK",     "RECORD",  "MEAT",      "DOG",       "CAT",      "MONKEY",    "ELEPHANT",
-    "TAKO",     "NOODLE",  "MIC",       "PIKI",      "PIYOPIYO", "SLEEP",     "COFFEE",
-    "TABACCO",  "AUAU",    "ONIGIRI",   "BAG",       "UNCHI",    "TIE",       "SHIRT",
-    "SUIKA",    "ICE",     "BIKINI",    "HASAMI",    "CHUSHA",   "MARINE",    "FROG",
-    "BYEBYE",   "BHEART",  "DIA",       "CLUBS",     "SPADE",    "CLIP",      "SNOWMAN",
-    "CAKE",     "APPLE",   "PRESENT",   "MONEY",     "EXIT",     "DOOR",      "OYAJI",
-    "PHS",      "HOSHI",   "TICKET",    "LOVELOVE",  "HIRAMEKI", "PETA",      "NIKONIKO",
-    "TENNIS",   "MOVIE",   "SKI",       "!!",
+    "HEART",    "CLOCK",  "TELEPHONE", "CUP",      "STAR",   "VSEL",   "HSEL",      "DENPA",    "FINE",     "RAIN",
+    "CLOUD",    "TEAR",   "SMILE",     "KISS",     "MELODY", "CAR",    "TRAIN",     "PLANE",    "BIKE",     "HOME",
+    "BUIL",     "PEACE",  "DINNER",    "GLASS",    "CRY",    "TULIP",  "BASEBALL",  "BALL",     "PUNCH",    "THUNDER",
+    "ANGRY",    "BEER",   "NOTE",      "PEN",      "DOKURO", "MAIL",   "NOSMOKING", "BELL",     "FLOWER",   "SPA",
+    "MOON",     "FLAG",   "MASK",      "RECORD",   "MEAT",   "DOG",    "CAT",       "MONKEY",   "ELEPHANT", "TAKO",
+    "NOODLE",   "MIC",    "PIKI",      "PIYOPIYO", "SLEEP",  "COFFEE", "TABACCO",   "AUAU",     "ONIGIRI",  "BAG",
+    "UNCHI",    "TIE",    "SHIRT",     "SUIKA",    "ICE",    "BIKINI", "HASAMI",    "CHUSHA",   "MARINE",   "FROG",
+    "BYEBYE",   "BHEART", "DIA",       "CLUBS",    "SPADE",  "CLIP",   "SNOWMAN",   "CAKE",     "APPLE",    "PRESENT",
+    "MONEY",    "EXIT",   "DOOR",      "OYAJI",    "PHS",    "HOSHI",  "TICKET",    "LOVELOVE", "HIRAMEKI", "PETA",
+    "NIKONIKO", "TENNIS", "MOVIE",     "SKI",      "!!",
 };
 
 namespace {

@@ -7,7 +7,7 @@
 namespace sumire {
 namespace {
 
-constexpr int kNoChar = -1;  // past the end of the display text
+constexpr int kNoChar = -1;       // past the end of the display text
 constexpr int kImageLeftPx = 48;  // images are copied in device pixels (15 twips each)
 // 4 rows reserved per 1096 twips of a slot's height: a cleared slot (1095 twips high) reserves 3.
 constexpr int64_t kTwipsPerFourImageRows = 1096;

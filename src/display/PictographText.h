@@ -29,8 +29,6 @@ const PictographEquivalent& pictographEquivalent(int code);
 QString unknownPictographText(char16_t ch);
 
 // Whether `ch` lies in the private-use area U+E000..U+F8FF.
-constexpr bool isPrivateUse(char16_t ch) {
-    return ch >= 0xE000 && ch <= 0xF8FF;
-}
+constexpr bool isPrivateUse(char16_t ch) { return ch >= 0xE000 && ch <= 0xF8FF; }
 
 }  // namespace sumire

@@ -75,24 +75,25 @@ QString ArchiveAssets::pictograph(int code, int colour) {
     return pictographName(code, colour);
 }
 
-QByteArray ArchiveAssets::styleSheet() {
-    return QByteArray(kStyleSheet);
-}
+QByteArray ArchiveAssets::styleSheet() { return QByteArray(kStyleSheet); }
 
 QByteArray ArchiveAssets::pictographPng(int code, int colour) {
-    return dotsPng(kPictographSize, kPictographSize, colour, [code](int x, int y) { return pictographDot(code, x, y); });
+    return dotsPng(kPictographSize, kPictographSize, colour,
+                   [code](int x, int y) { return pictographDot(code, x, y); });
 }
 
 QByteArray ArchiveAssets::markPng(char16_t ch, int colour) {
     const int cells = cellWidth(ch);
-    return dotsPng(markWidth(cells), kMarkHeight, colour, [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
+    return dotsPng(markWidth(cells), kMarkHeight, colour,
+                   [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
 }
 
 bool ArchiveAssets::writeAll(const QString& folder, QString* error) const {
     const QDir dir(folder);
     if (!writeWholeFile(dir.filePath(QStringLiteral("sumire.css")), styleSheet(), error)) return false;
     for (const auto& [code, colour] : pictographs_)
-        if (!writeWholeFile(dir.filePath(pictographName(code, colour)), pictographPng(code, colour), error)) return false;
+        if (!writeWholeFile(dir.filePath(pictographName(code, colour)), pictographPng(code, colour), error))
+            return false;
     for (const auto& [ch, colour] : marks_)
         if (!writeWholeFile(dir.filePath(markName(ch, colour)), markPng(ch, colour), error)) return false;
     return true;

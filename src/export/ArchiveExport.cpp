@@ -172,11 +172,12 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
         LcdStyle::Picture same;
         for (size_t i = 0; i < whole.pictures.size() && same.file.isEmpty(); ++i)
             if (whole.pictures[i].slot == p.slot && !style.pictures[i].file.isEmpty()) same = style.pictures[i];
-        if (!same.file.isEmpty()) same.file = QStringLiteral("%1-%2.png").arg(withoutExtension(entry.output)).arg(p.slot);
+        if (!same.file.isEmpty())
+            same.file = QStringLiteral("%1-%2.png").arg(withoutExtension(entry.output)).arg(p.slot);
         small.pictures.push_back(same);
     }
-    index_.push_back({entry.output, entry.output, page.sender.trimmed(), parts.title,
-                      lcdHtml(first, page.model, small, assets_)});
+    index_.push_back(
+        {entry.output, entry.output, page.sender.trimmed(), parts.title, lcdHtml(first, page.model, small, assets_)});
 }
 
 bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
@@ -201,7 +202,8 @@ bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
 
 void Exporter::showProgress(size_t done, size_t total, const QElapsedTimer& clock) {
     const double seconds = std::max<double>(clock.nsecsElapsed() / 1e9, 1e-3);
-    *progress_ << QStringLiteral("\rsumire: export: %1/%2, %3 pages/s").arg(done).arg(total).arg(done / seconds, 0, 'f', 0);
+    *progress_
+        << QStringLiteral("\rsumire: export: %1/%2, %3 pages/s").arg(done).arg(total).arg(done / seconds, 0, 'f', 0);
     if (done == total) *progress_ << Qt::endl;
     else progress_->flush();
 }
@@ -261,7 +263,9 @@ std::vector<ExportEntry> plannedEntries(const ExportOptions& o) {
             QDirIterator it(page, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) files << it.next();
             files.sort();
-            for (const QString& file : files) entries.push_back({file, unique(withoutExtension(top.relativeFilePath(QFileInfo(file).absoluteFilePath())))});
+            for (const QString& file : files)
+                entries.push_back(
+                    {file, unique(withoutExtension(top.relativeFilePath(QFileInfo(file).absoluteFilePath())))});
         } else {
             entries.push_back({page, unique(baseName(page))});
         }

@@ -24,14 +24,16 @@ QString px(double value) {
     return n + QStringLiteral("px");
 }
 
-const char16_t kHead[] = u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-                         u"<meta name=\"viewport\" content=\"width=device-width\">\n"
-                         u"<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-                         u"img-src 'self' file:; style-src 'self' file: 'unsafe-inline'\">\n";
+const char16_t kHead[] =
+    u"<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+    u"<meta name=\"viewport\" content=\"width=device-width\">\n"
+    u"<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+    u"img-src 'self' file:; style-src 'self' file: 'unsafe-inline'\">\n";
 
 QString head(const QString& title, const QString& assetsHref) {
-    return QString::fromUtf16(kHead) + QStringLiteral("<title>") + escapeHtml(title) + QStringLiteral("</title>\n<link rel=\"stylesheet\" href=\"") +
-           escapeHtml(assetsHref) + QStringLiteral("sumire.css\">\n</head>\n");
+    return QString::fromUtf16(kHead) + QStringLiteral("<title>") + escapeHtml(title) +
+           QStringLiteral("</title>\n<link rel=\"stylesheet\" href=\"") + escapeHtml(assetsHref) +
+           QStringLiteral("sumire.css\">\n</head>\n");
 }
 
 // One row's glyphs, each in its cells: a glyph that does not start where the
@@ -53,8 +55,9 @@ public:
                 if (open) out_ += QStringLiteral("</span>");
                 runColour = g.colour;
                 runBlinks = g.blinks;
-                out_ += QStringLiteral("<span") + QString(runBlinks ? QStringLiteral(" class=\"bl\"") : QStringLiteral("")) + QStringLiteral(" style=\"color:") +
-                        cssColour(runColour) + QStringLiteral("\">");
+                out_ += QStringLiteral("<span") +
+                        QString(runBlinks ? QStringLiteral(" class=\"bl\"") : QStringLiteral("")) +
+                        QStringLiteral(" style=\"color:") + cssColour(runColour) + QStringLiteral("\">");
                 open = true;
             }
             glyph(g, g.col - pen);
@@ -76,14 +79,16 @@ private:
             const PictographEquivalent& p = pictographEquivalent(code);
             cls += QStringLiteral(" p");
             title = QStringLiteral(" title=\"") + escapeHtml(p.tag) + u'"';
-            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.pictograph(code, g.colour) + QStringLiteral(");");
+            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.pictograph(code, g.colour) +
+                     QStringLiteral(");");
             text = escapeHtml(style_.fallback == PictographFallback::Emoji ? p.unicode : u'[' + p.name + u']');
         } else if (g.text.size() == 1 && isPrivateUse(g.text[0].unicode())) {
             const char16_t ch = g.text[0].unicode();
             text = unknownPictographText(ch);
             cls += QStringLiteral(" p");
             title = QStringLiteral(" title=\"") + text.mid(1, text.size() - 2) + u'"';
-            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.mark(ch, g.colour) + QStringLiteral(");");
+            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.mark(ch, g.colour) +
+                     QStringLiteral(");");
             // A one-cell mark is half as wide as the square a pictograph fills.
             if (g.cells == 1) style += QStringLiteral("background-size:calc(var(--pd)/2) var(--pd);");
         }
@@ -109,7 +114,9 @@ QString escapeHtml(const QString& text) {
         case u'<': out += QStringLiteral("&lt;"); break;
         case u'>': out += QStringLiteral("&gt;"); break;
         case u'"': out += QStringLiteral("&quot;"); break;
-        case u'\t': case u'\n': case u'\r': out += c; break;
+        case u'\t':
+        case u'\n':
+        case u'\r': out += c; break;
         default:
             if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0)) out += QChar(0xFFFD);
             else out += c;
@@ -126,8 +133,9 @@ QString lcdHtml(const LcdScreen& screen, const PageModel& m, const LcdStyle& sty
     const int fontPx = int(std::lround(m.fontSize * 96.0 / 72.0)) * style.scale;
     QString out;
     out.reserve(qsizetype(512 + screen.rows * 64));
-    out += QStringLiteral("<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
-                          "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")
+    out += QStringLiteral(
+               "<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
+               "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")
                .arg(px(screen.widthPx * s), px(screen.heightPx * s), cssColour(screen.background),
                     cssColour(screen.textColour), px(cw), px(lh), px(dot * 12), px(s))
                .arg(fontPx);
@@ -149,21 +157,27 @@ QString lcdHtml(const LcdScreen& screen, const PageModel& m, const LcdStyle& sty
 
 QString pageHtml(const HtmlPageParts& parts) {
     QString out = head(parts.title, parts.assetsHref);
-    out += QStringLiteral("<body>\n<header>\n<nav><a href=\"") + escapeHtml(parts.indexHref) + QStringLiteral("\">一覧</a></nav>\n<dl>\n");
-    out += QStringLiteral("<dt>アドレス</dt><dd class=\"sender\">") + escapeHtml(parts.sender) + QStringLiteral("</dd>\n");
-    out += QStringLiteral("<dt>タイトル</dt><dd class=\"title\">") + escapeHtml(parts.caption) + QStringLiteral("</dd>\n</dl>\n</header>\n<main>\n");
+    out += QStringLiteral("<body>\n<header>\n<nav><a href=\"") + escapeHtml(parts.indexHref) +
+           QStringLiteral("\">一覧</a></nav>\n<dl>\n");
+    out +=
+        QStringLiteral("<dt>アドレス</dt><dd class=\"sender\">") + escapeHtml(parts.sender) + QStringLiteral("</dd>\n");
+    out += QStringLiteral("<dt>タイトル</dt><dd class=\"title\">") + escapeHtml(parts.caption) +
+           QStringLiteral("</dd>\n</dl>\n</header>\n<main>\n");
     out += parts.lcd;
     if (!parts.links.empty()) {
         out += QStringLiteral("<ol class=\"links\">\n");
         for (const ExportLink& l : parts.links) {
             out += QStringLiteral("<li><span class=\"key\">") + escapeHtml(l.key) + QStringLiteral("</span> ");
             if (l.href.isEmpty()) out += QStringLiteral("<span>") + escapeHtml(l.address) + QStringLiteral("</span>");
-            else out += QStringLiteral("<a href=\"") + escapeHtml(l.href) + QStringLiteral("\">") + escapeHtml(l.address) + QStringLiteral("</a>");
+            else
+                out += QStringLiteral("<a href=\"") + escapeHtml(l.href) + QStringLiteral("\">") +
+                       escapeHtml(l.address) + QStringLiteral("</a>");
             out += QStringLiteral("</li>\n");
         }
         out += QStringLiteral("</ol>\n");
     }
-    out += QStringLiteral("<details>\n<summary>ページのテキスト</summary>\n<pre>") + escapeHtml(parts.source) + QStringLiteral("</pre>\n</details>\n");
+    out += QStringLiteral("<details>\n<summary>ページのテキスト</summary>\n<pre>") + escapeHtml(parts.source) +
+           QStringLiteral("</pre>\n</details>\n");
     out += QStringLiteral("</main>\n</body>\n</html>\n");
     return out;
 }
@@ -173,7 +187,8 @@ QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsH
     out += QStringLiteral("<body>\n<h1>一覧</h1>\n<ul class=\"pages\">\n");
     for (const IndexEntry& e : entries) {
         out += QStringLiteral("<li><a href=\"") + escapeHtml(e.href) + QStringLiteral("\">\n") + e.lcd;
-        out += QStringLiteral("<span class=\"name\">") + escapeHtml(e.title.isEmpty() ? e.name : e.title) + QStringLiteral("</span>\n");
+        out += QStringLiteral("<span class=\"name\">") + escapeHtml(e.title.isEmpty() ? e.name : e.title) +
+               QStringLiteral("</span>\n");
         out += QStringLiteral("<span class=\"sender\">") + escapeHtml(e.sender) + QStringLiteral("</span>\n");
         out += QStringLiteral("<span class=\"file\">") + escapeHtml(e.name) + QStringLiteral("</span></a></li>\n");
     }

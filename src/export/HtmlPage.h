@@ -22,7 +22,7 @@ struct ExportLink {
 struct LcdStyle {
     int scale = 2;
     PictographFallback fallback = PictographFallback::Emoji;
-    QString assetsHref;              // "../assets/", ending in "/"
+    QString assetsHref;  // "../assets/", ending in "/"
     // For each picture copy of the screen: its file (relative; empty: none)
     // and the pixels the copy covers, which the picture's box limits.
     struct Picture {
@@ -35,9 +35,9 @@ struct LcdStyle {
 QString lcdHtml(const LcdScreen& screen, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets);
 
 struct HtmlPageParts {
-    QString title;   // of the document
+    QString title;            // of the document
     QString sender, caption;  // the sender and title boxes
-    QString lcd;     // lcdHtml of the whole page
+    QString lcd;              // lcdHtml of the whole page
     std::vector<ExportLink> links;
     QString source;  // the raw page text
     QString assetsHref, indexHref;

@@ -49,13 +49,9 @@ int64_t draw(const PageModel& model, const PictureSlots& pictures, ScreenExtent 
 }
 
 // Pixels of a twips coordinate, rounded as the window's painter rounds.
-int64_t toPixels(int64_t twips) {
-    return int64_t(std::llround(double(twips) / kTwipsPerPixel));
-}
+int64_t toPixels(int64_t twips) { return int64_t(std::llround(double(twips) / kTwipsPerPixel)); }
 
-int64_t floorDiv(int64_t a, int64_t b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
+int64_t floorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // Row by row; a high surrogate and the low one printed after it make one
 // glyph, as the window draws the pair at the first one's place.
@@ -85,9 +81,7 @@ void addGlyphs(LcdScreen& screen, const PageModel& m, const std::vector<TextOp>&
 
 }  // namespace
 
-bool drawsNothing(char16_t code) {
-    return code < 0x20 || code == 0x7F;
-}
+bool drawsNothing(char16_t code) { return code < 0x20 || code == 0x7F; }
 
 LcdScreen readLcdScreen(const PageModel& model, const PictureSlots& pictures, ScreenExtent extent) {
     Collector shown, hidden;

@@ -29,8 +29,8 @@ struct LcdPicture {
 struct LcdScreen {
     int background = 0xFFFFFF;  // the box's colour
     int textColour = 0;
-    int64_t rows = 0;           // rows of the screen
-    int64_t heightPx = 0;       // the box's height, pixels, corners included
+    int64_t rows = 0;      // rows of the screen
+    int64_t heightPx = 0;  // the box's height, pixels, corners included
     int64_t widthPx = 0;
     std::vector<std::vector<LcdGlyph>> glyphs;  // per row, in the order printed
     std::vector<LcdPicture> pictures;

@@ -38,8 +38,8 @@ QString AttachmentFolder::write(const QString& pageName, const QByteArray& bytes
     // A temporary file needs no sync to disk; a write that fails part way
     // removes what it wrote, so that no file is left for it.
     QFile file(path);
-    const bool whole = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(bytes) == bytes.size() && file.flush();
+    const bool whole =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush();
     file.close();
     if (!whole || file.error() != QFileDevice::NoError) {
         if (QFileInfo(path).isFile()) QFile::remove(path);

@@ -27,8 +27,7 @@ void updateSlot(const PageModel& m, PageServices& s, int n, const QString& writt
         if (!written.isEmpty()) s.pictures.loadSlot(n, written);
         // Offline, the picture comes from the folder the file browser shows.
         const QString plain = AttachmentFolder::plainFileName(name);
-        if (!s.host.networkMode() && !plain.isEmpty())
-            s.pictures.loadSlot(n, s.host.browserFolder() + u'/' + plain);
+        if (!s.host.networkMode() && !plain.isEmpty()) s.pictures.loadSlot(n, s.host.browserFolder() + u'/' + plain);
         if (flag == SlotFlag::AutoSize) s.pictures.setAutoSize(n);
         if (flag == SlotFlag::AutoRedraw) s.pictures.setAutoRedraw(n);
     } else if (ext == u"dxm") {
@@ -52,8 +51,7 @@ QString baseAddress(const QString& address) {
     return cut < 0 ? QString() : address.left(cut + 1);
 }
 
-void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s, QStringView token,
-                             SlotFlag flag) {
+void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s, QStringView token, SlotFlag flag) {
     const int64_t n = m.attachCount;
     m.scanPos += token.size() + 1;  // and the opening quote
     const bool named = takeName(m, text, n);

@@ -76,8 +76,8 @@ QString StripLineBreaks(QStringView text) {
     // Written through the buffer: appending one QChar at a time cost a quarter of a
     // text export's time on pages with pictures.
     QString out(text.size(), Qt::Uninitialized);
-    QChar* end = std::remove_copy_if(text.begin(), text.end(), out.data(),
-                                     [](QChar c) { return c == u'\r' || c == u'\n'; });
+    QChar* end =
+        std::remove_copy_if(text.begin(), text.end(), out.data(), [](QChar c) { return c == u'\r' || c == u'\n'; });
     out.truncate(end - out.constData());
     return out;
 }

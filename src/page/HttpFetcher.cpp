@@ -22,102 +22,74 @@ struct Hop {
     QUrl redirectTo;  // valid when the answer is a redirect to follow
 };
 
-Hop failedHop(const QString& error)
-{
+Hop failedHop(const QString& error) {
     Hop hop;
     hop.decided = true;
     hop.result.error = error;
     return hop;
 }
 
-QString tooLarge(qint64 maxBytes)
-{
-    return QStringLiteral("the response is larger than %1 bytes").arg(maxBytes);
-}
+QString tooLarge(qint64 maxBytes) { return QStringLiteral("the response is larger than %1 bytes").arg(maxBytes); }
 
-QString durationText(int ms)
-{
-    if (ms % 1000 == 0)
-        return QStringLiteral("%1 s").arg(ms / 1000);
+QString durationText(int ms) {
+    if (ms % 1000 == 0) return QStringLiteral("%1 s").arg(ms / 1000);
     return QStringLiteral("%1 ms").arg(ms);
 }
 
-bool isRedirectStatus(int code)
-{
-    return code == 301 || code == 302 || code == 303 || code == 307 || code == 308;
-}
+bool isRedirectStatus(int code) { return code == 301 || code == 302 || code == 303 || code == 307 || code == 308; }
 
-QString charsetOf(const QByteArray& contentType)
-{
+QString charsetOf(const QByteArray& contentType) {
     const QList<QByteArray> parts = contentType.split(';');
     for (qsizetype i = 1; i < parts.size(); ++i) {
         const qsizetype eq = parts[i].indexOf('=');
-        if (eq < 0 || parts[i].left(eq).trimmed().toLower() != "charset")
-            continue;
+        if (eq < 0 || parts[i].left(eq).trimmed().toLower() != "charset") continue;
         QByteArray value = parts[i].mid(eq + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-            value = value.mid(1, value.size() - 2);
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
         return QString::fromLatin1(value).trimmed().toLower();
     }
     return {};
 }
 
-QString networkErrorText(const QNetworkReply& reply)
-{
+QString networkErrorText(const QNetworkReply& reply) {
     switch (reply.error()) {
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
-    case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("the server closed the connection");
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found: %1").arg(reply.url().host());
-    case QNetworkReply::TimeoutError:
-        return QStringLiteral("the connection timed out");
-    case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("the secure connection failed");
-    default:
-        return reply.errorString();
+    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("connection refused");
+    case QNetworkReply::RemoteHostClosedError: return QStringLiteral("the server closed the connection");
+    case QNetworkReply::HostNotFoundError: return QStringLiteral("host not found: %1").arg(reply.url().host());
+    case QNetworkReply::TimeoutError: return QStringLiteral("the connection timed out");
+    case QNetworkReply::SslHandshakeFailedError: return QStringLiteral("the secure connection failed");
+    default: return reply.errorString();
     }
 }
 
 // Judges what the response headers already tell: an error status, a redirect
 // or a declared length over the limit. Anything else leaves the hop open.
-void judgeHeaders(const QNetworkReply& reply, qint64 maxBytes, Hop& hop)
-{
+void judgeHeaders(const QNetworkReply& reply, qint64 maxBytes, Hop& hop) {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (hop.decided || !status.isValid())
-        return;
+    if (hop.decided || !status.isValid()) return;
     const int code = status.toInt();
     if (code >= 400) {
-        const QString reason =
-            reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         hop = failedHop(QStringLiteral("HTTP %1 %2").arg(code).arg(reason).trimmed());
         return;
     }
     if (isRedirectStatus(code) && reply.hasRawHeader("Location")) {
         hop.decided = true;
-        hop.redirectTo = reply.url().resolved(
-            QUrl::fromEncoded(reply.rawHeader("Location"), QUrl::TolerantMode));
+        hop.redirectTo = reply.url().resolved(QUrl::fromEncoded(reply.rawHeader("Location"), QUrl::TolerantMode));
         return;
     }
     bool known = false;
     const qint64 length = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-    if (known && length > maxBytes)
-        hop = failedHop(tooLarge(maxBytes));
+    if (known && length > maxBytes) hop = failedHop(tooLarge(maxBytes));
 }
 
 // The outcome once the transfer has ended without an earlier decision.
-Hop finishedHop(QNetworkReply& reply, QByteArray body, qint64 maxBytes)
-{
+Hop finishedHop(QNetworkReply& reply, QByteArray body, qint64 maxBytes) {
     Hop hop;
     judgeHeaders(reply, maxBytes, hop);
-    if (hop.decided)
-        return hop;
-    if (reply.error() != QNetworkReply::NoError)
-        return failedHop(networkErrorText(reply));
+    if (hop.decided) return hop;
+    if (reply.error() != QNetworkReply::NoError) return failedHop(networkErrorText(reply));
     body += reply.readAll();
-    if (body.size() > maxBytes)
-        return failedHop(tooLarge(maxBytes));
+    if (body.size() > maxBytes) return failedHop(tooLarge(maxBytes));
     hop.decided = true;
     hop.result.ok = true;
     hop.result.body = std::move(body);
@@ -128,11 +100,9 @@ Hop finishedHop(QNetworkReply& reply, QByteArray body, qint64 maxBytes)
 // Runs one GET to its end, or until `deadline`, in a local event loop that
 // keeps the window painting but takes no user input.
 Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits& limits,
-             const QDeadlineTimer& deadline)
-{
+             const QDeadlineTimer& deadline) {
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
 
     QEventLoop loop;
     QTimer timer;
@@ -141,8 +111,7 @@ Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits&
     QByteArray body;
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
     auto decide = [&](Hop outcome) {
-        if (!hop.decided)
-            hop = std::move(outcome);
+        if (!hop.decided) hop = std::move(outcome);
         loop.quit();
     };
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
@@ -150,17 +119,14 @@ Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits&
     });
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
         judgeHeaders(*reply, limits.maxBytes, hop);
-        if (hop.decided)
-            loop.quit();
+        if (hop.decided) loop.quit();
     });
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
         body += reply->readAll();
-        if (body.size() > limits.maxBytes)
-            decide(failedHop(tooLarge(limits.maxBytes)));
+        if (body.size() > limits.maxBytes) decide(failedHop(tooLarge(limits.maxBytes)));
     });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, [&] {
-        decide(finishedHop(*reply, std::move(body), limits.maxBytes));
-    });
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop,
+                     [&] { decide(finishedHop(*reply, std::move(body), limits.maxBytes)); });
 
     timer.start(std::max<qint64>(0, deadline.remainingTime()));
     loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -175,15 +141,12 @@ Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits&
 
 HttpFetcher::HttpFetcher(FetchLimits limits) : limits_(limits), local_(limits.maxBytes) {}
 
-FetchResult HttpFetcher::fetch(const QString& address)
-{
-    if (isNetworkAddress(address))
-        return fetchHttp(address);
+FetchResult HttpFetcher::fetch(const QString& address) {
+    if (isNetworkAddress(address)) return fetchHttp(address);
     return local_.fetch(address);
 }
 
-FetchResult HttpFetcher::fetchHttp(const QString& address)
-{
+FetchResult HttpFetcher::fetchHttp(const QString& address) {
     QUrl url(address);
     if (!url.isValid() || url.host().isEmpty()) {
         FetchResult result;
@@ -197,16 +160,12 @@ FetchResult HttpFetcher::fetchHttp(const QString& address)
     const QDeadlineTimer deadline(limits_.timeoutMs);
     for (int redirects = 0;; ++redirects) {
         Hop hop = exchange(manager, url, limits_, deadline);
-        if (!hop.redirectTo.isValid())
-            return hop.result;
+        if (!hop.redirectTo.isValid()) return hop.result;
         if (redirects == limits_.maxRedirects)
-            return failedHop(QStringLiteral("too many redirects (more than %1)")
-                                 .arg(limits_.maxRedirects))
-                .result;
+            return failedHop(QStringLiteral("too many redirects (more than %1)").arg(limits_.maxRedirects)).result;
         url = hop.redirectTo;
         if (!isNetworkAddress(url.toString()))
-            return failedHop(QStringLiteral("redirected to an address that is not http(s): %1")
-                                 .arg(url.toString()))
+            return failedHop(QStringLiteral("redirected to an address that is not http(s): %1").arg(url.toString()))
                 .result;
     }
 }

@@ -6,8 +6,7 @@ namespace {
 // The header value from scanPos up to the next carriage return goes into the
 // label; without one the label keeps its caption. Either way scanPos moves by
 // the caption's length plus one.
-QString takeHeaderValue(PageModel& m, const ScanText& text, const QString& current,
-                        bool* changed) {
+QString takeHeaderValue(PageModel& m, const ScanText& text, const QString& current, bool* changed) {
     QString value;
     *changed = text.textUpTo(m.scanPos, u'\r', &value);
     const QString caption = *changed ? value : current;
@@ -34,9 +33,8 @@ void handleSender(PageModel& m, const ScanText& text, RequestHost& host) {
     bool changed = false;
     const QString caption = takeHeaderValue(m, text, host.senderCaption(), &changed);
     // A sender line that holds an address keeps the part from its "http" on.
-    const qsizetype offset = keptTailOffset(caption, [&](qsizetype i) {
-        return QStringView(caption).sliced(i).startsWith(u"http");
-    });
+    const qsizetype offset =
+        keptTailOffset(caption, [&](qsizetype i) { return QStringView(caption).sliced(i).startsWith(u"http"); });
     host.setSenderCaption(caption.mid(offset));
     m.bodyStart = m.scanPos;
 }
@@ -45,8 +43,7 @@ void handleTitle(PageModel& m, const ScanText& text, RequestHost& host) {
     m.scanPos += 8;
     bool changed = false;
     const QString caption = takeHeaderValue(m, text, host.titleCaption(), &changed);
-    const qsizetype offset =
-        keptTailOffset(caption, [&](qsizetype i) { return caption[i] == u' '; });
+    const qsizetype offset = keptTailOffset(caption, [&](qsizetype i) { return caption[i] == u' '; });
     host.setTitleCaption(caption.mid(offset));
     m.bodyStart = m.scanPos;
 }

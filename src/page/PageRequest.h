@@ -22,7 +22,7 @@ struct PageServices {
 
 struct RequestOutcome {
     bool fetchFailed = false;
-    QString error;       // why the page fetch failed
+    QString error;         // why the page fetch failed
     int64_t scanWork = 0;  // code units searched and copied by the two passes
 };
 

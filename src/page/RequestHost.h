@@ -10,16 +10,16 @@ public:
     virtual ~RequestHost() = default;
     virtual QString addressText() const = 0;  // Text1
     virtual void setAddressText(const QString& text) = 0;
-    virtual QString sourceText() const = 0;   // Text2
+    virtual QString sourceText() const = 0;  // Text2
     virtual void setSourceText(const QString& text) = 0;
     virtual void setKeyText(const QString& text) = 0;  // Text3
-    virtual QString senderCaption() const = 0;          // Label1(3)
+    virtual QString senderCaption() const = 0;         // Label1(3)
     virtual void setSenderCaption(const QString& text) = 0;
-    virtual QString titleCaption() const = 0;           // Label1(6)
+    virtual QString titleCaption() const = 0;  // Label1(6)
     virtual void setTitleCaption(const QString& text) = 0;
-    virtual void setGoEnabled(bool enabled) = 0;        // Command1
-    virtual bool networkMode() const = 0;               // Menu002 checked
-    virtual QString browserFolder() const = 0;          // the file browser's Dir1 path
+    virtual void setGoEnabled(bool enabled) = 0;                                        // Command1
+    virtual bool networkMode() const = 0;                                               // Menu002 checked
+    virtual QString browserFolder() const = 0;                                          // the file browser's Dir1 path
     virtual void setDownloadItem(int index, const QString& caption, bool enabled) = 0;  // File001(i)
 };
 

@@ -21,10 +21,16 @@ bool looksLikeUtf8(const QByteArray& bytes) {
         }
         int extra;
         uint32_t cp;
-        if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
-        else return false;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else return false;
         if (i + extra >= n) return false;
         for (int k = 1; k <= extra; ++k) {
             if ((s[i + k] & 0xC0) != 0x80) return false;

@@ -83,9 +83,7 @@ private:
     bool atLineStart_ = true;
 };
 
-QString writableField(QString field) {
-    return field.replace(kQuote, kFullWidthQuote);
-}
+QString writableField(QString field) { return field.replace(kQuote, kFullWidthQuote); }
 
 }  // namespace
 
@@ -112,16 +110,14 @@ QByteArray formatBookmarkFile(const BookmarkRecords& records) {
     // the first title's closing quote, where the format skips what it finds,
     // keeps such a file reading as code page 932.
     if (!records.empty() && decodePageBytes(bytes) != decodeCp932(bytes)) {
-        const qsizetype afterTitle = encodeCp932(QLatin1Char('"') + writableField(records[0].title) +
-                                                 QLatin1Char('"')).size();
+        const qsizetype afterTitle =
+            encodeCp932(QLatin1Char('"') + writableField(records[0].title) + QLatin1Char('"')).size();
         bytes.insert(afterTitle, '\x80');
     }
     return bytes;
 }
 
-QString bookmarkFieldAsWritten(const QString& field) {
-    return decodeCp932(encodeCp932(writableField(field)));
-}
+QString bookmarkFieldAsWritten(const QString& field) { return decodeCp932(encodeCp932(writableField(field))); }
 
 BookmarkResult readBookmarkFile(const QString& path, BookmarkRecords* records) {
     records->clear();
@@ -130,8 +126,7 @@ BookmarkResult readBookmarkFile(const QString& path, BookmarkRecords* records) {
     const bool folder = QFileInfo(path).isDir();
     if (folder || !file.open(QIODevice::ReadOnly)) {
         const QString reason = folder ? QStringLiteral("フォルダです") : file.errorString();
-        return BookmarkResult::failed(
-            QStringLiteral("ブックマークを読み込めませんでした（%1）: %2").arg(path, reason));
+        return BookmarkResult::failed(QStringLiteral("ブックマークを読み込めませんでした（%1）: %2").arg(path, reason));
     }
     *records = parseBookmarkText(decodePageBytes(file.readAll()));
     return {};
@@ -144,13 +139,11 @@ BookmarkResult saveBookmarkFile(const QString& path, const BookmarkRecords& reco
     // cut-off one), so the flush is checked here first.
     QSaveFile file(path);
     const QByteArray bytes = formatBookmarkFile(records);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return {};
     const QString reason = file.errorString();
     file.cancelWriting();
-    return BookmarkResult::failed(
-        QStringLiteral("ブックマークを保存できませんでした（%1）: %2").arg(path, reason));
+    return BookmarkResult::failed(QStringLiteral("ブックマークを保存できませんでした（%1）: %2").arg(path, reason));
 }
 
 }  // namespace sumire

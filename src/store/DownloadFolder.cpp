@@ -15,23 +15,20 @@ KeepResult keepAttachment(const QString& source, const QString& downloadDir, con
     QFile in(source);
     if (source.isEmpty() || name.isEmpty() || !QFileInfo(source).isFile())
         return {false, QStringLiteral("%1 の一時ファイルがありません。").arg(pageName)};
-    if (!QFileInfo(downloadDir).isDir())
-        return {false, QStringLiteral("フォルダ %1 がありません。").arg(downloadDir)};
+    if (!QFileInfo(downloadDir).isDir()) return {false, QStringLiteral("フォルダ %1 がありません。").arg(downloadDir)};
     if (!in.open(QIODevice::ReadOnly))
         return {false, QStringLiteral("%1 を読めません: %2").arg(source, in.errorString())};
     const QByteArray bytes = in.readAll();
     QSaveFile out(QDir(downloadDir).filePath(name));
     // commit() alone does not notice a failed final flush.
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() ||
-        !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
         return {false, QStringLiteral("%1 に書き込めません: %2").arg(out.fileName(), out.errorString())};
     return {true, {}};
 }
 
 void emptyDownloadFolder(const QString& downloadDir) {
     QDir dir(downloadDir);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        dir.remove(name);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) dir.remove(name);
 }
 
 }  // namespace sumire

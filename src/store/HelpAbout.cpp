@@ -6,8 +6,8 @@ namespace sumire {
 namespace {
 
 const QStringList kOpeners = {"xdg-open"};
-const QStringList kEditors = {"gnome-text-editor", "gedit", "mousepad", "kate", "kwrite", "pluma",
-                              "xed", "featherpad", "leafpad", "geany", "xedit"};
+const QStringList kEditors = {"gnome-text-editor", "gedit",   "mousepad", "kate", "kwrite", "pluma", "xed",
+                              "featherpad",        "leafpad", "geany",    "xedit"};
 const QStringList kSystemInfoTools = {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk"};
 
 const QString kMsInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -22,9 +22,7 @@ QString findFirst(const QStringList& names, const QStringList& searchPath) {
 
 }  // namespace
 
-QString ProgramStart::commandLine() const {
-    return (QStringList{program} + arguments).join(u' ');
-}
+QString ProgramStart::commandLine() const { return (QStringList{program} + arguments).join(u' '); }
 
 std::optional<ProgramStart> helpEditorFor(const QString& readmePath, const QStringList& searchPath) {
     QString program = findFirst(kOpeners, searchPath);
@@ -33,8 +31,7 @@ std::optional<ProgramStart> helpEditorFor(const QString& readmePath, const QStri
     return ProgramStart{program, {readmePath}};
 }
 
-bool SystemKeys::GetKeyValue(KeyRoot root, const QString& keyName, const QString& subKeyRef,
-                             QString* keyVal) const {
+bool SystemKeys::GetKeyValue(KeyRoot root, const QString& keyName, const QString& subKeyRef, QString* keyVal) const {
     keyVal->clear();
     if (root != KeyRoot::LocalMachine || keyName != kMsInfoKey || subKeyRef != u"PATH") return false;
     const QString tool = findFirst(kSystemInfoTools, searchPath_);

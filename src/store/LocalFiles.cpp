@@ -58,16 +58,13 @@ QStringList textFiles(const QString& folder) {
     return dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
-QString joinPath(const QString& folder, const QString& name) {
-    return folder + u'/' + name;
-}
+QString joinPath(const QString& folder, const QString& name) { return folder + u'/' + name; }
 
 LoadedText loadTextFile(const QString& path, qint64 maxBytes) {
     if (path.trimmed().isEmpty()) return {std::nullopt, QStringLiteral("ファイルが選ばれていません。")};
     const QFileInfo info(path);
     if (!info.isFile()) return {std::nullopt, QStringLiteral("%1 というファイルはありません。").arg(path)};
-    if (info.size() > maxBytes)
-        return {std::nullopt, QStringLiteral("%1 は大きすぎて開けません。").arg(path)};
+    if (info.size() > maxBytes) return {std::nullopt, QStringLiteral("%1 は大きすぎて開けません。").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, QStringLiteral("%1 を読めません: %2").arg(path, file.errorString())};

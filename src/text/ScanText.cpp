@@ -13,8 +13,7 @@ int64_t ScanText::remembered(Memo& memo, int64_t p, QStringView needle) const {
     // The memo says: no needle in [from, found), and needle at found (or none
     // at all after from when found is 0). Any p in [from, found] gets the same
     // answer without looking again.
-    if (memo.found >= 0 && p >= memo.from && (memo.found == 0 || p <= memo.found))
-        return memo.found;
+    if (memo.found >= 0 && p >= memo.from && (memo.found == 0 || p <= memo.found)) return memo.found;
     int64_t at = -1;
     if (p >= 1 && p <= length()) {
         at = text_.indexOf(needle, p - 1);
@@ -46,8 +45,6 @@ bool ScanText::textUpTo(int64_t p, char16_t delimiter, QString* out) const {
     return true;
 }
 
-QString ScanText::charText(int64_t p) const {
-    return inside(p) ? QString(text_[p - 1]) : QString();
-}
+QString ScanText::charText(int64_t p) const { return inside(p) ? QString(text_[p - 1]) : QString(); }
 
 }  // namespace sumire

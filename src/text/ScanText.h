@@ -19,9 +19,7 @@ public:
     int64_t length() const { return text_.size(); }
 
     // The character at 1-based position p, or 0 outside the text.
-    char16_t at(int64_t p) const {
-        return p >= 1 && p <= length() ? text_[p - 1].unicode() : char16_t(0);
-    }
+    char16_t at(int64_t p) const { return p >= 1 && p <= length() ? text_[p - 1].unicode() : char16_t(0); }
     bool inside(int64_t p) const { return p >= 1 && p <= length(); }
 
     // True when `token` stands at p (and does not run past the end).

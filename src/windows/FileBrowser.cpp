@@ -52,9 +52,7 @@ FileBrowser::FileBrowser(DialogHost& host, const QString& startFolder)
     if (!dir1_->setPath(startFolder)) dir1_->setPath(QDir::rootPath());
 }
 
-QStringList FileBrowser::controlNames() {
-    return {"Dir1", "Drive1", "File1", "Command1", "Command2", "Text1"};
-}
+QStringList FileBrowser::controlNames() { return {"Dir1", "Drive1", "File1", "Command1", "Command2", "Text1"}; }
 
 void FileBrowser::showBrowser() {
     host_.setMainEnabled(false);
@@ -87,9 +85,7 @@ void FileBrowser::showDrive(const QString& drive) {
     drive1_->setCurrentIndex(index);
 }
 
-void FileBrowser::File1_Click(const QString& name) {
-    text1_->setText(joinPath(dir1_->path(), name));
-}
+void FileBrowser::File1_Click(const QString& name) { text1_->setText(joinPath(dir1_->path(), name)); }
 
 void FileBrowser::File1_DblClick(const QString& name) {
     File1_Click(name);
@@ -114,9 +110,7 @@ void FileBrowser::Command2_Click() {
     hide();
 }
 
-void FileBrowser::Form_Unload() {
-    Command2_Click();
-}
+void FileBrowser::Form_Unload() { Command2_Click(); }
 
 bool FileBrowser::chooseDrive(const QString& drive) {
     const int index = drive1_->findText(drive);
@@ -140,9 +134,7 @@ bool FileBrowser::clickFile(const QString& name) {
     return true;
 }
 
-QString FileBrowser::path() const {
-    return dir1_->path();
-}
+QString FileBrowser::path() const { return dir1_->path(); }
 
 QStringList FileBrowser::files() const {
     QStringList names;

@@ -24,9 +24,7 @@ QStringList ancestorsOf(const QString& path) {
     return chain;
 }
 
-QString shownName(const QString& path) {
-    return QDir(path).isRoot() ? path : QFileInfo(path).fileName();
-}
+QString shownName(const QString& path) { return QDir(path).isRoot() ? path : QFileInfo(path).fileName(); }
 
 }  // namespace
 
@@ -38,9 +36,8 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent) {
     setIndentation(10);
     setUniformRowHeights(true);
     setSunkenBox(this);
-    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        setPath(item->data(0, kPathRole).toString());
-    });
+    connect(this, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { setPath(item->data(0, kPathRole).toString()); });
 }
 
 bool FolderList::setPath(const QString& folder) {

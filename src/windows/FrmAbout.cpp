@@ -10,7 +10,9 @@
 namespace sumire {
 
 QString versionLine() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(SUMIRE_VERSION_MAJOR).arg(SUMIRE_VERSION_MINOR)
+    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+        .arg(SUMIRE_VERSION_MAJOR)
+        .arg(SUMIRE_VERSION_MINOR)
         .arg(SUMIRE_VERSION_REVISION);
 }
 
@@ -22,8 +24,8 @@ FrmAbout::FrmAbout(DialogHost& host, SystemKeys keys)
     picIcon_ = makeDialogLabel(this, "picIcon", QString(), {240, 240, 540, 540});
     picIcon_->setPixmap(programIcon().pixmap(32, 32));
     cmdSysInfo_ = makeDialogButton(this, "cmdSysInfo", QStringLiteral("ｼｽﾃﾑ情報(&S)..."), {4260, 3075, 1380, 345});
-    lblDescription_ = makeDialogLabel(this, "lblDescription", QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"),
-                                      {1050, 1125, 3885, 1170});
+    lblDescription_ =
+        makeDialogLabel(this, "lblDescription", QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"), {1050, 1125, 3885, 1170});
     lblDisclaimer_ = makeDialogLabel(this, "lblDisclaimer", QStringLiteral("警告: ..."), {255, 2625, 3870, 825});
     lblTitle_ = makeDialogLabel(this, "lblTitle", QString(), {1050, 240, 3885, 480});
     lblVersion_ = makeDialogLabel(this, "lblVersion", QString(), {1050, 780, 3885, 225});
@@ -56,9 +58,7 @@ void FrmAbout::cmdOK_Click() {
     close();
 }
 
-void FrmAbout::cmdSysInfo_Click() {
-    StartSysInfo();
-}
+void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void FrmAbout::StartSysInfo() {
     if (const auto program = systemInfoProgram(keys_)) host_.startProgram(ProgramStart{*program, {}});
@@ -80,11 +80,8 @@ void FrmAbout::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        cmdOK_->click();
-        return;
-    default:
-        SecondaryWindow::keyPressEvent(event);
+    case Qt::Key_Enter: cmdOK_->click(); return;
+    default: SecondaryWindow::keyPressEvent(event);
     }
 }
 

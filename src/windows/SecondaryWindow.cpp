@@ -63,9 +63,7 @@ void SecondaryWindow::showWindow() {
     activateWindow();
 }
 
-void SecondaryWindow::Form_Unload() {
-    host_.setMainEnabled(true);
-}
+void SecondaryWindow::Form_Unload() { host_.setMainEnabled(true); }
 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();

@@ -59,7 +59,9 @@ protected:
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo info(it.next());
-            lines << QStringLiteral("%1 %2 %3").arg(info.filePath()).arg(info.size())
+            lines << QStringLiteral("%1 %2 %3")
+                         .arg(info.filePath())
+                         .arg(info.size())
                          .arg(info.lastModified().toMSecsSinceEpoch());
         }
         lines.sort();

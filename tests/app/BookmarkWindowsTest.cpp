@@ -31,17 +31,11 @@ QByteArray records(const QList<std::pair<QString, QString>>& list) {
     return encodeCp932(text);
 }
 
-QJsonArray texts(const QStringList& list) {
-    return QJsonArray::fromStringList(list);
-}
+QJsonArray texts(const QStringList& list) { return QJsonArray::fromStringList(list); }
 
-bool shown(const QJsonObject& dump, const char* window) {
-    return dump["shown"].toObject()[window].toBool();
-}
+bool shown(const QJsonObject& dump, const char* window) { return dump["shown"].toObject()[window].toBool(); }
 
-bool mainEnabled(const QJsonObject& dump) {
-    return dump["Form1"].toObject()["enabled"].toBool();
-}
+bool mainEnabled(const QJsonObject& dump) { return dump["Form1"].toObject()["enabled"].toBool(); }
 
 // A folder in which no file can be created or renamed: immutable for root,
 // without write permission for anyone else. Undone at the end of the scope.
@@ -74,15 +68,31 @@ const QString kPage = QStringLiteral("From: 山田 http://sender/page\r\nSubject
 TEST(BookmarkWindows, AddFromThePageThenEditAndDelete) {
     Sandbox box;
     QStringList lines = showOffline(kPage);
-    lines << "click book3" << "dump"                                    // 0
-          << "click Command5(1)" << "click Form2.Command1" << "dump"    // 1
-          << "click Command19" << "set Form2.Text1 http://x/2" << "set Form2.Text2 二番"
-          << "click Form2.Command1" << "click book4" << "dump"         // 2
-          << "select Form3.List1 1" << "set Form3.Text2 第二" << "click Form3.Command1" << "dump"  // 3
-          << "select Form3.List1 0" << "click Form3.Command2" << "dump"  // 4
-          << "click Form3.Command2" << "click Form3.Command1" << "dump"  // 5
-          << "close Form3" << "dump"                                     // 6
-          << "click book000(0)" << "dump";                               // 7
+    lines << "click book3"
+          << "dump"  // 0
+          << "click Command5(1)"
+          << "click Form2.Command1"
+          << "dump"  // 1
+          << "click Command19"
+          << "set Form2.Text1 http://x/2"
+          << "set Form2.Text2 二番"
+          << "click Form2.Command1"
+          << "click book4"
+          << "dump"  // 2
+          << "select Form3.List1 1"
+          << "set Form3.Text2 第二"
+          << "click Form3.Command1"
+          << "dump"  // 3
+          << "select Form3.List1 0"
+          << "click Form3.Command2"
+          << "dump"  // 4
+          << "click Form3.Command2"
+          << "click Form3.Command1"
+          << "dump"  // 5
+          << "close Form3"
+          << "dump"  // 6
+          << "click book000(0)"
+          << "dump";  // 7
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QString file = box.path("bookmark.txt");
@@ -173,9 +183,15 @@ TEST(BookmarkWindows, EveryWayOutEnablesTheMainWindow) {
 TEST(BookmarkWindows, ButtonsHideTheDialogAndTheCloseBoxDestroysIt) {
     Sandbox box;
     const ScriptResult r = box.run({
-        "click book3", "set Form2.Text1 typed", "click Form2.Command2", "dump",
-        "click Form2.Command1", "dump",  // hidden: the click does nothing
-        "click book3", "close Form2", "dump",
+        "click book3",
+        "set Form2.Text1 typed",
+        "click Form2.Command2",
+        "dump",
+        "click Form2.Command1",
+        "dump",  // hidden: the click does nothing
+        "click book3",
+        "close Form2",
+        "dump",
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["Form2"].toObject()["Text1"], QJsonValue("typed"));
@@ -187,10 +203,22 @@ TEST(BookmarkWindows, EmptyListAndNoSelectionChangeNothing) {
     Sandbox box;
     box.write("bookmark.txt", records({{"A", "http://a/"}, {"B", "http://b/"}}));
     const ScriptResult r = box.run({
-        "click book4", "set Form3.Text2 changed", "click Form3.Command1", "click Form3.Command2", "dump",
-        "select Form3.List1 1", "click Form3.Command2", "select Form3.List1 0", "click Form3.Command2", "dump",
-        "click Form3.Command2", "click Form3.Command1", "dump",
-        "click Form3.Command3", "click book000(0)", "dump",
+        "click book4",
+        "set Form3.Text2 changed",
+        "click Form3.Command1",
+        "click Form3.Command2",
+        "dump",
+        "select Form3.List1 1",
+        "click Form3.Command2",
+        "select Form3.List1 0",
+        "click Form3.Command2",
+        "dump",
+        "click Form3.Command2",
+        "click Form3.Command1",
+        "dump",
+        "click Form3.Command3",
+        "click book000(0)",
+        "dump",
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     // A fresh editor has no line selected.
@@ -229,10 +257,20 @@ TEST(BookmarkWindows, AFailedSaveIsToldAndTheMenuShowsTheFile) {
     LockedFolder locked(box.workDir());
     if (!locked.ok()) GTEST_SKIP() << "this file system cannot lock a folder";
     const ScriptResult r = box.run({
-        "click book4", "select Form3.List1 0", "set Form3.Text2 new", "click Form3.Command1", "dump",
-        "select Form3.List1 1", "click Form3.Command2", "dump",
-        "click Form3.Command3", "click book3", "set Form2.Text1 http://c/", "set Form2.Text2 C",
-        "click Form2.Command1", "dump",
+        "click book4",
+        "select Form3.List1 0",
+        "set Form3.Text2 new",
+        "click Form3.Command1",
+        "dump",
+        "select Form3.List1 1",
+        "click Form3.Command2",
+        "dump",
+        "click Form3.Command3",
+        "click book3",
+        "set Form2.Text1 http://c/",
+        "set Form2.Text2 C",
+        "click Form2.Command1",
+        "dump",
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     for (int i = 0; i < 3; ++i) {
@@ -245,7 +283,7 @@ TEST(BookmarkWindows, AFailedSaveIsToldAndTheMenuShowsTheFile) {
     }
     EXPECT_EQ(r.dump(0)["Form3"].toObject()["List1"].toArray(), texts({"A (http://a/)", "B (http://b/)"}));
     EXPECT_EQ(r.dump(1)["Form3"].toObject()["List1"].toArray(), texts({"A (http://a/)", "B (http://b/)"}));
-    EXPECT_TRUE(shown(r.dump(1), "Form3"));  // the editor stays open
+    EXPECT_TRUE(shown(r.dump(1), "Form3"));   // the editor stays open
     EXPECT_FALSE(shown(r.dump(2), "Form2"));  // OK still closes the add dialog
     EXPECT_TRUE(mainEnabled(r.dump(2)));
     EXPECT_EQ(readFile(box.path("bookmark.txt")), old);
@@ -257,7 +295,9 @@ TEST(BookmarkWindows, AFolderInThePlaceOfTheFileIsToldOnEachChange) {
     Sandbox box;
     QDir(box.workDir()).mkpath("bookmark.txt/inside");
     QStringList lines = showOffline(kPage);
-    lines << "click book3" << "click Form2.Command1" << "dump";
+    lines << "click book3"
+          << "click Form2.Command1"
+          << "dump";
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QJsonArray messages = r.dump(0)["messages"].toArray();

@@ -32,7 +32,13 @@ QString expectedText() {
 TEST(CopyText, ScriptLineCopiesTheDisplayTextAndTheEditMenuTheRawText) {
     apptest::Sandbox box;
     QStringList lines = apptest::showOffline(kPage);
-    lines << "copyText" << "dump" << "selectText Text2 0 11" << "click Menu005" << "dump" << "copyText" << "dump";
+    lines << "copyText"
+          << "dump"
+          << "selectText Text2 0 11"
+          << "click Menu005"
+          << "dump"
+          << "copyText"
+          << "dump";
     const apptest::ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["clipboard"].toString(), expectedText());

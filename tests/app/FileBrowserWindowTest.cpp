@@ -13,21 +13,13 @@
 namespace sumire::apptest {
 namespace {
 
-bool shown(const QJsonObject& dump) {
-    return dump["shown"].toObject()["file"].toBool();
-}
+bool shown(const QJsonObject& dump) { return dump["shown"].toObject()["file"].toBool(); }
 
-bool mainEnabled(const QJsonObject& dump) {
-    return dump["Form1"].toObject()["enabled"].toBool();
-}
+bool mainEnabled(const QJsonObject& dump) { return dump["Form1"].toObject()["enabled"].toBool(); }
 
-QString text1(const QJsonObject& dump) {
-    return dump["Text1"].toObject()["text"].toString();
-}
+QString text1(const QJsonObject& dump) { return dump["Text1"].toObject()["text"].toString(); }
 
-QString text2(const QJsonObject& dump) {
-    return dump["Text2"].toObject()["text"].toString();
-}
+QString text2(const QJsonObject& dump) { return dump["Text2"].toObject()["text"].toString(); }
 
 const QString kPage = QStringLiteral("From: me http://from/x\r\nSubject: 件名\r\nこんにちは<#HEART>");
 
@@ -45,7 +37,7 @@ protected:
 
 TEST_F(FileBrowserWindow, FromFolderToFileToOkThenTheGoButtonDrawsThePage) {
     const ScriptResult r = box.run({
-        "click Command10", "dump",                    // 0: network mode, disabled
+        "click Command10", "dump",                   // 0: network mode, disabled
         "click Menu003", "click Command10", "dump",  // 1
         "select file.Dir1 pages", "dump",            // 2
         "select file.File1 page.txt", "dump",        // 3
@@ -93,10 +85,18 @@ TEST_F(FileBrowserWindow, FromFolderToFileToOkThenTheGoButtonDrawsThePage) {
 
 TEST_F(FileBrowserWindow, DoubleClickLoadsAndCancelLeavesTheBoxes) {
     const ScriptResult r = box.run({
-        "click Menu003", "set Text2 typed by hand", "click Command10",
-        "select file.Dir1 " + box.path("pages/sub"), "select file.Dir1 ..", "dump",
-        "select file.File1 page.txt", "click file.Command2", "dump",
-        "click Command10", "dblclick file.File1 page.txt", "dump",
+        "click Menu003",
+        "set Text2 typed by hand",
+        "click Command10",
+        "select file.Dir1 " + box.path("pages/sub"),
+        "select file.Dir1 ..",
+        "dump",
+        "select file.File1 page.txt",
+        "click file.Command2",
+        "dump",
+        "click Command10",
+        "dblclick file.File1 page.txt",
+        "dump",
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["file"].toObject()["Dir1"], QJsonValue(pages()));
@@ -121,8 +121,12 @@ TEST_F(FileBrowserWindow, OkOnAPathThatCannotBeLoadedKeepsTheBrowserOpen) {
     big.close();
     for (const QString& path : {QString(), box.path("none.txt"), pages(), box.path("big.txt")}) {
         const ScriptResult r = box.run({
-            "click Menu003", "set Text2 kept", "click Command10", "set file.Text1 " + path,
-            "click file.Command1", "dump",
+            "click Menu003",
+            "set Text2 kept",
+            "click Command10",
+            "set file.Text1 " + path,
+            "click file.Command1",
+            "dump",
         });
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         const QJsonObject d = r.dump(0);
@@ -138,8 +142,13 @@ TEST_F(FileBrowserWindow, OkOnAPathThatCannotBeLoadedKeepsTheBrowserOpen) {
 
 TEST_F(FileBrowserWindow, TheCloseBoxDestroysTheBrowser) {
     const ScriptResult r = box.run({
-        "click Menu003", "click Command10", "select file.Dir1 pages", "close file", "dump",
-        "click Command10", "dump",
+        "click Menu003",
+        "click Command10",
+        "select file.Dir1 pages",
+        "close file",
+        "dump",
+        "click Command10",
+        "dump",
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_FALSE(shown(r.dump(0)));

@@ -118,9 +118,11 @@ TEST_F(Form1InProcess, WindowHasItsFixedSizeCaptionAndControls) {
     // The menu tree with its access keys, in order.
     QStringList titles;
     for (QAction* a : form->menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, QStringList({"メニュー(&M)", "電話機(&T)", "ブックマーク(&B)", "ダウンロード(&D)", "ヘルプ(&H)"}));
+    EXPECT_EQ(titles,
+              QStringList({"メニュー(&M)", "電話機(&T)", "ブックマーク(&B)", "ダウンロード(&D)", "ヘルプ(&H)"}));
     QStringList mainItems;
-    for (QAction* a : form->menuBar()->actions()[0]->menu()->actions()) mainItems << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : form->menuBar()->actions()[0]->menu()->actions())
+        mainItems << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(mainItems, QStringList({"ネットワーク(&N)", "オフライン(&O)", "-", "ファイルを開く", "-", "切り取り(&T)",
                                       "コピー(&C)", "貼り付け(&P)", "削除(&D)", "-", "終了(&X)"}));
     for (QAction* a : form->findChildren<QAction*>())

@@ -10,9 +10,7 @@
 namespace sumire::apptest {
 namespace {
 
-QJsonValue picture(const ScriptResult& r, int i) {
-    return r.dump(i)["Form1"].toObject()["picture"];
-}
+QJsonValue picture(const ScriptResult& r, int i) { return r.dump(i)["Form1"].toObject()["picture"]; }
 
 TEST(Handset, ChoiceIsStoredAtExitAndRestoredAtTheNextStart) {
     Sandbox box;
@@ -21,7 +19,7 @@ TEST(Handset, ChoiceIsStoredAtExitAndRestoredAtTheNextStart) {
     ASSERT_EQ(first.exitCode, 0) << first.err.constData();
     ASSERT_EQ(first.dumps.size(), 1);  // nothing runs after the exit command
     EXPECT_EQ(picture(first, 0), QJsonValue("phone_02.jpg"));
-    EXPECT_EQ(first.model(0)["phoneModel"], QJsonValue(1));  // an integer after a menu choice
+    EXPECT_EQ(first.model(0)["phoneModel"], QJsonValue(1));               // an integer after a menu choice
     EXPECT_TRUE(first.dump(0)["settings"].toObject()["Phone"].isNull());  // stored only at exit
     QSettings stored(box.settingsFile(), QSettings::IniFormat);
     EXPECT_EQ(stored.value("Startup/Phone").toString(), QString("1"));
@@ -40,9 +38,7 @@ TEST(Handset, ChoiceIsStoredAtExitAndRestoredAtTheNextStart) {
     EXPECT_EQ(third.model(0)["phoneModel"], QJsonValue("0"));
 }
 
-QString status(const ScriptResult& r, int i) {
-    return r.dump(i)["status"].toString();
-}
+QString status(const ScriptResult& r, int i) { return r.dump(i)["status"].toString(); }
 
 TEST(Handset, AnUnreadablePictureKeepsTheCurrentOneIsNamedAndTheChoiceIsStillStored) {
     Sandbox box;

@@ -36,13 +36,9 @@ private:
     QByteArray oldPath_;
 };
 
-bool shown(const QJsonObject& dump) {
-    return dump["shown"].toObject()["frmAbout"].toBool();
-}
+bool shown(const QJsonObject& dump) { return dump["shown"].toObject()["frmAbout"].toBool(); }
 
-bool mainEnabled(const QJsonObject& dump) {
-    return dump["Form1"].toObject()["enabled"].toBool();
-}
+bool mainEnabled(const QJsonObject& dump) { return dump["Form1"].toObject()["enabled"].toBool(); }
 
 class HelpAboutWindow : public ::testing::Test {
 protected:
@@ -122,18 +118,22 @@ TEST_F(HelpAboutWindow, AboutShowsTitleAndVersionAndStartsTheSystemInformationTo
     FakePrograms programs;
     const QString tool = programs.add("hardinfo");
     const ScriptResult r = box.run({
-        "click help003", "click Command5(1)", "dump",
-        "click frmAbout.cmdSysInfo", "dump",
-        "click frmAbout.cmdOK", "dump",
+        "click help003",
+        "click Command5(1)",
+        "dump",
+        "click frmAbout.cmdSysInfo",
+        "dump",
+        "click frmAbout.cmdOK",
+        "dump",
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     QJsonObject d = r.dump(0);
     EXPECT_TRUE(shown(d));
     EXPECT_FALSE(mainEnabled(d));
     EXPECT_EQ(d["Text3"], QJsonValue(""));  // the main window took no click
-    EXPECT_EQ(d["frmAbout"].toObject(), QJsonObject({{"caption", "Sumireのﾊﾞｰｼﾞｮﾝ情報"},
-                                                      {"lblTitle", "Sumire"},
-                                                      {"lblVersion", "ﾊﾞｰｼﾞｮﾝ 1.0.0"}}));
+    EXPECT_EQ(
+        d["frmAbout"].toObject(),
+        QJsonObject({{"caption", "Sumireのﾊﾞｰｼﾞｮﾝ情報"}, {"lblTitle", "Sumire"}, {"lblVersion", "ﾊﾞｰｼﾞｮﾝ 1.0.0"}}));
     d = r.dump(1);
     EXPECT_EQ(d["started"].toArray(), QJsonArray({tool}));
     EXPECT_EQ(d["messages"].toArray(), QJsonArray());
@@ -148,9 +148,8 @@ TEST_F(HelpAboutWindow, AboutShowsTitleAndVersionAndStartsTheSystemInformationTo
 TEST_F(HelpAboutWindow, WithoutASystemInformationToolTheButtonSaysSoAndTheCloseBoxEnablesTheMainWindow) {
     FakePrograms programs;
     const ScriptResult r = box.run({
-        "click help003", "click frmAbout.cmdSysInfo", "dump",
-        "close frmAbout", "dump",
-        "click frmAbout.cmdSysInfo", "dump",  // not shown: ignored
+        "click help003", "click frmAbout.cmdSysInfo", "dump", "close frmAbout", "dump", "click frmAbout.cmdSysInfo",
+        "dump",  // not shown: ignored
     });
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["messages"].toArray(), QJsonArray({kNoSystemInfo}));

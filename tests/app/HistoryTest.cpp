@@ -109,8 +109,17 @@ TEST(History, AltLeftAndAltRightOverNetworkAndOfflinePages) {
     lines << showOffline("page B\n") << "click Menu002"
           << "set Text1 " + server.url("/c.txt") << "click Command1"
           << "click Command1"  // the same page again is no new entry
-          << "dump" << "key Alt+Left" << "dump" << "key Alt+Left" << "dump" << "key Alt+Left" << "dump"
-          << "key Alt+Right" << "dump" << "key Alt+Right" << "dump";
+          << "dump"
+          << "key Alt+Left"
+          << "dump"
+          << "key Alt+Left"
+          << "dump"
+          << "key Alt+Left"
+          << "dump"
+          << "key Alt+Right"
+          << "dump"
+          << "key Alt+Right"
+          << "dump";
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     ASSERT_EQ(r.dumps.size(), 6);
@@ -141,8 +150,16 @@ TEST(History, AHundredEntriesAndANewPageDropsTheForwardOnes) {
     for (int n = 1; n <= 105; ++n) lines << QStringLiteral("set Text2 page %1").arg(n) << "click Command1";
     lines << "dump";
     for (int n = 0; n < 100; ++n) lines << "key Alt+Left";
-    lines << "dump" << "key Alt+Right" << "key Alt+Right" << "dump";
-    lines << "set Text2 a new page" << "click Command1" << "dump" << "key Alt+Right" << "dump" << "key Alt+Left"
+    lines << "dump"
+          << "key Alt+Right"
+          << "key Alt+Right"
+          << "dump";
+    lines << "set Text2 a new page"
+          << "click Command1"
+          << "dump"
+          << "key Alt+Right"
+          << "dump"
+          << "key Alt+Left"
           << "dump";
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();

@@ -25,9 +25,7 @@ constexpr qint64 kBudgetMs = 20000;
 // the end that the scroll bar measures, each at most a paragraph and a piece.
 constexpr int kLaidOutCeiling = 8 * (Text2Box::kParagraphUnits + Text2Box::kPieceUnits);
 
-QString repeatedTo(const QString& unit, int length) {
-    return unit.repeated(length / unit.size() + 1).left(length);
-}
+QString repeatedTo(const QString& unit, int length) { return unit.repeated(length / unit.size() + 1).left(length); }
 
 std::vector<std::pair<const char*, QString>> pages() {
     const QString body = "<BODY=000000 BG=FFFFFF>\r\n";

@@ -19,8 +19,8 @@ TEST(JsonWriter, KeepsKeyOrderAndNesting) {
 }
 
 TEST(JsonWriter, EscapesControlPrivateUseAndLoneSurrogates) {
-    const QString text = QString::fromUtf16(u"a\"b\\c\x01\r\n\uE000\u3042") + QChar(0xD83D) + QChar(0xDE00) +
-                         QChar(0xD800) + "z";
+    const QString text =
+        QString::fromUtf16(u"a\"b\\c\x01\r\n\uE000\u3042") + QChar(0xD83D) + QChar(0xDE00) + QChar(0xD800) + "z";
     const QByteArray quoted = JsonWriter::quote(text);
     EXPECT_EQ(quoted, QByteArray("\"a\\\"b\\\\c\\u0001\\u000d\\u000a\\ue000") + QString::fromUtf16(u"\u3042").toUtf8() +
                           QString::fromUtf16(u"\U0001F600").toUtf8() + "\\ud800z\"");

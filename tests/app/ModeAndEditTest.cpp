@@ -23,7 +23,8 @@ void expectOffline(const QJsonObject& d, bool offline) {
     EXPECT_EQ(text2["readOnly"], QJsonValue(!offline));
     EXPECT_EQ(text2["back"], QJsonValue(offline ? kWhite : kGrey));
     EXPECT_EQ(enabled["Command4"], QJsonValue(!offline));
-    for (const char* k : {"Command10", "Command13", "Command15", "Command16", "Menu10", "Menu006", "Menu007", "Menu008"})
+    for (const char* k :
+         {"Command10", "Command13", "Command15", "Command16", "Menu10", "Menu006", "Menu007", "Menu008"})
         EXPECT_EQ(enabled[k], QJsonValue(offline)) << k;
     EXPECT_EQ(enabled["Command14"], QJsonValue(true));
     EXPECT_EQ(enabled["Menu005"], QJsonValue(true));
@@ -31,8 +32,8 @@ void expectOffline(const QJsonObject& d, bool offline) {
 
 TEST(Mode, SwitchingClearsBothBoxesAndSetsTheCommands) {
     Sandbox box;
-    const ScriptResult r = box.run({"set Text1 somewhere", "click Command12", "dump", "set Text2 page",
-                                    "click Menu003", "dump", "click Command11", "dump", "click Menu002", "dump"});
+    const ScriptResult r = box.run({"set Text1 somewhere", "click Command12", "dump", "set Text2 page", "click Menu003",
+                                    "dump", "click Command11", "dump", "click Menu002", "dump"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     expectOffline(r.dump(0), true);
     expectOffline(r.dump(1), true);  // the same mode again also empties the boxes
@@ -111,8 +112,8 @@ TEST(Edit, NetworkModeCopiesFromTheReadOnlyBoxAndIgnoresTheDisabledCommands) {
 
 TEST(Edit, SelectionCountsLineBreaksAsTheyStandInTheText) {
     Sandbox box;
-    const ScriptResult r = box.run({"click Menu003", "set Text2 ab\\r\\ncd\\nef", "selectText Text2 1 4",
-                                    "click Menu006", "dump"});
+    const ScriptResult r =
+        box.run({"click Menu003", "set Text2 ab\\r\\ncd\\nef", "selectText Text2 1 4", "click Menu006", "dump"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["clipboard"], QJsonValue("b\r\nc"));
     EXPECT_EQ(r.dump(0)["Text2"].toObject()["text"], QJsonValue("ad\nef"));

@@ -126,8 +126,8 @@ TEST(DropPage, FilesAndAddressesDroppedOnTheWindowOpenAsOnTheCommandLine) {
     Sandbox box;
     box.write("hello.txt", kFilePage);
     const QString missing = box.path("gone.txt");
-    const ScriptResult r = box.run({"drop " + box.path("hello.txt"), "dump", "drop " + server.url("/page.txt"),
-                                    "dump", "drop " + missing, "dump", "drop " + box.path("hello.txt"), "dump"});
+    const ScriptResult r = box.run({"drop " + box.path("hello.txt"), "dump", "drop " + server.url("/page.txt"), "dump",
+                                    "drop " + missing, "dump", "drop " + box.path("hello.txt"), "dump"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     expectFileShown(r.dump(0), box.path("hello.txt"));
     expectNetShown(r.dump(1), server.url("/page.txt"));

@@ -158,7 +158,7 @@ TEST_F(PageRequest, FailedFetchRunsOnAnEmptyPageAndEndsWithTheGoButtonEnabled) {
     EXPECT_EQ(d["Label1(3)"], QJsonValue(""));
     EXPECT_EQ(d["model"].toObject()["lcdText"], QJsonValue(""));
     EXPECT_EQ(d["model"].toObject()["linkCount"], QJsonValue(0));
-    EXPECT_EQ(d["draw"].toArray().size(), 2);  // only the white box and its frame
+    EXPECT_EQ(d["draw"].toArray().size(), 2);            // only the white box and its frame
     EXPECT_EQ(d["messages"], QJsonValue(QJsonArray()));  // no box for it
     EXPECT_FALSE(QFile::exists(d["attachFolder"].toString() + "/pic.bmp"));
 }

@@ -21,13 +21,9 @@ Sandbox::Sandbox() : program_(RunSetup::builtViewer()) {
     QDir(dir_.path()).mkpath("config");
 }
 
-QString Sandbox::path(const QString& relative) const {
-    return QDir(workDir()).filePath(relative);
-}
+QString Sandbox::path(const QString& relative) const { return QDir(workDir()).filePath(relative); }
 
-void Sandbox::write(const QString& relative, const QByteArray& bytes) const {
-    writeFile(path(relative), bytes);
-}
+void Sandbox::write(const QString& relative, const QByteArray& bytes) const { writeFile(path(relative), bytes); }
 
 void Sandbox::copyHandsetPictures() const {
     for (const char* name : {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"})
@@ -45,9 +41,7 @@ void Sandbox::useProgramCopy() {
     program_ = copy;
 }
 
-QString Sandbox::settingsFile() const {
-    return QDir(configHome()).filePath("Sumire/Sumire.ini");
-}
+QString Sandbox::settingsFile() const { return QDir(configHome()).filePath("Sumire/Sumire.ini"); }
 
 ScriptResult Sandbox::run(const QStringList& lines, const QStringList& arguments) const {
     static int counter = 0;
@@ -58,8 +52,7 @@ ScriptResult Sandbox::run(const QStringList& lines, const QStringList& arguments
     setup.program = program_;
     setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
     setup.environment.insert("XDG_CONFIG_HOME", configHome());
-    const ProgramResult run =
-        runProgram(QStringList{"--script", script, "--workdir", workDir()} + arguments, setup);
+    const ProgramResult run = runProgram(QStringList{"--script", script, "--workdir", workDir()} + arguments, setup);
     ScriptResult result;
     if (run.timedOut) {
         ADD_FAILURE() << "the program did not end";

@@ -90,7 +90,8 @@ TEST(Startup, FirstDumpIsTheDocumentedInitialState) {
 
     const QJsonObject enabled = d["enabled"].toObject();
     const QStringList on{"Command1", "Command4", "Command14", "Menu005"};
-    const QStringList off{"Command10", "Command13", "Command15", "Command16", "Menu10", "Menu006", "Menu007", "Menu008"};
+    const QStringList off{"Command10", "Command13", "Command15", "Command16",
+                          "Menu10",    "Menu006",   "Menu007",   "Menu008"};
     EXPECT_EQ(enabled.size(), on.size() + off.size());
     for (const QString& k : on) EXPECT_EQ(enabled[k], QJsonValue(true)) << qPrintable(k);
     for (const QString& k : off) EXPECT_EQ(enabled[k], QJsonValue(false)) << qPrintable(k);
@@ -177,17 +178,19 @@ TEST(Startup, DumpKeysStandInTheDocumentedOrder) {
     const QByteArray& line = r.dumpLines[0];
     EXPECT_FALSE(line.contains('\n'));
     EXPECT_EQ(keysInOrder(line),
-              QStringList({"Form1", "shown", "Text1", "Text2", "Text3", "Label1(3)", "Label1(6)", "Label2", "enabled",
-                           "checked", "book000", "File001", "Picture1", "Timer1", "AutoRedraw", "Form2", "Form3",
-                           "file", "frmAbout", "clipboard", "messages", "started", "settings", "attachFolder",
-                           "model", "draw", "archive", "history", "status"}));
-    EXPECT_EQ(keysInOrder(objectText(line, "model")),
-              QStringList({"lcdText", "bodyStart", "textRed", "textGreen", "textBlue", "backRed", "backGreen",
-                           "backBlue", "colorRed", "colorGreen", "colorBlue", "colorIdx", "hexValue", "linkCount",
-                           "linkKeys", "linkTargets", "attachCount", "attachNames", "lcdRow", "lcdCol", "scrollTop",
-                           "imageRows", "blinkActive", "blinkPhase", "lineChars", "lineCount", "charWidth",
-                           "lineHeight", "fontSize", "phoneModel", "lastBookmark", "bookmarkTitles",
-                           "bookmarkAddresses"}));
+              QStringList({"Form1",     "shown",     "Text1",      "Text2",   "Text3",    "Label1(3)",
+                           "Label1(6)", "Label2",    "enabled",    "checked", "book000",  "File001",
+                           "Picture1",  "Timer1",    "AutoRedraw", "Form2",   "Form3",    "file",
+                           "frmAbout",  "clipboard", "messages",   "started", "settings", "attachFolder",
+                           "model",     "draw",      "archive",    "history", "status"}));
+    EXPECT_EQ(
+        keysInOrder(objectText(line, "model")),
+        QStringList({"lcdText",      "bodyStart",      "textRed",          "textGreen",   "textBlue",    "backRed",
+                     "backGreen",    "backBlue",       "colorRed",         "colorGreen",  "colorBlue",   "colorIdx",
+                     "hexValue",     "linkCount",      "linkKeys",         "linkTargets", "attachCount", "attachNames",
+                     "lcdRow",       "lcdCol",         "scrollTop",        "imageRows",   "blinkActive", "blinkPhase",
+                     "lineChars",    "lineCount",      "charWidth",        "lineHeight",  "fontSize",    "phoneModel",
+                     "lastBookmark", "bookmarkTitles", "bookmarkAddresses"}));
     EXPECT_EQ(keysInOrder(objectText(line, "enabled")),
               QStringList({"Command1", "Command4", "Command10", "Command13", "Command14", "Command15", "Command16",
                            "Menu10", "Menu005", "Menu006", "Menu007", "Menu008"}));

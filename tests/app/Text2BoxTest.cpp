@@ -178,8 +178,9 @@ TEST(Text2BoxLongLines, ALongPasteIsCutLikeAPage) {
 TEST(Text2BoxLongLines, OrdinaryPagesLookAsWithAParagraphALine) {
     QString page;
     for (int i = 0; page.size() < 3 * Text2Box::kParagraphUnits; ++i)
-        page += QString::fromUtf8("行%1 今日は良い天気です。 words wrap at the width here\r\n").arg(i).left(10 + i % 60) +
-                (i % 5 ? "\r\n" : "\n\r");
+        page +=
+            QString::fromUtf8("行%1 今日は良い天気です。 words wrap at the width here\r\n").arg(i).left(10 + i % 60) +
+            (i % 5 ? "\r\n" : "\n\r");
     Text2Box box;
     QPlainTextEdit plain;
     for (QPlainTextEdit* e : {static_cast<QPlainTextEdit*>(&box), &plain}) {

@@ -22,9 +22,7 @@ int countPixels(const QImage& image, Match match) {
     return count;
 }
 
-bool isGrey(const QColor& c) {
-    return std::abs(c.red() - c.green()) < 8 && std::abs(c.green() - c.blue()) < 8;
-}
+bool isGrey(const QColor& c) { return std::abs(c.red() - c.green()) < 8 && std::abs(c.green() - c.blue()) < 8; }
 
 TEST(BuiltinHandset, IsAPlainGreyHandsetOnTheWindowGreen) {
     const QImage picture = builtinHandsetPicture();
@@ -39,8 +37,7 @@ TEST(BuiltinHandset, IsAPlainGreyHandsetOnTheWindowGreen) {
         ASSERT_TRUE(isGrey(c)) << "row " << y;
         if (c.lightness() < 40) {
             ++blackRows;
-            if (firstBlack < 0)
-                firstBlack = y;
+            if (firstBlack < 0) firstBlack = y;
         } else {
             EXPECT_GT(c.lightness(), 150) << "row " << y;
         }
@@ -69,9 +66,7 @@ TEST(ToolbarIcons, HaveTheSizesTheToolbarNeeds) {
     EXPECT_TRUE(toolbarIcon("../program").isNull());
 }
 
-QImage iconImage(const char* name, int size) {
-    return toolbarIcon(name).pixmap(size, size).toImage();
-}
+QImage iconImage(const char* name, int size) { return toolbarIcon(name).pixmap(size, size).toImage(); }
 
 TEST(ToolbarIcons, ShowWhatTheirNamesSay) {
     const auto red = [](const QColor& c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
@@ -80,15 +75,15 @@ TEST(ToolbarIcons, ShowWhatTheirNamesSay) {
     const auto white = [](const QColor& c) { return c.lightness() > 240; };
     const auto black = [](const QColor& c) { return c.lightness() < 20; };
 
-    EXPECT_GT(countPixels(iconImage("offline", 32), red), 20);      // the red cross
+    EXPECT_GT(countPixels(iconImage("offline", 32), red), 20);  // the red cross
     EXPECT_EQ(countPixels(iconImage("network", 32), red), 0);
-    EXPECT_GT(countPixels(iconImage("open", 32), yellow), 150);     // a yellow folder
-    EXPECT_GT(countPixels(iconImage("addBookmark", 32), red), 200); // a red book
+    EXPECT_GT(countPixels(iconImage("open", 32), yellow), 150);      // a yellow folder
+    EXPECT_GT(countPixels(iconImage("addBookmark", 32), red), 200);  // a red book
     const QImage help = iconImage("help", 32);
-    EXPECT_GT(countPixels(help, green), 400);                       // a green disc
-    EXPECT_GT(countPixels(help, white), 30);                        // with a white mark
+    EXPECT_GT(countPixels(help, green), 400);  // a green disc
+    EXPECT_GT(countPixels(help, white), 30);   // with a white mark
     const QImage cross = iconImage("delete", 16);
-    EXPECT_GT(countPixels(cross, black), 30);                       // a black cross only
+    EXPECT_GT(countPixels(cross, black), 30);  // a black cross only
     EXPECT_EQ(countPixels(cross, [&](const QColor& c) { return !black(c); }), 0);
 }
 

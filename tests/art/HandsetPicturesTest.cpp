@@ -26,12 +26,10 @@ TEST(HandsetPictures, FrameTheScreenAreaInADarkBezel) {
             const QRect ring = kScreen.adjusted(-offset, -offset, offset, offset);
             for (int x = ring.left(); x <= ring.right(); ++x)
                 for (int y : {ring.top(), ring.bottom()})
-                    ASSERT_LT(picture.pixelColor(x, y).lightness(), 70)
-                        << "model " << model << " at " << x << "," << y;
+                    ASSERT_LT(picture.pixelColor(x, y).lightness(), 70) << "model " << model << " at " << x << "," << y;
             for (int y = ring.top(); y <= ring.bottom(); ++y)
                 for (int x : {ring.left(), ring.right()})
-                    ASSERT_LT(picture.pixelColor(x, y).lightness(), 70)
-                        << "model " << model << " at " << x << "," << y;
+                    ASSERT_LT(picture.pixelColor(x, y).lightness(), 70) << "model " << model << " at " << x << "," << y;
         }
         // The glass itself is lighter than its frame.
         EXPECT_GT(picture.pixelColor(kScreen.center()).lightness(), 100) << "model " << model;
@@ -46,8 +44,8 @@ TEST(HandsetPictures, AreThreeDifferentHandsets) {
             for (int y = 0; y < 458; ++y)
                 for (int x = 0; x < 189; ++x) {
                     const QColor p = pictures[a].pixelColor(x, y), q = pictures[b].pixelColor(x, y);
-                    difference += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                                  std::abs(p.blue() - q.blue());
+                    difference +=
+                        std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
                 }
             // On average at least 20 levels a channel apart.
             EXPECT_GT(difference / (189 * 458 * 3), 20) << "models " << a << " and " << b;

@@ -46,8 +46,7 @@ int paintedPixels(const QImage& image, const QColor& colour, const QRect& allowe
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            if (pixel == qRgb(255, 255, 255))
-                continue;
+            if (pixel == qRgb(255, 255, 255)) continue;
             ++count;
             EXPECT_EQ(pixel, colour.rgb()) << "at " << x << "," << y;
             EXPECT_TRUE(allowed.contains(x, y)) << "outside the cell at " << x << "," << y;
@@ -114,7 +113,8 @@ TEST(DrawPictograph, StaysInsideFractionalAndTransformedCells) {
 QString markOf(char16_t ch, int cells) {
     QString text;
     for (int y = 0; y < kMarkHeight; ++y) {
-        for (int x = 0; x < markWidth(cells); ++x) text += markDot(ch, cells, x, y) ? QLatin1Char('#') : QLatin1Char('.');
+        for (int x = 0; x < markWidth(cells); ++x)
+            text += markDot(ch, cells, x, y) ? QLatin1Char('#') : QLatin1Char('.');
         text += QLatin1Char('\n');
     }
     return text;

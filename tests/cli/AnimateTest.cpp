@@ -75,16 +75,15 @@ DecodedWebp decodeWebp(const QByteArray& bytes) {
     return decoded;
 }
 
-QImage png(const QString& path) {
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
+QImage png(const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
 
 // The still PNG renders of both blink phases with the same options.
 std::pair<QImage, QImage> stillPhases(const QTemporaryDir& dir, const QString& page, const QStringList& options) {
     QImage phases[2];
     for (int phase : {0, 1}) {
         const QString out = dir.filePath(QStringLiteral("phase%1.png").arg(phase));
-        const ProgramResult run = render(dir, QStringList{page, "--phase", QString::number(phase), "-o", out} + options);
+        const ProgramResult run =
+            render(dir, QStringList{page, "--phase", QString::number(phase), "-o", out} + options);
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();
         phases[phase] = png(out);
     }
@@ -246,7 +245,8 @@ QString decoderPage(const QByteArray& webp) {
   document.body.appendChild(result);
 })();
 </script></body></html>
-)").arg(QString::fromLatin1(webp.toBase64()));
+)")
+        .arg(QString::fromLatin1(webp.toBase64()));
 }
 
 // Chromium as root, headless, with a profile of its own; --dump-dom waits
@@ -254,11 +254,11 @@ QString decoderPage(const QByteArray& webp) {
 QByteArray chromiumDom(const QString& chromium, const QString& page) {
     QTemporaryDir profile;
     QProcess p;
-    p.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                       "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                       "--disable-features=NetworkTimeServiceQuerying", "--host-resolver-rules=MAP * ~NOTFOUND",
-                       "--user-data-dir=" + profile.path(), "--virtual-time-budget=10000", "--dump-dom",
-                       QUrl::fromLocalFile(page).toString()});
+    p.start(chromium,
+            {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+             "--disable-component-update", "--disable-sync", "--disable-features=NetworkTimeServiceQuerying",
+             "--host-resolver-rules=MAP * ~NOTFOUND", "--user-data-dir=" + profile.path(),
+             "--virtual-time-budget=10000", "--dump-dom", QUrl::fromLocalFile(page).toString()});
     EXPECT_TRUE(p.waitForFinished(90000));
     return p.readAllStandardOutput();
 }

@@ -93,8 +93,8 @@ TEST(CommandLine, RenderOptions) {
     EXPECT_EQ(defaults.render.model, -1);
     EXPECT_EQ(defaults.render.crop, Crop::Window);
 
-    const ProgramCommand all = parse({"render", "a.txt", "http://h/b.txt", "-o", "out", "--width", "12",
-                                      "--scroll", "7", "--phase", "1", "--model", "2", "--crop", "lcd"});
+    const ProgramCommand all = parse({"render", "a.txt", "http://h/b.txt", "-o", "out", "--width", "12", "--scroll",
+                                      "7", "--phase", "1", "--model", "2", "--crop", "lcd"});
     ASSERT_EQ(all.action, Action::Render) << qPrintable(all.message);
     EXPECT_EQ(all.render.pages, QStringList({"a.txt", "http://h/b.txt"}));
     EXPECT_EQ(all.render.out, QString("out"));
@@ -116,8 +116,8 @@ TEST(CommandLine, ExportOptions) {
     EXPECT_FALSE(defaults.exportOptions.text);
     EXPECT_EQ(defaults.exportOptions.fallback, PictographFallback::Emoji);
 
-    const ProgramCommand all = parse({"export", "site", "http://h/b.txt", "--output", "o", "--width", "14",
-                                      "--text", "--fallback", "name"});
+    const ProgramCommand all =
+        parse({"export", "site", "http://h/b.txt", "--output", "o", "--width", "14", "--text", "--fallback", "name"});
     ASSERT_EQ(all.action, Action::Export) << qPrintable(all.message);
     EXPECT_EQ(all.exportOptions.pages, QStringList({"site", "http://h/b.txt"}));
     EXPECT_EQ(all.exportOptions.width, 14);
@@ -125,11 +125,12 @@ TEST(CommandLine, ExportOptions) {
     EXPECT_EQ(all.exportOptions.fallback, PictographFallback::Name);
 
     // Each wrong command line is refused, saying why.
-    const std::pair<QStringList, const char*> wrong[] = {{{"export", "a.txt"}, "no folder"},
-                                                         {{"export", "-o", "out"}, "no page"},
-                                                         {{"export", "a.txt", "-o", "o", "--width", "11"}, "--width"},
-                                                         {{"export", "a.txt", "-o", "o", "--fallback", "x"}, "--fallback"},
-                                                         {{"export", "a.txt", "-o", "o", "--phase", "1"}, "phase"}};
+    const std::pair<QStringList, const char*> wrong[] = {
+        {{"export", "a.txt"}, "no folder"},
+        {{"export", "-o", "out"}, "no page"},
+        {{"export", "a.txt", "-o", "o", "--width", "11"}, "--width"},
+        {{"export", "a.txt", "-o", "o", "--fallback", "x"}, "--fallback"},
+        {{"export", "a.txt", "-o", "o", "--phase", "1"}, "phase"}};
     for (const auto& [arguments, why] : wrong) {
         const ProgramCommand c = parse(arguments);
         EXPECT_EQ(c.action, Action::Error) << qPrintable(arguments.join(' '));

@@ -116,21 +116,29 @@ TEST_F(DemoServerTest, ServesPagesWithTheirBaseReplacedAndAttachmentsAsTheyAre) 
 }
 
 TEST_F(DemoServerTest, AnswersNothingElse) {
-    const QByteArray targets[] = {"/missing.txt",          "/",
-                                  "/sub",                  "/sub/",
-                                  "/sub/page.txt",         "/../outside.txt",
-                                  "/%2e%2e/outside.txt",   "/..%2Foutside.txt",
-                                  "/sub%2Fpage.txt",       "/.",
-                                  "/..",                   "//index.txt",
-                                  "/index.txt/",           "http://127.0.0.1/../outside.txt"};
+    const QByteArray targets[] = {"/missing.txt",
+                                  "/",
+                                  "/sub",
+                                  "/sub/",
+                                  "/sub/page.txt",
+                                  "/../outside.txt",
+                                  "/%2e%2e/outside.txt",
+                                  "/..%2Foutside.txt",
+                                  "/sub%2Fpage.txt",
+                                  "/.",
+                                  "/..",
+                                  "//index.txt",
+                                  "/index.txt/",
+                                  "http://127.0.0.1/../outside.txt"};
     for (const QByteArray& target : targets) {
         const Response r = get(server->port(), target);
         EXPECT_EQ(r.status, 404) << target.constData();
         EXPECT_FALSE(r.body.contains("SEL=")) << target.constData();
     }
     for (const QByteArray method : {"POST", "PUT", "DELETE", "HEAD"}) {
-        const Response r = exchange(server->port(), method + " /index.txt HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-                                                              "Content-Length: 0\r\n\r\n");
+        const Response r = exchange(server->port(), method +
+                                                        " /index.txt HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                                                        "Content-Length: 0\r\n\r\n");
         EXPECT_EQ(r.status, 404) << method.constData();
     }
 }
@@ -176,8 +184,7 @@ TEST_F(DemoServerTest, WindowFollowsLinksWithTheKeypad) {
     for (int i = 0; i < 4; ++i) {
         const QString name = form.model().attachNames[i];
         if (name == "embed.bmp") continue;  // decoded from the page's Base64 text
-        EXPECT_EQ(fileBytes(QDir(form.attachFolder()).filePath(name)), fileBytes(samplePath(name)))
-            << qPrintable(name);
+        EXPECT_EQ(fileBytes(QDir(form.attachFolder()).filePath(name)), fileBytes(samplePath(name))) << qPrintable(name);
     }
 }
 

@@ -18,9 +18,7 @@ namespace {
 using test::ProgramResult;
 using test::RunSetup;
 
-QString source(const QString& relative) {
-    return QDir(SUMIRE_SOURCE_DIR).filePath(relative);
-}
+QString source(const QString& relative) { return QDir(SUMIRE_SOURCE_DIR).filePath(relative); }
 
 ProgramResult runTool(const QString& program, const QStringList& arguments) {
     RunSetup setup;
@@ -93,9 +91,9 @@ QString manPageWords() {
 }
 
 bool mentions(const QString& page, const QString& word) {
-    return page.contains(QRegularExpression(QStringLiteral("(^|[^a-z-])%1($|[^a-z-])")
-                                                .arg(QRegularExpression::escape(word)),
-                                            QRegularExpression::MultilineOption));
+    return page.contains(
+        QRegularExpression(QStringLiteral("(^|[^a-z-])%1($|[^a-z-])").arg(QRegularExpression::escape(word)),
+                           QRegularExpression::MultilineOption));
 }
 
 TEST(ManPage, NamesEveryCommandAndOptionOfTheHelp) {

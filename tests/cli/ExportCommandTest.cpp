@@ -39,14 +39,16 @@ TEST(ExportCommand, ATerminalShowsTheProgressLine) {
     QTemporaryDir dir;
     RunSetup setup = headless(dir);
     setup.program = script;
-    const QString command = QStringLiteral("'%1' export '%2' -o out --text").arg(SUMIRE_PROGRAM, SUMIRE_SOURCE_DIR "/samples");
+    const QString command =
+        QStringLiteral("'%1' export '%2' -o out --text").arg(SUMIRE_PROGRAM, SUMIRE_SOURCE_DIR "/samples");
     const ProgramResult r = test::runProgram({"-qec", command, "/dev/null"}, setup);
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     const int pages = int(QDir(SUMIRE_SOURCE_DIR "/samples").entryList({"*.txt"}, QDir::Files).size());
     ASSERT_GT(pages, 3);
     const QString shown = QString::fromUtf8(r.out);
     EXPECT_TRUE(shown.contains(QStringLiteral("\rsumire: export: 1/%1, ").arg(pages))) << r.out.toStdString();
-    EXPECT_TRUE(shown.contains(QRegularExpression(QStringLiteral("\rsumire: export: %1/%1, \\d+ pages/s\r?\n").arg(pages))))
+    EXPECT_TRUE(
+        shown.contains(QRegularExpression(QStringLiteral("\rsumire: export: %1/%1, \\d+ pages/s\r?\n").arg(pages))))
         << r.out.toStdString();
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("out/emoji.txt")));
 }

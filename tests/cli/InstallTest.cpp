@@ -26,7 +26,8 @@ protected:
         prefix_ = new QTemporaryDir;
         RunSetup setup;
         setup.program = "cmake";
-        const ProgramResult install = test::runProgram({"--install", SUMIRE_BUILD_DIR, "--prefix", prefix_->path()}, setup);
+        const ProgramResult install =
+            test::runProgram({"--install", SUMIRE_BUILD_DIR, "--prefix", prefix_->path()}, setup);
         ASSERT_EQ(install.exitCode, 0) << install.out.constData() << install.err.constData();
     }
     static void TearDownTestSuite() {
@@ -53,11 +54,11 @@ protected:
 QTemporaryDir* Installed::prefix_ = nullptr;
 
 TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
-    for (const char* file : {"bin/sumire", "share/sumire/phone_01.jpg", "share/sumire/phone_02.jpg",
-                             "share/sumire/phone_03.jpg", "share/sumire/samples/index.txt",
-                             "share/sumire/samples/photo.bmp", "share/applications/jp.sumire.sumire.desktop",
-                             "share/metainfo/jp.sumire.sumire.metainfo.xml", "share/man/man1/sumire.1.gz",
-                             "share/doc/sumire/copyright", "share/doc/sumire/changelog.gz"})
+    for (const char* file :
+         {"bin/sumire", "share/sumire/phone_01.jpg", "share/sumire/phone_02.jpg", "share/sumire/phone_03.jpg",
+          "share/sumire/samples/index.txt", "share/sumire/samples/photo.bmp",
+          "share/applications/jp.sumire.sumire.desktop", "share/metainfo/jp.sumire.sumire.metainfo.xml",
+          "share/man/man1/sumire.1.gz", "share/doc/sumire/copyright", "share/doc/sumire/changelog.gz"})
         EXPECT_TRUE(QFileInfo(path(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(path("bin/sumire")).isExecutable());
     // The guide as the tree has it: UTF-8, with each pictograph's Unicode character.
@@ -73,7 +74,7 @@ TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
     QSettings entry(path("share/applications/jp.sumire.sumire.desktop"), QSettings::IniFormat);
     entry.beginGroup("Desktop Entry");
     EXPECT_EQ(entry.value("Type").toString(), QString("Application"));
-    EXPECT_EQ(entry.value("Exec").toString(), QString("sumire %u"));  // "Open with" hands over the page
+    EXPECT_EQ(entry.value("Exec").toString(), QString("sumire %u"));       // "Open with" hands over the page
     EXPECT_EQ(entry.value("MimeType").toString(), QString("text/plain"));  // QSettings reads the ";" as a comment
     EXPECT_EQ(entry.value("Icon").toString(), QString("sumire"));
 }
@@ -97,7 +98,8 @@ TEST_F(Installed, WorksInTheUsersDataFolderWithPicturesFromBesideItself) {
 TEST_F(Installed, RendersAndServesItsOwnSamples) {
     const ProgramResult version = run({"--version"});
     EXPECT_EQ(version.out, QByteArray("sumire 1.0.0\n"));
-    const ProgramResult rendered = run({"render", path("share/sumire/samples/index.txt"), "--model", "0", "-o", "i.png"});
+    const ProgramResult rendered =
+        run({"render", path("share/sumire/samples/index.txt"), "--model", "0", "-o", "i.png"});
     ASSERT_EQ(rendered.exitCode, 0) << rendered.err.constData();
     EXPECT_EQ(QImage(home.filePath("i.png")).size(), QSize(634, 457));
 

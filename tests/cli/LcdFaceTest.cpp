@@ -20,9 +20,7 @@ std::pair<int, int> cellColumns(int col, int charWidth) {
 
 TEST(LcdFace, EachHalfWidthLetterStaysInItsOwnCell) {
     QTemporaryDir dir;
-    const struct {
-        int width, charWidth;
-    } widths[] = {{20, 100}, {14, 145}, {10, 200}};
+    const struct { int width, charWidth; } widths[] = {{20, 100}, {14, 145}, {10, 200}};
     // Wide and narrow letters in every other cell of one row (nine cells
     // at width 10); the cells between stay empty.
     for (const char* letters : {"M W m w M", "I i l ! 1"}) {
@@ -51,7 +49,8 @@ TEST(LcdFace, EachHalfWidthLetterStaysInItsOwnCell) {
                 }
             for (int c = 0; c < 9; ++c) {
                 if (c % 2 == 0) EXPECT_GT(inkPerCell[size_t(c)], 3) << letters << " width " << w.width << " cell " << c;
-                else EXPECT_EQ(inkPerCell[size_t(c)], 0) << letters << " width " << w.width << " spills into cell " << c;
+                else
+                    EXPECT_EQ(inkPerCell[size_t(c)], 0) << letters << " width " << w.width << " spills into cell " << c;
             }
         }
     }

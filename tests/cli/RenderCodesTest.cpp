@@ -73,7 +73,10 @@ TEST(RenderCodes, CodesWithoutADesignShowAMarkInTheirCellsAndNothingElseMoves) {
     // Shift_JIS: the handset family's later pictograph F0A0 and another
     // carrier's F8A0, two cells each, beside text and a pictograph; the
     // reference page has ideographic spaces (two blank cells) in their place.
-    const QByteArray page = "A\xF0\xA0" "B\x82\xA0\xF8\xA0\xF0\x40" "C\r\n\xF8\xA0xyz\r\n";
+    const QByteArray page =
+        "A\xF0\xA0"
+        "B\x82\xA0\xF8\xA0\xF0\x40"
+        "C\r\n\xF8\xA0xyz\r\n";
     QByteArray blank = page;
     blank.replace("\xF0\xA0", "\x81\x40").replace("\xF8\xA0", "\x81\x40");
     const RenderedPage marked = renderLcd(writePage(dir, "marked.txt", page));
@@ -85,8 +88,13 @@ TEST(RenderCodes, CodesWithoutADesignShowAMarkInTheirCellsAndNothingElseMoves) {
 
     // UTF-8: U+E800, which code page 932 has no code for, takes one cell; a
     // space stands in for it.
-    const RenderedPage utf8 = renderLcd(writePage(dir, "utf8.txt", "a\xEE\xA0\x80" "b\xEE\x81\x9F" "c\r\n"));
-    const RenderedPage spaces = renderLcd(writePage(dir, "spaces.txt", "a b\xE3\x80\x80" "c\r\n"));
+    const RenderedPage utf8 = renderLcd(writePage(dir, "utf8.txt",
+                                                  "a\xEE\xA0\x80"
+                                                  "b\xEE\x81\x9F"
+                                                  "c\r\n"));
+    const RenderedPage spaces = renderLcd(writePage(dir, "spaces.txt",
+                                                    "a b\xE3\x80\x80"
+                                                    "c\r\n"));
     expectMarksOnly(utf8.image, spaces.image, {{0, 1, 1}, {0, 3, 2}});
 }
 
@@ -107,7 +115,8 @@ TEST(RenderCodes, RawPictographBytesDrawExactlyAsTheirTags) {
     EXPECT_EQ(fromTags.image, fromBytes.image);
     for (int row = 0; row < 10; ++row) EXPECT_GT(inkIn(fromTags.image, cellPixels(row, 0, 18)), 100) << row;
     ASSERT_EQ(fromTags.drawing.size(), fromBytes.drawing.size());
-    for (size_t i = 0; i < fromTags.drawing.size(); ++i) EXPECT_EQ(fromTags.drawing[i].values, fromBytes.drawing[i].values);
+    for (size_t i = 0; i < fromTags.drawing.size(); ++i)
+        EXPECT_EQ(fromTags.drawing[i].values, fromBytes.drawing[i].values);
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ using test::readFile;
 using test::RunSetup;
 using test::samplePath;
 
-ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments,
-                     const QString& crashOn = QString()) {
+ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments, const QString& crashOn = QString()) {
     RunSetup setup;
     setup.environment = test::headlessUser(dir.path());
     if (!crashOn.isEmpty()) setup.environment.insert("SUMIRE_RENDER_WORKER_CRASH_ON", crashOn);
@@ -70,9 +69,9 @@ TEST(RenderJobs, FailingPagesAreReportedInTheirOrderAndTheOthersWritten) {
     const QString missing = dir.filePath("missing.txt");
     // A folder where a page's picture should go: that write fails.
     ASSERT_TRUE(QDir().mkpath(dir.filePath("out/index.png")));
-    const ProgramResult run = render(dir, {samplePath("mail.txt"), missing, samplePath("colors.txt"),
-                                           samplePath("index.txt"), samplePath("blink.txt"), "-j", "2", "-o", "out",
-                                           "--crop", "lcd"});
+    const ProgramResult run =
+        render(dir, {samplePath("mail.txt"), missing, samplePath("colors.txt"), samplePath("index.txt"),
+                     samplePath("blink.txt"), "-j", "2", "-o", "out", "--crop", "lcd"});
     EXPECT_EQ(run.exitCode, 1);
     QList<QByteArray> lines;  // the program's own; Qt may warn of the missing XDG_RUNTIME_DIR
     for (const QByteArray& line : run.err.split('\n'))

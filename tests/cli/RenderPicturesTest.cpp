@@ -24,13 +24,9 @@ using test::RunSetup;
 using test::samplePath;
 
 // The colour type byte of a PNG's header chunk: 2 RGB, 3 palette.
-int colourType(const QByteArray& png) {
-    return png.size() > 25 ? int(uchar(png[25])) : -1;
-}
+int colourType(const QByteArray& png) { return png.size() > 25 ? int(uchar(png[25])) : -1; }
 
-QImage decoded(const QByteArray& png) {
-    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
-}
+QImage decoded(const QByteArray& png) { return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32); }
 
 TEST(PngFile, FewColoursGoIntoAPaletteAndEveryPixelComesBack) {
     QImage picture(37, 23, QImage::Format_RGB32);
@@ -123,8 +119,8 @@ TEST(RenderPictures, RenderDrawsWhatTheWindowsShotShows) {
     setup.environment = test::headlessUser(dir.path());
     setup.environment.insert("QT_QPA_PLATFORM", "offscreen");  // the window needs a screen, `render` does not
     setup.workingDirectory = dir.path();
-    const ProgramResult shot = test::runProgram({"--script", dir.filePath("script.txt"), "--workdir",
-                                                 dir.filePath("work")}, setup);
+    const ProgramResult shot =
+        test::runProgram({"--script", dir.filePath("script.txt"), "--workdir", dir.filePath("work")}, setup);
     ASSERT_EQ(shot.exitCode, 0) << shot.err.constData();
     const ProgramResult render = test::runProgram({"render", page, "-o", dir.filePath("render.png")}, setup);
     ASSERT_EQ(render.exitCode, 0) << render.err.constData();

@@ -94,8 +94,7 @@ QList<QRect> blinkCells(const RenderedPage& phase0, const RenderedPage& phase1, 
     EXPECT_EQ(phase0.drawing.size(), phase1.drawing.size());
     for (size_t i = 0; i < phase1.drawing.size() && i < phase0.drawing.size(); ++i) {
         const LcdOp& op = phase1.drawing[i];
-        if (op.kind != "text" || op.values[3] != background || phase0.drawing[i].values[3] == background)
-            continue;
+        if (op.kind != "text" || op.values[3] != background || phase0.drawing[i].values[3] == background) continue;
         const int width = encodeCp932(QString(QChar(char16_t(op.values[2])))).size();  // 1 or 2 cells
         const int x = int(op.values[0]) / 15, y = int(op.values[1]) / 15;
         cells << QRect(x - 1, y - 1, width * 100 / 15 + 3, 200 / 15 + 3);
@@ -126,7 +125,8 @@ TEST(Render, PhaseOneHidesTheBlinkingRunThatPhaseZeroShows) {
         for (int x = 0; x < shown.image.width(); ++x) {
             if (shown.image.pixel(x, y) == hidden.image.pixel(x, y)) continue;
             ++differing;
-            const bool inCell = std::any_of(cells.begin(), cells.end(), [&](const QRect& c) { return c.contains(x, y); });
+            const bool inCell =
+                std::any_of(cells.begin(), cells.end(), [&](const QRect& c) { return c.contains(x, y); });
             EXPECT_TRUE(inCell) << "pixel " << x << "," << y;
             EXPECT_EQ(hidden.image.pixel(x, y) & 0xFFFFFF, QRgb(white)) << "pixel " << x << "," << y;
             if (!inCell) return;
@@ -209,7 +209,8 @@ TEST(Render, AMissingPageIsReportedAndTheOthersAreWritten) {
     ASSERT_TRUE(server.start());
     const QString missing = dir.filePath("no-such-page.txt");
     const QString unfetched = server.url("/no-such-page-either.txt");
-    const ProgramResult run = render(dir, {missing, samplePath("colors.txt"), unfetched, samplePath("mail.txt"), "-o", "out"});
+    const ProgramResult run =
+        render(dir, {missing, samplePath("colors.txt"), unfetched, samplePath("mail.txt"), "-o", "out"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(missing.toUtf8())) << run.err.constData();
     EXPECT_TRUE(run.err.contains(unfetched.toUtf8())) << run.err.constData();
@@ -228,8 +229,8 @@ TEST(Render, OutputNames) {
     ASSERT_EQ(render(dir, {samplePath("mail.txt"), "-o", "into"}).exitCode, 0);
     EXPECT_TRUE(QFile::exists(dir.filePath("into/mail.png")));
     // Several pages: a folder, made if needed; the same name twice is kept apart.
-    const ProgramResult several = render(dir, {samplePath("mail.txt"), samplePath("index.txt"), samplePath("mail.txt"),
-                                     "-o", "new/folder"});
+    const ProgramResult several =
+        render(dir, {samplePath("mail.txt"), samplePath("index.txt"), samplePath("mail.txt"), "-o", "new/folder"});
     ASSERT_EQ(several.exitCode, 0) << several.err.constData();
     EXPECT_EQ(QDir(dir.filePath("new/folder")).entryList(QDir::Files),
               QStringList({"index.png", "mail-2.png", "mail.png"}));

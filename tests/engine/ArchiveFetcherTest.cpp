@@ -23,7 +23,7 @@ TEST(ArchiveName, HostPortPathAndQueryAsTheMirrorNamesThem) {
         {"http://www.example.jp/mail/a.txt", "www.example.jp/mail/a.txt"},
         {"http://WWW.Example.JP/Mail.TXT", "www.example.jp/Mail.TXT"},  // the host is not case-sensitive, the path is
         {"http://127.0.0.1:8080/index.txt", "127.0.0.1:8080/index.txt"},
-        {"http://host:80/a.txt", "host/a.txt"},        // the scheme's own port is not written
+        {"http://host:80/a.txt", "host/a.txt"},  // the scheme's own port is not written
         {"https://host:443/a.txt", "host/a.txt"},
         {"https://host:80/a.txt", "host:80/a.txt"},
         {"http://host:443/a.txt", "host:443/a.txt"},
@@ -35,7 +35,7 @@ TEST(ArchiveName, HostPortPathAndQueryAsTheMirrorNamesThem) {
         {"http://host/a//b.txt", "host/a/b.txt"},
         {"http://host/a%20b.txt", "host/a b.txt"},
         {"http://host/%E3%81%82.txt", "host/\u3042.txt"},
-        {"http://host/a%2Fb.txt", "host/a%2Fb.txt"},    // an escaped "/" makes no folder
+        {"http://host/a%2Fb.txt", "host/a%2Fb.txt"},  // an escaped "/" makes no folder
         {"http://host/a%00b%0A.txt", "host/a%00b%0A.txt"},
         {"http://host/q?path=/etc/passwd", "host/q?path=%2Fetc%2Fpasswd"},
         {"http://host/file.txt#part", "host/file.txt"},
@@ -48,10 +48,10 @@ TEST(ArchiveName, HostPortPathAndQueryAsTheMirrorNamesThem) {
 }
 
 TEST(ArchiveName, NoNameLeavesTheFolder) {
-    for (const char* address : {"http://host/../x.txt", "http://host/a/../../x.txt", "http://host/%2e%2e/x.txt",
-                                "http://host/%2E%2E/x.txt", "http://host/./x.txt", "http://host/a/..",
-                                "http:///etc/passwd", "http://../x.txt", "http://./x.txt", "file:///etc/passwd",
-                                "/etc/passwd", "ftp://host/x.txt", ""}) {
+    for (const char* address :
+         {"http://host/../x.txt", "http://host/a/../../x.txt", "http://host/%2e%2e/x.txt", "http://host/%2E%2E/x.txt",
+          "http://host/./x.txt", "http://host/a/..", "http:///etc/passwd", "http://../x.txt", "http://./x.txt",
+          "file:///etc/passwd", "/etc/passwd", "ftp://host/x.txt", ""}) {
         EXPECT_FALSE(archiveName(QString::fromUtf8(address)).has_value()) << address;
     }
 }
@@ -135,10 +135,10 @@ TEST_F(Archive, NamesThatTryToLeaveTheFolderFail) {
     ASSERT_TRUE(QFile::link(root.path(), root.filePath("site/host/up")));
     ASSERT_TRUE(QFile::link(root.path(), root.filePath("site/escape")));
     ArchiveFetcher archive(site());
-    for (const char* address : {"http://host/../outside.txt", "http://host/%2e%2e/outside.txt",
-                                "http://host/dir/../../outside.txt", "http://host/link-out.txt",
-                                "http://host/up/outside.txt", "http://escape/outside.txt", "http://host/up/",
-                                "http://host/%2Fetc%2Fpasswd", "http:///etc/passwd"}) {
+    for (const char* address :
+         {"http://host/../outside.txt", "http://host/%2e%2e/outside.txt", "http://host/dir/../../outside.txt",
+          "http://host/link-out.txt", "http://host/up/outside.txt", "http://escape/outside.txt", "http://host/up/",
+          "http://host/%2Fetc%2Fpasswd", "http:///etc/passwd"}) {
         const FetchResult r = archive.fetch(QString::fromUtf8(address));
         EXPECT_FALSE(r.ok) << address;
         EXPECT_TRUE(r.body.isEmpty()) << address;

@@ -146,8 +146,9 @@ TEST_F(AttachmentsTest, BrokenEmbeddedPartsWriteNothingAndTheScanEnds) {
 }
 
 TEST_F(AttachmentsTest, NamesThatTryToLeaveTheFolderStayInside) {
-    const QStringList hostile = {"../bookmark.txt", "../../etc/x.dat", "/tmp/abs.dat", "..\\win.dat",
-                                 "C:\\x\\drive.dat", "sub/dir/deep.dat", "..", "*.dat", "a\x01\x02.dat"};
+    const QStringList hostile = {"../bookmark.txt",  "../../etc/x.dat",  "/tmp/abs.dat", "..\\win.dat",
+                                 "C:\\x\\drive.dat", "sub/dir/deep.dat", "..",           "*.dat",
+                                 "a\x01\x02.dat"};
     QString page;
     for (const QString& name : hostile) {
         page += "stream;name=\"" + name + "\"\r\nQkJD\r\n--VOV980907\r\n";
@@ -157,8 +158,8 @@ TEST_F(AttachmentsTest, NamesThatTryToLeaveTheFolderStayInside) {
     request(page);
 
     const QStringList written = filesBelow(folder.path());
-    EXPECT_EQ(written, QStringList({".dat", "a.dat", "abs.dat", "bookmark.txt", "deep.dat", "drive.dat",
-                                     "win.dat", "x.dat"}));
+    EXPECT_EQ(written,
+              QStringList({".dat", "a.dat", "abs.dat", "bookmark.txt", "deep.dat", "drive.dat", "win.dat", "x.dat"}));
     QStringList outside = filesBelow(work.path()).filter(QRegularExpression("^(?!attachments/)"));
     EXPECT_EQ(outside, before);
     // The page's own names are kept as it gave them.
@@ -172,8 +173,7 @@ TEST_F(AttachmentsTest, NamesThatTryToLeaveTheFolderStayInside) {
 
 TEST_F(AttachmentsTest, AnEleventhAttachmentGetsNoSlotMenuItemOrFile) {
     QString page;
-    for (int i = 0; i < 12; ++i)
-        page += "stream;name=\"f" + QString::number(i) + ".dxm\"\r\nQkJD\r\n--VOV980907\r\n";
+    for (int i = 0; i < 12; ++i) page += "stream;name=\"f" + QString::number(i) + ".dxm\"\r\nQkJD\r\n--VOV980907\r\n";
     request(page);
     EXPECT_EQ(model.attachCount, 12);
     EXPECT_EQ(filesBelow(folder.path()).size(), 10);

@@ -37,8 +37,7 @@ const QString kNetworkBase = QStringLiteral("http://host/dir/");
 
 // Printable ASCII as is, everything else as an escape, so that a page can be
 // pasted into a case file or a C++ string.
-QString escaped(const QString& text)
-{
+QString escaped(const QString& text) {
     QString out;
     for (QChar c : text) {
         const char16_t u = c.unicode();
@@ -55,8 +54,7 @@ QString escaped(const QString& text)
 class ServingFetcher : public Fetcher {
 public:
     explicit ServingFetcher(std::map<QString, QByteArray> files) : files_(std::move(files)) {}
-    FetchResult fetch(const QString& address) override
-    {
+    FetchResult fetch(const QString& address) override {
         calls << address;
         if (address == kPageAddress && hasPage) return {true, page, QStringLiteral("utf-8"), {}};
         const auto it = files_.find(address);
@@ -74,34 +72,29 @@ private:
 // The folders and files every request sees: the page's folder (also the file
 // browser's folder), the attachment folder, and what the fetcher serves.
 struct World {
-    World()
-        : site(dir.filePath("site")), attach(dir.filePath("attach"))
-    {
+    World() : site(dir.filePath("site")), attach(dir.filePath("attach")) {
         QDir().mkpath(site);
         putSiteFile("a.bmp", makeBmp(12, 7, 0, 255, 0));
         putSiteFile("e.bmp", makeBmp(30, 40));
         putSiteFile("c.bmp", makeBmp(4, 4));
         const std::map<QString, QByteArray> files{
-            {"a.bmp", makeBmp(20, 10)},        {"b.bmp", makeBmp(6, 90)},
-            {"tall.bmp", makeBmp(5, 300)},     {"m.dxm", "MMMD melody"},
-            {"d.dat", "data bytes"},           {"junk.bmp", "no picture"},
-            {"x.txt", "text"},                 {"A.BMP", makeBmp(3, 3)},
-            {"sub/c.bmp", makeBmp(9, 9)},      {"bmp", makeBmp(2, 2)},
+            {"a.bmp", makeBmp(20, 10)}, {"b.bmp", makeBmp(6, 90)}, {"tall.bmp", makeBmp(5, 300)},
+            {"m.dxm", "MMMD melody"},   {"d.dat", "data bytes"},   {"junk.bmp", "no picture"},
+            {"x.txt", "text"},          {"A.BMP", makeBmp(3, 3)},  {"sub/c.bmp", makeBmp(9, 9)},
+            {"bmp", makeBmp(2, 2)},
         };
         for (const auto& [name, bytes] : files) {
             served[site + "/" + name] = bytes;
             served[kNetworkBase + name] = bytes;
         }
     }
-    void putSiteFile(const QString& name, const QByteArray& bytes)
-    {
+    void putSiteFile(const QString& name, const QByteArray& bytes) {
         QFile f(site + "/" + name);
         if (f.open(QIODevice::WriteOnly)) f.write(bytes);
     }
     // Attachment files are synced to disk as they are written; a folder in
     // memory keeps thousands of pages fast.
-    static QString tempTemplate()
-    {
+    static QString tempTemplate() {
         const QString shm = QStringLiteral("/dev/shm");
         const bool inMemory = QFileInfo(shm).isDir() && QFileInfo(shm).isWritable();
         return (inMemory ? shm : QDir::tempPath()) + "/sumire-differential-XXXXXX";
@@ -124,8 +117,7 @@ struct Case {
     int blinkPhase = 0;
 };
 
-QString describe(const Case& c)
-{
+QString describe(const Case& c) {
     QString out = QString("width %1, blinkPhase %2").arg(kDisplayWidths[c.width].lineChars).arg(c.blinkPhase);
     for (const PageInput& p : c.pages)
         out += QString("\n  %1 page \"%2\"")
@@ -155,8 +147,7 @@ struct Outcome {
     QStringList fetches;
 };
 
-std::map<QString, QByteArray> filesIn(const QString& dir)
-{
+std::map<QString, QByteArray> filesIn(const QString& dir) {
     std::map<QString, QByteArray> out;
     QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -166,8 +157,7 @@ std::map<QString, QByteArray> filesIn(const QString& dir)
     return out;
 }
 
-Outcome request(Side& side, const PageInput& page, bool engine, const World& w)
-{
+Outcome request(Side& side, const PageInput& page, bool engine, const World& w) {
     side.host.network = page.network;
     side.host.text1 = page.network ? page.address : w.site + "/page.txt";
     side.fetcher.hasPage = page.network;
@@ -178,8 +168,9 @@ Outcome request(Side& side, const PageInput& page, bool engine, const World& w)
     PageServices services{side.host, side.pictures, side.fetcher, side.folder, side.canvas};
     if (engine) runPageRequest(side.model, services);
     else referencePageRequest(side.model, services);
-    return {side.model, side.host, side.pictures.boxes, side.canvas.ops, side.canvas.timer1,
-            side.canvas.autoRedraw, filesIn(w.attach), side.fetcher.calls};
+    return {side.model,        side.host,          side.pictures.boxes,
+            side.canvas.ops,   side.canvas.timer1, side.canvas.autoRedraw,
+            filesIn(w.attach), side.fetcher.calls};
 }
 
 QString shown(const QString& s) { return "\"" + escaped(s) + "\""; }
@@ -188,14 +179,12 @@ QString shown(int64_t v) { return QString::number(v); }
 QString shown(int v) { return QString::number(v); }
 QString shown(bool v) { return v ? "true" : "false"; }
 template <class T>
-QString shown(const QList<T>& l)
-{
+QString shown(const QList<T>& l) {
     QStringList parts;
     for (const T& v : l) parts << QString::number(v);
     return "(" + parts.join(", ") + ")";
 }
-QString shown(const QStringList& l)
-{
+QString shown(const QStringList& l) {
     QStringList parts;
     for (const QString& s : l) parts << shown(s);
     return "[" + parts.join(", ") + "]";
@@ -205,17 +194,16 @@ QString shown(const QStringList& l)
 class Differ {
 public:
     template <class T>
-    void same(const QString& what, const T& engine, const T& reference)
-    {
+    void same(const QString& what, const T& engine, const T& reference) {
         if (first_.isEmpty() && !(engine == reference))
             first_ = what + ": engine " + shown(engine) + ", reference " + shown(reference);
     }
-    void sameOps(const std::vector<DrawOp>& e, const std::vector<DrawOp>& r)
-    {
+    void sameOps(const std::vector<DrawOp>& e, const std::vector<DrawOp>& r) {
         const size_t n = std::min(e.size(), r.size());
         for (size_t i = 0; i < n && first_.isEmpty(); ++i)
             if (!(e[i] == r[i]))
-                first_ = QString("drawing operation %1: engine %2, reference %3").arg(i).arg(toString(e[i]), toString(r[i]));
+                first_ =
+                    QString("drawing operation %1: engine %2, reference %3").arg(i).arg(toString(e[i]), toString(r[i]));
         same("number of drawing operations", int64_t(e.size()), int64_t(r.size()));
     }
     QString first() const { return first_; }
@@ -224,8 +212,7 @@ private:
     QString first_;
 };
 
-void compareDrawingState(Differ& d, const PageModel& e, const PageModel& r)
-{
+void compareDrawingState(Differ& d, const PageModel& e, const PageModel& r) {
     d.same("lcdCol", e.lcdCol, r.lcdCol);
     d.same("lcdRow", e.lcdRow, r.lcdRow);
     d.same("colorIdx", e.colorIdx, r.colorIdx);
@@ -234,16 +221,17 @@ void compareDrawingState(Differ& d, const PageModel& e, const PageModel& r)
     d.same("loopIdx", e.loopIdx, r.loopIdx);
 }
 
-void compareModels(Differ& d, const PageModel& e, const PageModel& r)
-{
+void compareModels(Differ& d, const PageModel& e, const PageModel& r) {
     d.same("lcdText", e.lcdText, r.lcdText);
     d.same("bodyStart", e.bodyStart, r.bodyStart);
     d.same("scanPos", e.scanPos, r.scanPos);
     d.same("tokenKind", e.tokenKind, r.tokenKind);
     d.same("emojiCode", e.emojiCode, r.emojiCode);
     d.same("scanScratch", e.scanScratch, r.scanScratch);
-    d.same("text colour", QList<int64_t>{e.textRed, e.textGreen, e.textBlue}, QList<int64_t>{r.textRed, r.textGreen, r.textBlue});
-    d.same("back colour", QList<int64_t>{e.backRed, e.backGreen, e.backBlue}, QList<int64_t>{r.backRed, r.backGreen, r.backBlue});
+    d.same("text colour", QList<int64_t>{e.textRed, e.textGreen, e.textBlue},
+           QList<int64_t>{r.textRed, r.textGreen, r.textBlue});
+    d.same("back colour", QList<int64_t>{e.backRed, e.backGreen, e.backBlue},
+           QList<int64_t>{r.backRed, r.backGreen, r.backBlue});
     d.same("hexValue", e.hexValue, r.hexValue);
     for (int i = 0; i < kColorEntries; ++i)
         d.same(QString("colour entry %1").arg(i), QList<int64_t>{e.colorRed[i], e.colorGreen[i], e.colorBlue[i]},
@@ -254,14 +242,14 @@ void compareModels(Differ& d, const PageModel& e, const PageModel& r)
         d.same(QString("linkTargets(%1)").arg(i), e.linkTargets[i], r.linkTargets[i]);
     }
     d.same("attachCount", e.attachCount, r.attachCount);
-    for (int i = 0; i < kAttachEntries; ++i) d.same(QString("attachNames(%1)").arg(i), e.attachNames[i], r.attachNames[i]);
+    for (int i = 0; i < kAttachEntries; ++i)
+        d.same(QString("attachNames(%1)").arg(i), e.attachNames[i], r.attachNames[i]);
     d.same("fetchBytes", e.fetchBytes, r.fetchBytes);
     d.same("scrollTop", e.scrollTop, r.scrollTop);
     compareDrawingState(d, e, r);
 }
 
-void compareHosts(Differ& d, const FakeHost& e, const FakeHost& r)
-{
+void compareHosts(Differ& d, const FakeHost& e, const FakeHost& r) {
     d.same("sender (Label1(3))", e.sender, r.sender);
     d.same("title (Label1(6))", e.title, r.title);
     d.same("Text1", e.text1, r.text1);
@@ -275,8 +263,7 @@ void compareHosts(Differ& d, const FakeHost& e, const FakeHost& r)
     }
 }
 
-void compareSlots(Differ& d, const std::array<FakeSlot, 12>& e, const std::array<FakeSlot, 12>& r)
-{
+void compareSlots(Differ& d, const std::array<FakeSlot, 12>& e, const std::array<FakeSlot, 12>& r) {
     for (int i = 0; i < 12; ++i) {
         const QString at = QString("Picture1(%1) ").arg(i);
         d.same(at + "size", QList<int>{e[i].width, e[i].height}, QList<int>{r[i].width, r[i].height});
@@ -287,8 +274,7 @@ void compareSlots(Differ& d, const std::array<FakeSlot, 12>& e, const std::array
     }
 }
 
-QString outcomeDifference(const Outcome& e, const Outcome& r)
-{
+QString outcomeDifference(const Outcome& e, const Outcome& r) {
     Differ d;
     compareModels(d, e.model, r.model);
     compareHosts(d, e.host, r.host);
@@ -308,8 +294,7 @@ QString outcomeDifference(const Outcome& e, const Outcome& r)
 
 // Draws both pages again at every display width, a few scroll positions and
 // both blink phases.
-QString redrawDifference(Side& engine, Side& reference)
-{
+QString redrawDifference(Side& engine, Side& reference) {
     for (const DisplayWidth& width : kDisplayWidths)
         for (int64_t top : {0, 1, -3, 8, 25})
             for (int phase : {0, 1}) {
@@ -328,20 +313,21 @@ QString redrawDifference(Side& engine, Side& reference)
                 d.same("AutoRedraw", engine.canvas.autoRedraw, reference.canvas.autoRedraw);
                 if (!d.first().isEmpty())
                     return QString("redraw at width %1, scrollTop %2, blinkPhase %3: %4")
-                        .arg(width.lineChars).arg(top).arg(phase).arg(d.first());
+                        .arg(width.lineChars)
+                        .arg(top)
+                        .arg(phase)
+                        .arg(d.first());
             }
     return {};
 }
 
-void prepare(Side& side, const Case& c)
-{
+void prepare(Side& side, const Case& c) {
     side.model.setDisplayWidth(kDisplayWidths[c.width]);
     side.model.blinkPhase = c.blinkPhase;
 }
 
 // Runs the case through both implementations; the first difference, or "".
-QString caseDifference(const World& w, const Case& c)
-{
+QString caseDifference(const World& w, const Case& c) {
     Side engine(w), reference(w);
     prepare(engine, c);
     prepare(reference, c);
@@ -360,8 +346,7 @@ QString caseDifference(const World& w, const Case& c)
 
 // The case with as many characters (and earlier pages) removed as possible
 // while the two implementations still disagree.
-Case shrink(const World& w, Case c)
-{
+Case shrink(const World& w, Case c) {
     int budget = 4000;
     while (c.pages.size() > 1) {
         Case trial = c;
@@ -370,7 +355,8 @@ Case shrink(const World& w, Case c)
         c = trial;
     }
     for (size_t p = 0; p < c.pages.size(); ++p) {
-        for (qsizetype chunk = std::max<qsizetype>(1, c.pages[p].text.size() / 2); chunk >= 1 && budget > 0; chunk /= 2) {
+        for (qsizetype chunk = std::max<qsizetype>(1, c.pages[p].text.size() / 2); chunk >= 1 && budget > 0;
+             chunk /= 2) {
             for (qsizetype at = 0; at + chunk <= c.pages[p].text.size() && budget-- > 0;) {
                 Case trial = c;
                 trial.pages[p].text.remove(at, chunk);
@@ -385,18 +371,20 @@ Case shrink(const World& w, Case c)
 // ---------------------------------------------------------------------------
 // Random pages from the pieces of the format.
 
-const QStringList kTokens{"From:", "Subject:", "SEL=", "Append: Name=", "Append:name=", "Append:Name=",
-                          "stream; Name=", "stream;Name=", "stream;name=", "<BODY=", "BG=", "<IMG=",
-                          "<C=", "</C>", "<BL>", "</BL>", "--VOV980907", "Qk", "Append:NAME=",
-                          "Append : Name=", "<c=", "<body="};
+const QStringList kTokens{
+    "From:",         "Subject:",       "SEL=",         "Append: Name=", "Append:name=", "Append:Name=",
+    "stream; Name=", "stream;Name=",   "stream;name=", "<BODY=",        "BG=",          "<IMG=",
+    "<C=",           "</C>",           "<BL>",         "</BL>",         "--VOV980907",  "Qk",
+    "Append:NAME=",  "Append : Name=", "<c=",          "<body="};
 const QStringList kPunctuation{"\"", ";", ">", "<", "\r", "\n", "\r\n", " ", "  ", "/", "\\", "=", "-", "<#"};
-const QStringList kWords{"abc", "Hello", "x", "http", "http://h/p", "漢字", "かな", "カタカナ", "ｱｲｳ",
-                         "ＡＢＣ", "！", "０１", "é", "mail", "8"};
-const QStringList kMarkers{QString(QChar(1)), QString(QChar(1)) + "3", QString(QChar(1)) + "x",
-                           QString(QChar(1)) + "漢", QString(QChar(2)), QString(QChar(3)),
-                           QString(QChar(4)), QString(QChar(5)), QString(QChar(0xE000)), QString(QChar(0xE05E))};
-const QStringList kNames{"a.bmp", "b.bmp", "tall.bmp", "m.dxm", "d.dat", "junk.bmp", "miss.bmp", "e.bmp",
-                         "x.txt", "A.BMP", "sub/c.bmp", "..", "", "bmp", "c.bmp", "dat"};
+const QStringList kWords{"abc", "Hello",  "x",  "http", "http://h/p", "漢字", "かな", "カタカナ",
+                         "ｱｲｳ", "ＡＢＣ", "！", "０１", "é",          "mail", "8"};
+const QStringList kMarkers{QString(QChar(1)),        QString(QChar(1)) + "3", QString(QChar(1)) + "x",
+                           QString(QChar(1)) + "漢", QString(QChar(2)),       QString(QChar(3)),
+                           QString(QChar(4)),        QString(QChar(5)),       QString(QChar(0xE000)),
+                           QString(QChar(0xE05E))};
+const QStringList kNames{"a.bmp", "b.bmp", "tall.bmp",  "m.dxm", "d.dat", "junk.bmp", "miss.bmp", "e.bmp",
+                         "x.txt", "A.BMP", "sub/c.bmp", "..",    "",      "bmp",      "c.bmp",    "dat"};
 const QStringList kBrokenEmoji{"<#HEART", "<#heart>", "<#HEART >", "<# HEART>", "<#>", "<#HEARTS>", "<#!>"};
 
 class PageMaker {
@@ -407,8 +395,7 @@ public:
     bool chance(int percent) { return below(100) < percent; }
     QString pick(const QStringList& list) { return list[below(int(list.size()))]; }
 
-    QString page()
-    {
+    QString page() {
         QString text;
         const int pieces = below(40);
         for (int i = 0; i < pieces; ++i) text += piece();
@@ -421,24 +408,25 @@ public:
         return text;
     }
 
-    QString manyColours()
-    {
+    QString manyColours() {
         QString text;
         for (int i = 98 + below(7); i > 0; --i) text += "<C=" + hexDigits(6) + ">" + pick({"x", "", "\r\n", "漢"});
         return text;
     }
 
 private:
-    QString piece()
-    {
+    QString piece() {
         switch (below(25)) {
-        case 0: case 1: return pick(kTokens);
-        case 2: case 3: return pick(kPunctuation);
+        case 0:
+        case 1: return pick(kTokens);
+        case 2:
+        case 3: return pick(kPunctuation);
         case 4: return pick(kWords);
         case 5: return QString(QChar('A' + below(26)));
         case 6: return hexDigits(1 + below(6));
         case 7: return pick(kMarkers);
-        case 8: case 9: return emojiTag();
+        case 8:
+        case 9: return emojiTag();
         case 10: return pick(kBrokenEmoji);
         case 11: return fromLine();
         case 12: return subjectLine();
@@ -457,14 +445,12 @@ private:
     }
 
     QString lineEnd() { return chance(70) ? "\r\n" : pick({"\n", "\r", "", "\r\r\n"}); }
-    QString words()
-    {
+    QString words() {
         QString text = pick(kWords);
         for (int i = below(4); i > 0; --i) text += pick({" ", "  ", ""}) + pick(kWords);
         return text;
     }
-    QString hexDigits(int count)
-    {
+    QString hexDigits(int count) {
         QString text;
         for (int i = 0; i < count; ++i) {
             const int kind = below(20);
@@ -475,24 +461,21 @@ private:
         return text;
     }
     QString emojiTag() { return "<#" + QString::fromLatin1(kEmojiNames[below(kEmojiCount)]) + ">"; }
-    QString fromLine()
-    {
-        return "From:" + pick({" ", "", "  "}) + words() + (chance(50) ? " http://host/" + pick(kWords) : "") + lineEnd();
+    QString fromLine() {
+        return "From:" + pick({" ", "", "  "}) + words() + (chance(50) ? " http://host/" + pick(kWords) : "") +
+               lineEnd();
     }
     QString subjectLine() { return "Subject:" + pick({" ", "", "  "}) + words() + lineEnd(); }
-    QString linkLine()
-    {
+    QString linkLine() {
         const QString key = pick({"1", "2", "#", "", "12", "*", "あ"});
         return "SEL=" + key + pick({";", ";", ""}) + pick({"http://h/a", "/x/y", "", "b.txt"}) + pick({">", ">", ""}) +
                lineEnd() + (chance(50) ? pick(kWords) : "");
     }
-    QString appendLine()
-    {
+    QString appendLine() {
         return pick({"Append: Name=", "Append:name=", "Append:Name="}) + "\"" + pick(kNames) +
                (chance(90) ? "\"" : "") + lineEnd();
     }
-    QString base64Text()
-    {
+    QString base64Text() {
         static const QString bmp = QString::fromLatin1(makeBmp(3, 2).toBase64());
         static const QString data = QString::fromLatin1(QByteArray("melody and data").toBase64());
         const int kind = below(8);
@@ -506,33 +489,33 @@ private:
         for (qsizetype i = 0; i < bmp.size(); i += width) text += (i ? eol : "") + bmp.mid(i, width);
         return text;
     }
-    QString streamPart()
-    {
-        QString text = pick({"stream; Name=", "stream;Name=", "stream;name="}) + "\"" + pick(kNames) + (chance(90) ? "\"" : "");
+    QString streamPart() {
+        QString text =
+            pick({"stream; Name=", "stream;Name=", "stream;name="}) + "\"" + pick(kNames) + (chance(90) ? "\"" : "");
         text += "\r\n" + (chance(30) ? QString("Content-Transfer-Encoding: base64\r\n") : QString()) + "\r\n";
         text += base64Text() + "\r\n";
         if (chance(85)) text += "--VOV980907" + lineEnd();
         return text;
     }
-    QString bodyTag()
-    {
+    QString bodyTag() {
         return "<BODY=" + hexDigits(6) + pick({" ", "", "  "}) + (chance(85) ? "BG=" + hexDigits(6) : QString()) +
                pick({">", ""}) + lineEnd();
     }
     QString imageTag() { return "<IMG=\"" + pick(kNames) + (chance(90) ? "\">" : ">") + lineEnd(); }
-    QString colourRun() { return "<C=" + hexDigits(pick({"6", "6", "3"}).toInt()) + ">" + words() + (chance(70) ? "</C>" : ""); }
+    QString colourRun() {
+        return "<C=" + hexDigits(pick({"6", "6", "3"}).toInt()) + ">" + words() + (chance(70) ? "</C>" : "");
+    }
     QString blinkRun() { return "<BL>" + (chance(80) ? words() : QString()) + (chance(70) ? "</BL>" : ""); }
 
-    QString manyAttachments()
-    {
+    QString manyAttachments() {
         QString text;
         for (int i = 10 + below(5); i > 0; --i) text += chance(60) ? appendLine() : streamPart();
         return text;
     }
-    QString manyLinks()
-    {
+    QString manyLinks() {
         QString text;
-        for (int i = 998 + below(6); i > 0; --i) text += "SEL=" + QString::number(i % 13) + ";t" + QString::number(i) + ">\r\n-";
+        for (int i = 998 + below(6); i > 0; --i)
+            text += "SEL=" + QString::number(i % 13) + ";t" + QString::number(i) + ">\r\n-";
         return text;
     }
 
@@ -544,8 +527,7 @@ PageInput offlinePage(const QString& text) { return {text, false, {}}; }
 // Runs `count` cases from `makeCase`; stops after a few disagreements, each
 // reported with its shrunk form.
 template <class MakeCase>
-void runCases(int count, MakeCase makeCase)
-{
+void runCases(int count, MakeCase makeCase) {
     World world;
     ASSERT_TRUE(world.dir.isValid());
     int failures = 0;
@@ -555,32 +537,28 @@ void runCases(int count, MakeCase makeCase)
         if (diff.isEmpty()) continue;
         ++failures;
         const Case small = shrink(world, c);
-        ADD_FAILURE() << "case " << i << ": " << describe(c).toStdString() << "\nfirst difference: " << diff.toStdString()
-                      << "\nshrunk: " << describe(small).toStdString()
+        ADD_FAILURE() << "case " << i << ": " << describe(c).toStdString()
+                      << "\nfirst difference: " << diff.toStdString() << "\nshrunk: " << describe(small).toStdString()
                       << "\nshrunk difference: " << caseDifference(world, small).toStdString();
     }
 }
 
-TEST(DifferentialTest, RandomOfflinePagesAgreeWithTheReference)
-{
+TEST(DifferentialTest, RandomOfflinePagesAgreeWithTheReference) {
     PageMaker maker(20240611);
-    runCases(3000, [&] {
-        return Case{{offlinePage(maker.page())}, maker.below(6), maker.below(2)};
-    });
+    runCases(3000, [&] { return Case{{offlinePage(maker.page())}, maker.below(6), maker.below(2)}; });
 }
 
-TEST(DifferentialTest, RandomNetworkPagesAgreeWithTheReference)
-{
+TEST(DifferentialTest, RandomNetworkPagesAgreeWithTheReference) {
     PageMaker maker(7);
     runCases(400, [&] {
         // Completed, complete, completed to a wrong address, and a page not served.
-        const QString address = maker.pick({"//host/dir/page.txt", kPageAddress, "/host/dir/page.txt", "http://host/none.txt"});
+        const QString address =
+            maker.pick({"//host/dir/page.txt", kPageAddress, "/host/dir/page.txt", "http://host/none.txt"});
         return Case{{{maker.page(), true, address}}, maker.below(6), maker.below(2)};
     });
 }
 
-TEST(DifferentialTest, TwoPagesInARowAgreeWithTheReference)
-{
+TEST(DifferentialTest, TwoPagesInARowAgreeWithTheReference) {
     PageMaker maker(99);
     runCases(600, [&] {
         // The first page often fills the colour table up to entry 100.

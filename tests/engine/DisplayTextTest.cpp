@@ -28,7 +28,8 @@ TEST(DisplayText, BreaksLinesWhereTheLcdDoes) {
     EXPECT_EQ(textOf(""), "");
     EXPECT_EQ(textOf(QString(20, u'x')), QString(19, u'x') + "\n" + "x");
     EXPECT_EQ(textOf(QString(11, QChar(u'あ'))), QString(10, QChar(u'あ')) + "\n" + "あ");
-    EXPECT_EQ(textOf(QString(11, QChar(u'あ')), 5), QString(5, QChar(u'あ')) + "\n" + QString(5, QChar(u'あ')) + "\nあ");
+    EXPECT_EQ(textOf(QString(11, QChar(u'あ')), 5),
+              QString(5, QChar(u'あ')) + "\n" + QString(5, QChar(u'あ')) + "\nあ");
     // Line breaks: one for CR LF, one for a lone LF, blank lines kept, none at the end.
     EXPECT_EQ(textOf("ab\r\ncd\n\r\n\r\nef\r\n"), "ab\ncd\n\n\nef");
     EXPECT_EQ(textOf("\r\n\r\nab"), "\n\nab");
@@ -38,9 +39,14 @@ TEST(DisplayText, BreaksLinesWhereTheLcdDoes) {
 }
 
 TEST(DisplayText, LeavesMarkersOutAndKeepsTheirText) {
-    EXPECT_EQ(textOf("a\x02red\x03" "b"), "aredb");
+    EXPECT_EQ(textOf("a\x02red\x03"
+                     "b"),
+              "aredb");
     // Blinking text reads the same in both phases.
-    PageModel m = pageOf("x\x04" "blink\x05" "y");
+    PageModel m = pageOf(
+        "x\x04"
+        "blink\x05"
+        "y");
     test::FakeSlots pictures;
     for (int phase : {0, 1}) {
         m.blinkPhase = phase;
@@ -54,7 +60,9 @@ TEST(DisplayText, PicturesTakeTheirRowsAsEmptyLines) {
     test::FakeSlots pictures;
     // 1095 twips give three rows; the text goes on two rows below them,
     // after the character the marker's step takes with it.
-    const PageModel m = pageOf("a\x01" "0-b");
+    const PageModel m = pageOf(
+        "a\x01"
+        "0-b");
     EXPECT_EQ(displayText(m, pictures, PictographFallback::Emoji), "a\n\n\n\n\nb");
     EXPECT_EQ(pageRowCount(m, pictures), 6);
 }
@@ -63,11 +71,14 @@ TEST(DisplayText, OverprintKeepsTheLaterCharacter) {
     EXPECT_EQ(textOf("abc\rX"), "Xbc");
     EXPECT_EQ(textOf("abcd\rXY\r\nz"), "XYcd\nz");
     // An unprinted character overprints nothing.
-    EXPECT_EQ(textOf("abc\r\x04\x05" "d"), "adc");
+    EXPECT_EQ(textOf("abc\r\x04\x05"
+                     "d"),
+              "adc");
 }
 
 TEST(DisplayText, PictographsBecomeTheirEquivalents) {
-    const QString page = QString(QChar(pictographChar(0))) + "a" + QChar(pictographChar(94)) + QChar(pictographChar(63));
+    const QString page =
+        QString(QChar(pictographChar(0))) + "a" + QChar(pictographChar(94)) + QChar(pictographChar(63));
     EXPECT_EQ(textOf(page), QString::fromUtf16(u"\u2764a\u203C\U0001F349"));
     EXPECT_EQ(textOf(page, 0, PictographFallback::Name), QStringLiteral("[ハート]a[!!][すいか]"));
     // Ten pictographs fill a line, whatever their text's length.

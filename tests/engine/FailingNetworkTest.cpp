@@ -50,8 +50,8 @@ protected:
 };
 
 TEST_F(FailingNetworkTest, EveryFailureEndsTheRequestAndClearsThePreviousPage) {
-    for (const char* path : {"/stall-headers", "/stall-body", "/reset", "/404", "/500", "/loop-a",
-                             "/large", "/nothing-here"}) {
+    for (const char* path :
+         {"/stall-headers", "/stall-body", "/reset", "/404", "/500", "/loop-a", "/large", "/nothing-here"}) {
         ASSERT_FALSE(request("/good/page.txt").fetchFailed);
         ASSERT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"a.dat"}));
 

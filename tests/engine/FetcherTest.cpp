@@ -18,25 +18,21 @@ using test::TestHttpServer;
 using test::writeFile;
 
 // Short limits keep the failing cases quick.
-FetchLimits quickLimits()
-{
+FetchLimits quickLimits() {
     FetchLimits limits;
     limits.timeoutMs = 500;
     return limits;
 }
 
 // Every byte value twice, NUL and the bytes above 0x7F included.
-QByteArray allByteValues()
-{
+QByteArray allByteValues() {
     QByteArray bytes;
     for (int round = 0; round < 2; ++round)
-        for (int value = 0; value < 256; ++value)
-            bytes.append(static_cast<char>(value));
+        for (int value = 0; value < 256; ++value) bytes.append(static_cast<char>(value));
     return bytes;
 }
 
-TEST(IsNetworkAddress, OnlyHttpAndHttpsInAnyCase)
-{
+TEST(IsNetworkAddress, OnlyHttpAndHttpsInAnyCase) {
     EXPECT_TRUE(isNetworkAddress("http://example.net/a"));
     EXPECT_TRUE(isNetworkAddress("HTTPS://example.net/"));
     EXPECT_TRUE(isNetworkAddress("Http://x"));
@@ -54,8 +50,7 @@ protected:
     TestHttpServer server;
 };
 
-TEST_F(HttpFetch, BodyArrivesByteForByte)
-{
+TEST_F(HttpFetch, BodyArrivesByteForByte) {
     server.serveBytes("/bin", allByteValues(), "application/octet-stream");
     server.serveLarge("/big", 300 * 1024);  // arrives in many pieces
     HttpFetcher fetcher(quickLimits());
@@ -72,8 +67,7 @@ TEST_F(HttpFetch, BodyArrivesByteForByte)
     EXPECT_EQ(server.requestedPaths(), QStringList({"/bin", "/big"}));
 }
 
-TEST_F(HttpFetch, CharsetComesFromContentTypeInLowerCase)
-{
+TEST_F(HttpFetch, CharsetComesFromContentTypeInLowerCase) {
     server.serveBytes("/plain", "a", "text/html; charset=UTF-8");
     server.serveBytes("/quoted", "a", "text/html; charset=\"Shift_JIS\"");
     server.serveBytes("/later", "a", "text/plain;format=flowed; Charset = EUC-JP ;x=y");
@@ -85,8 +79,7 @@ TEST_F(HttpFetch, CharsetComesFromContentTypeInLowerCase)
     EXPECT_EQ(fetcher.fetch(server.url("/none")).charset, "");
 }
 
-TEST_F(HttpFetch, ErrorStatusFailsWithTheStatus)
-{
+TEST_F(HttpFetch, ErrorStatusFailsWithTheStatus) {
     server.serveBytes("/broken", "oops", "text/plain", 500);
     HttpFetcher fetcher(quickLimits());
 
@@ -100,8 +93,7 @@ TEST_F(HttpFetch, ErrorStatusFailsWithTheStatus)
     EXPECT_EQ(broken.error, "HTTP 500 Internal Server Error");
 }
 
-TEST_F(HttpFetch, FollowsRedirectToAnotherServer)
-{
+TEST_F(HttpFetch, FollowsRedirectToAnotherServer) {
     TestHttpServer other;
     other.serveBytes("/page", "arrived", "text/plain; charset=shift_jis");
     server.redirect("/start", other.url("/page").toUtf8(), 301);
@@ -115,8 +107,7 @@ TEST_F(HttpFetch, FollowsRedirectToAnotherServer)
     EXPECT_EQ(other.requestedPaths(), QStringList({"/page"}));
 }
 
-TEST_F(HttpFetch, FollowsRelativeRedirectsUpToTheLimit)
-{
+TEST_F(HttpFetch, FollowsRelativeRedirectsUpToTheLimit) {
     server.redirect("/a/b/one", "two", 302);
     server.redirect("/a/b/two", "../c/three", 307);
     server.redirect("/a/c/three", "/done", 308);
@@ -127,8 +118,7 @@ TEST_F(HttpFetch, FollowsRelativeRedirectsUpToTheLimit)
     const FetchResult result = HttpFetcher(three).fetch(server.url("/a/b/one"));
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.body, "end of the chain");
-    EXPECT_EQ(server.requestedPaths(),
-              QStringList({"/a/b/one", "/a/b/two", "/a/c/three", "/done"}));
+    EXPECT_EQ(server.requestedPaths(), QStringList({"/a/b/one", "/a/b/two", "/a/c/three", "/done"}));
 
     FetchLimits two = quickLimits();
     two.maxRedirects = 2;
@@ -138,8 +128,7 @@ TEST_F(HttpFetch, FollowsRelativeRedirectsUpToTheLimit)
     EXPECT_EQ(server.requestedPaths().size(), 4 + 3);  // the last redirect is not followed
 }
 
-TEST_F(HttpFetch, RedirectLoopFails)
-{
+TEST_F(HttpFetch, RedirectLoopFails) {
     server.redirect("/ping", "/pong");
     server.redirect("/pong", "/ping");
     const FetchResult result = HttpFetcher(quickLimits()).fetch(server.url("/ping"));
@@ -148,8 +137,7 @@ TEST_F(HttpFetch, RedirectLoopFails)
     EXPECT_EQ(server.requestedPaths().size(), FetchLimits().maxRedirects + 1);
 }
 
-TEST_F(HttpFetch, RedirectToALocalFileIsRefused)
-{
+TEST_F(HttpFetch, RedirectToALocalFileIsRefused) {
     QTemporaryDir dir;
     const QString secret = dir.filePath("secret.txt");
     writeFile(secret, "private");
@@ -161,8 +149,7 @@ TEST_F(HttpFetch, RedirectToALocalFileIsRefused)
     EXPECT_FALSE(result.error.isEmpty());
 }
 
-TEST_F(HttpFetch, StalledServerTimesOut)
-{
+TEST_F(HttpFetch, StalledServerTimesOut) {
     server.stallBeforeHeaders("/silent");
     server.stallMidBody("/half", 1000, "only the first part");
     HttpFetcher fetcher(quickLimits());
@@ -179,8 +166,7 @@ TEST_F(HttpFetch, StalledServerTimesOut)
 
 // A server that keeps sending, slower than the limit allows, is still cut off:
 // the limit is for the whole transfer, not for a pause between bytes.
-TEST_F(HttpFetch, TimeLimitCoversTheWholeTransfer)
-{
+TEST_F(HttpFetch, TimeLimitCoversTheWholeTransfer) {
     server.serveSlowly("/trickle", QByteArray(100, 't'), 20);
     FetchLimits limits = quickLimits();
     limits.timeoutMs = 300;
@@ -189,8 +175,7 @@ TEST_F(HttpFetch, TimeLimitCoversTheWholeTransfer)
     EXPECT_TRUE(result.error.contains("timed out")) << result.error.toStdString();
 }
 
-TEST_F(HttpFetch, ConnectionFailuresGiveAReason)
-{
+TEST_F(HttpFetch, ConnectionFailuresGiveAReason) {
     server.resetConnection("/reset");
     HttpFetcher fetcher(quickLimits());
     const FetchResult reset = fetcher.fetch(server.url("/reset"));
@@ -206,8 +191,7 @@ TEST_F(HttpFetch, ConnectionFailuresGiveAReason)
     EXPECT_EQ(refused.error, "connection refused");
 }
 
-TEST_F(HttpFetch, BodyOverTheLimitIsRefused)
-{
+TEST_F(HttpFetch, BodyOverTheLimitIsRefused) {
     // Declares more than the limit, then waits: refused on the declaration alone.
     server.stallMidBody("/declared", 1025, "abc");
     server.serveLarge("/streamed", 64 * 1024, false);
@@ -237,8 +221,7 @@ TEST_F(HttpFetch, BodyOverTheLimitIsRefused)
     EXPECT_EQ(exact.body.size(), 1024);
 }
 
-TEST_F(HttpFetch, FetcherStaysUsableAfterAFailure)
-{
+TEST_F(HttpFetch, FetcherStaysUsableAfterAFailure) {
     server.stallBeforeHeaders("/silent");
     server.serveBytes("/page", "fine");
     HttpFetcher fetcher(quickLimits());
@@ -250,8 +233,7 @@ TEST_F(HttpFetch, FetcherStaysUsableAfterAFailure)
     }
 }
 
-TEST_F(HttpFetch, FolderRouteServesFilesAndMissesWith404)
-{
+TEST_F(HttpFetch, FolderRouteServesFilesAndMissesWith404) {
     QTemporaryDir dir;
     writeFile(dir.filePath("pic.bmp"), allByteValues());
     server.serveFolder("/mail/", dir.path());
@@ -263,8 +245,7 @@ TEST_F(HttpFetch, FolderRouteServesFilesAndMissesWith404)
     EXPECT_EQ(fetcher.fetch(server.url("/mail/none.bmp")).error, "HTTP 404 Not Found");
 }
 
-TEST_F(HttpFetch, OtherAddressesAreReadAsLocalFiles)
-{
+TEST_F(HttpFetch, OtherAddressesAreReadAsLocalFiles) {
     QTemporaryDir dir;
     const QString path = dir.filePath("page.txt");
     writeFile(path, "local page");
@@ -280,8 +261,7 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(LocalFetch, ReadsTheWholeFileByteForByte)
-{
+TEST_F(LocalFetch, ReadsTheWholeFileByteForByte) {
     const QString path = dir.filePath("data.dat");
     writeFile(path, allByteValues());
     const FetchResult result = LocalFetcher().fetch(path);
@@ -295,8 +275,7 @@ TEST_F(LocalFetch, ReadsTheWholeFileByteForByte)
     EXPECT_TRUE(empty.body.isEmpty());
 }
 
-TEST_F(LocalFetch, AcceptsFileUrls)
-{
+TEST_F(LocalFetch, AcceptsFileUrls) {
     const QString path = dir.filePath("with space.txt");
     writeFile(path, "by url");
     const QString url = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
@@ -307,8 +286,7 @@ TEST_F(LocalFetch, AcceptsFileUrls)
     EXPECT_TRUE(LocalFetcher().fetch("FILE://" + path).ok);
 }
 
-TEST_F(LocalFetch, MissingFileAndFolderFail)
-{
+TEST_F(LocalFetch, MissingFileAndFolderFail) {
     const QString missing = dir.filePath("nothing.txt");
     const FetchResult absent = LocalFetcher().fetch(missing);
     EXPECT_FALSE(absent.ok);
@@ -320,8 +298,7 @@ TEST_F(LocalFetch, MissingFileAndFolderFail)
     EXPECT_TRUE(folder.body.isEmpty());
 }
 
-TEST_F(LocalFetch, FileOverTheLimitFails)
-{
+TEST_F(LocalFetch, FileOverTheLimitFails) {
     writeFile(dir.filePath("ten.txt"), "0123456789");
     writeFile(dir.filePath("eleven.txt"), "0123456789A");
     LocalFetcher fetcher(10);

@@ -18,9 +18,7 @@ namespace {
 constexpr int kPageLength = 1024 * 1024;
 constexpr qint64 kBudgetMs = 20000;
 
-QString repeatedTo(const QString& unit, int length) {
-    return unit.repeated(length / unit.size() + 1).left(length);
-}
+QString repeatedTo(const QString& unit, int length) { return unit.repeated(length / unit.size() + 1).left(length); }
 
 struct HostilePage {
     const char* name;

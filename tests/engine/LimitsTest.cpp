@@ -100,7 +100,8 @@ private:
 
 TEST_F(LimitsTest, AnAttachmentCutShortByAFullDiskLeavesNoFile) {
     const QString base64 = QString::fromLatin1(test::makeBmp(100, 100).toBase64());
-    const QString page = "stream;name=\"big.bmp\"\r\n" + base64 + "\r\n--VOV980907\r\n"
+    const QString page = "stream;name=\"big.bmp\"\r\n" + base64 +
+                         "\r\n--VOV980907\r\n"
                          "stream;name=\"small.dat\"\r\nQkJD\r\n--VOV980907\r\n";
     {
         FileSizeLimit limit(1000);

@@ -32,14 +32,10 @@ namespace {
 
 const QString kNoFile = QStringLiteral("ファイルがありません");
 
-QString casesRoot()
-{
-    return QStringLiteral(SUMIRE_TEST_DATA "/cases");
-}
+QString casesRoot() { return QStringLiteral(SUMIRE_TEST_DATA "/cases"); }
 
 // Case files relative to the cases folder, sorted.
-std::vector<std::string> caseFiles()
-{
+std::vector<std::string> caseFiles() {
     std::vector<std::string> files;
     QDirIterator it(casesRoot(), {"*.json"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) files.push_back(QDir(casesRoot()).relativeFilePath(it.next()).toStdString());
@@ -48,8 +44,7 @@ std::vector<std::string> caseFiles()
 }
 
 // "render/blink_phase.json" -> "render_blink_phase".
-std::string testName(const std::string& relPath)
-{
+std::string testName(const std::string& relPath) {
     QString name = QString::fromStdString(relPath).chopped(5);
     for (QChar& c : name)
         if (!(c.isLetterOrNumber() && c.unicode() < 128)) c = '_';
@@ -57,8 +52,7 @@ std::string testName(const std::string& relPath)
 }
 
 // A text as it reads in a case file: printable ASCII as is, all else \uXXXX.
-std::string shown(const QString& text)
-{
+std::string shown(const QString& text) {
     std::string out = "\"";
     for (QChar c : text) {
         const char16_t u = c.unicode();
@@ -74,8 +68,7 @@ std::string shown(const QString& text)
     return out + "\"";
 }
 
-std::string shown(const QJsonValue& value)
-{
+std::string shown(const QJsonValue& value) {
     if (value.isString()) return shown(value.toString());
     if (value.isArray() || value.isObject()) {
         std::string out = value.isArray() ? "[" : "{";
@@ -96,22 +89,17 @@ std::string shown(const QJsonValue& value)
     return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1).toStdString();
 }
 
-QJsonArray numbers(std::initializer_list<int64_t> values)
-{
+QJsonArray numbers(std::initializer_list<int64_t> values) {
     QJsonArray a;
     for (int64_t v : values) a.append(double(v));
     return a;
 }
 
 // Each character U+0000..U+00FF of the text is one byte.
-QByteArray latin1Bytes(const QString& text)
-{
-    return text.toLatin1();
-}
+QByteArray latin1Bytes(const QString& text) { return text.toLatin1(); }
 
 // {"bmp": [w, h]} or {"bytes": "text"}: the content of a file.
-std::optional<QByteArray> fileContent(const QJsonObject& content)
-{
+std::optional<QByteArray> fileContent(const QJsonObject& content) {
     if (content.contains("bmp")) {
         const QJsonArray size = content["bmp"].toArray();
         return makeBmp(size[0].toInt(), size[1].toInt());
@@ -120,8 +108,7 @@ std::optional<QByteArray> fileContent(const QJsonObject& content)
     return std::nullopt;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -133,8 +120,7 @@ public:
     CaseRun()
         : site_(tmp_.path() + "/site"),
           folder_(tmp_.path() + "/attach"),
-          services_{host, pictures, fetcher_, folder_, canvas}
-    {
+          services_{host, pictures, fetcher_, folder_, canvas} {
         QDir().mkpath(site_);
         host.folder = site_;
         model.backRed = model.backGreen = model.backBlue = 255;  // as start-up leaves them
@@ -145,8 +131,7 @@ public:
     QString attachDir() const { return folder_.path(); }
 
     // One request for `page`, in the case's mode and with its address.
-    void request(const QString& page, bool network, const QString& address)
-    {
+    void request(const QString& page, bool network, const QString& address) {
         host.network = network;
         host.text1 = address;
         if (network) {
@@ -159,14 +144,12 @@ public:
         runPageRequest(model, services_);
     }
 
-    void redraw()
-    {
+    void redraw() {
         canvas.ops.clear();
         DrawLcd(model, pictures, canvas);
     }
 
-    void tick()
-    {
+    void tick() {
         canvas.ops.clear();
         Timer1_Timer(model, pictures, canvas);
     }
@@ -193,35 +176,26 @@ struct Compared {
 
 using KeyCheck = std::function<Compared(const QJsonValue& expected, CaseRun& run)>;
 
-Compared plain(const QJsonValue& expected, QJsonValue actual)
-{
-    return {expected, actual};
-}
+Compared plain(const QJsonValue& expected, QJsonValue actual) { return {expected, actual}; }
 
-QJsonValue drawOpJson(const DrawOp& op)
-{
+QJsonValue drawOpJson(const DrawOp& op) {
     QJsonArray a{op.kind};
     for (int64_t v : op.values) a.append(double(v));
     return a;
 }
 
 // ["text", x, y, "A", colour] may name its character as a one-character text.
-QJsonValue normalisedOp(const QJsonValue& op)
-{
+QJsonValue normalisedOp(const QJsonValue& op) {
     QJsonArray a = op.toArray();
     if (a.size() == 5 && a[0].toString() == "text" && a[3].isString() && a[3].toString().size() == 1)
         a[3] = double(a[3].toString()[0].unicode());
     return a;
 }
 
-QJsonArray colourEntry(const PageModel& m, int k)
-{
-    return numbers({m.colorRed[k], m.colorGreen[k], m.colorBlue[k]});
-}
+QJsonArray colourEntry(const PageModel& m, int k) { return numbers({m.colorRed[k], m.colorGreen[k], m.colorBlue[k]}); }
 
 // "colors": [[r,g,b], ...] from entry 0 on, or {"100": [r,g,b], ...}.
-Compared checkColors(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkColors(const QJsonValue& expected, CaseRun& run) {
     if (expected.isArray()) {
         QJsonArray actual;
         for (int k = 0; k < expected.toArray().size() && k < kColorEntries; ++k)
@@ -237,16 +211,14 @@ Compared checkColors(const QJsonValue& expected, CaseRun& run)
     return {expected, actual};
 }
 
-Compared checkLinks(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkLinks(const QJsonValue& expected, CaseRun& run) {
     QJsonArray actual;
     for (int64_t i = 0; i < run.model.storedLinkCount(); ++i)
         actual.append(QJsonArray{run.model.linkKeys[i], run.model.linkTargets[i]});
     return {expected, actual};
 }
 
-Compared checkAttachNames(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkAttachNames(const QJsonValue& expected, CaseRun& run) {
     QJsonArray actual;
     for (int64_t i = 0; i < run.model.storedAttachCount(); ++i) actual.append(run.model.attachNames[i]);
     return {expected, actual};
@@ -254,8 +226,7 @@ Compared checkAttachNames(const QJsonValue& expected, CaseRun& run)
 
 // A disabled menu item prints as "(disabled) caption"; the expected list
 // gives captions only, and exactly the "no file" items are disabled.
-Compared checkMenu(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkMenu(const QJsonValue& expected, CaseRun& run) {
     QJsonArray want, actual;
     for (const QJsonValue& caption : expected.toArray())
         want.append(caption.toString() == kNoFile ? "(disabled) " + kNoFile : caption.toString());
@@ -264,8 +235,7 @@ Compared checkMenu(const QJsonValue& expected, CaseRun& run)
     return {want, actual};
 }
 
-Compared checkFiles(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkFiles(const QJsonValue& expected, CaseRun& run) {
     QStringList names = QDir(run.attachDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     QStringList want;
     for (const QJsonValue& v : expected.toArray()) want << v.toString();
@@ -274,8 +244,7 @@ Compared checkFiles(const QJsonValue& expected, CaseRun& run)
 }
 
 // Bytes print as their size and the first differing position.
-Compared checkFileBytes(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkFileBytes(const QJsonValue& expected, CaseRun& run) {
     QJsonObject want, actual;
     const QJsonObject entries = expected.toObject();
     for (auto it = entries.begin(); it != entries.end(); ++it) {
@@ -299,15 +268,13 @@ Compared checkFileBytes(const QJsonValue& expected, CaseRun& run)
 
 // "slots": {"0": {"width": n, "height": n, "picture": b, "autoSize": b,
 // "autoRedraw": b, "loadedFrom": "..."}}: only the keys given.
-Compared checkSlots(const QJsonValue& expected, CaseRun& run)
-{
+Compared checkSlots(const QJsonValue& expected, CaseRun& run) {
     QJsonObject actual;
     const QJsonObject want = expected.toObject();
     for (auto it = want.begin(); it != want.end(); ++it) {
         const FakeSlot& s = run.pictures.boxes.at(size_t(it.key().toInt()));
-        const QJsonObject fields{{"width", s.width},         {"height", s.height},
-                                 {"picture", s.picture},     {"autoSize", s.autoSize},
-                                 {"autoRedraw", s.autoRedraw}, {"loadedFrom", s.loadedFrom}};
+        const QJsonObject fields{{"width", s.width},       {"height", s.height},         {"picture", s.picture},
+                                 {"autoSize", s.autoSize}, {"autoRedraw", s.autoRedraw}, {"loadedFrom", s.loadedFrom}};
         QJsonObject got;
         for (const QString& field : it.value().toObject().keys())
             got[field] = fields.contains(field) ? fields[field] : QJsonValue("(no such field)");
@@ -322,8 +289,7 @@ Compared checkSlots(const QJsonValue& expected, CaseRun& run)
     return {wantWithTmp, actual};
 }
 
-const std::map<QString, KeyCheck>& keyChecks()
-{
+const std::map<QString, KeyCheck>& keyChecks() {
     static const std::map<QString, KeyCheck> checks{
         {"lcdText", [](auto& e, CaseRun& r) { return plain(e, r.model.lcdText); }},
         {"bodyStart", [](auto& e, CaseRun& r) { return plain(e, double(r.model.bodyStart)); }},
@@ -333,10 +299,12 @@ const std::map<QString, KeyCheck>& keyChecks()
         {"text2", [](auto& e, CaseRun& r) { return plain(e, r.host.text2); }},
         {"text3", [](auto& e, CaseRun& r) { return plain(e, r.host.text3); }},
         {"goEnabled", [](auto& e, CaseRun& r) { return plain(e, r.host.goEnabled); }},
-        {"text", [](auto& e, CaseRun& r) {
+        {"text",
+         [](auto& e, CaseRun& r) {
              return plain(e, numbers({r.model.textRed, r.model.textGreen, r.model.textBlue}));
          }},
-        {"back", [](auto& e, CaseRun& r) {
+        {"back",
+         [](auto& e, CaseRun& r) {
              return plain(e, numbers({r.model.backRed, r.model.backGreen, r.model.backBlue}));
          }},
         {"colors", checkColors},
@@ -363,32 +331,30 @@ const std::map<QString, KeyCheck>& keyChecks()
 }
 
 // "draw": the whole list of operations; the report names the first that differs.
-void compareDraw(const QJsonArray& expected, const RecordingCanvas& canvas, const std::string& where)
-{
+void compareDraw(const QJsonArray& expected, const RecordingCanvas& canvas, const std::string& where) {
     const std::vector<DrawOp>& ops = canvas.ops;
     const qsizetype common = std::min<qsizetype>(expected.size(), qsizetype(ops.size()));
     for (qsizetype i = 0; i < common; ++i) {
         const QJsonValue want = normalisedOp(expected[i]);
         const QJsonValue got = drawOpJson(ops[size_t(i)]);
         if (want != got) {
-            ADD_FAILURE() << where << " key \"draw\": operation " << i << " differs\n  expected: "
-                          << shown(want) << "\n  actual:   " << shown(got);
+            ADD_FAILURE() << where << " key \"draw\": operation " << i << " differs\n  expected: " << shown(want)
+                          << "\n  actual:   " << shown(got);
             return;
         }
     }
     if (expected.size() != qsizetype(ops.size())) {
-        ADD_FAILURE() << where << " key \"draw\": " << expected.size() << " operations expected, "
-                      << ops.size() << " drawn; first extra: "
+        ADD_FAILURE() << where << " key \"draw\": " << expected.size() << " operations expected, " << ops.size()
+                      << " drawn; first extra: "
                       << (qsizetype(ops.size()) > common ? shown(drawOpJson(ops[size_t(common)]))
                                                          : shown(normalisedOp(expected[common])));
     }
 }
 
-const QSet<QString> kCaseKeys{"about", "page",  "mode",  "text1",      "files", "before",
+const QSet<QString> kCaseKeys{"about", "page",      "mode",       "text1", "files",           "before",
                               "width", "scrollTop", "blinkPhase", "ticks", "startBlinkPhase", "expect"};
 
-std::optional<DisplayWidth> displayWidth(int lineChars)
-{
+std::optional<DisplayWidth> displayWidth(int lineChars) {
     for (const DisplayWidth& w : kDisplayWidths)
         if (w.lineChars == lineChars) return w;
     return std::nullopt;
@@ -396,8 +362,7 @@ std::optional<DisplayWidth> displayWidth(int lineChars)
 
 class PageCases : public ::testing::TestWithParam<std::string> {
 protected:
-    QJsonObject load(const QString& relPath)
-    {
+    QJsonObject load(const QString& relPath) {
         QFile file(casesRoot() + "/" + relPath);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relPath.toStdString() << ": cannot be read";
         QJsonParseError error{};
@@ -409,8 +374,7 @@ protected:
 };
 
 // Files, display width and blink phase, then the requests and redraws of the case.
-void runCase(const QJsonObject& c, CaseRun& run, const std::string& where)
-{
+void runCase(const QJsonObject& c, CaseRun& run, const std::string& where) {
     const QString mode = c["mode"].toString("offline");
     ASSERT_TRUE(mode == "offline" || mode == "network") << where << " mode " << mode.toStdString();
     if (c.contains("width")) {
@@ -428,7 +392,8 @@ void runCase(const QJsonObject& c, CaseRun& run, const std::string& where)
 
     // A network address that begins with "/" would be completed to "http:/...".
     const bool network = mode == "network";
-    const QString address = run.withTmp(c["text1"].toString(network ? "file://<tmp>/site/page.txt" : "<tmp>/site/page.txt"));
+    const QString address =
+        run.withTmp(c["text1"].toString(network ? "file://<tmp>/site/page.txt" : "<tmp>/site/page.txt"));
     for (const QJsonValue& before : c["before"].toArray()) run.request(before.toString(), network, address);
     run.request(c["page"].toString(), network, address);
 
@@ -440,8 +405,7 @@ void runCase(const QJsonObject& c, CaseRun& run, const std::string& where)
     for (int i = 0; i < c["ticks"].toInt(0); ++i) run.tick();
 }
 
-void compareKey(const QString& key, const QJsonValue& expected, CaseRun& run, const std::string& where)
-{
+void compareKey(const QString& key, const QJsonValue& expected, CaseRun& run, const std::string& where) {
     if (key == "draw") return compareDraw(expected.toArray(), run.canvas, where);
     const auto check = keyChecks().find(key);
     if (check == keyChecks().end()) {
@@ -450,7 +414,8 @@ void compareKey(const QString& key, const QJsonValue& expected, CaseRun& run, co
     }
     if (key == "menu") {
         const QJsonArray captions = expected.toArray();
-        const bool wellFormed = captions.size() == 10 &&
+        const bool wellFormed =
+            captions.size() == 10 &&
             std::none_of(captions.begin(), captions.end(), [](const QJsonValue& v) { return v.toString().isEmpty(); });
         EXPECT_TRUE(wellFormed) << where << " \"menu\" needs ten non-empty captions";
     }
@@ -460,12 +425,12 @@ void compareKey(const QString& key, const QJsonValue& expected, CaseRun& run, co
                       << "\n  actual:   " << shown(result.actual);
 }
 
-TEST_P(PageCases, Run)
-{
+TEST_P(PageCases, Run) {
     const std::string where = GetParam() + ":";
     const QJsonObject c = load(QString::fromStdString(GetParam()));
     ASSERT_TRUE(c.contains("page") && c["expect"].isObject()) << where << " needs \"page\" and \"expect\"";
-    for (const QString& key : c.keys()) ASSERT_TRUE(kCaseKeys.contains(key)) << where << " unknown key " << key.toStdString();
+    for (const QString& key : c.keys())
+        ASSERT_TRUE(kCaseKeys.contains(key)) << where << " unknown key " << key.toStdString();
 
     CaseRun run;
     runCase(c, run, where);

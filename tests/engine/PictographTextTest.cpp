@@ -29,7 +29,7 @@ TEST(PictographCharacters, AreWhatCodePage932ReadsFromTheHandsetsBytes) {
     }
     EXPECT_EQ(handsetBytes(63), QByteArray("\xF0\x80"));  // SUIKA
     EXPECT_EQ(pictographChar(63), u'\uE03F');
-    EXPECT_EQ(pictographChar(94), u'\uE05E');             // <#!!>
+    EXPECT_EQ(pictographChar(94), u'\uE05E');  // <#!!>
     EXPECT_EQ(pictographCode(u'\uE05F'), -1);
     EXPECT_EQ(pictographCode(char16_t(0xDFFF)), -1);
     EXPECT_EQ(pictographCode(u'\uF8FF'), -1);
@@ -66,7 +66,7 @@ TEST(PictographEquivalents, EveryTagHasACharacterAndATextInTagOrder) {
 }
 
 TEST(PictographEquivalents, FollowTheHandsetsNames) {
-    EXPECT_EQ(pictographEquivalent(0).unicode, QString::fromUtf16(u"\u2764"));      // HEART
+    EXPECT_EQ(pictographEquivalent(0).unicode, QString::fromUtf16(u"\u2764"));  // HEART
     EXPECT_EQ(pictographEquivalent(0).name, QStringLiteral("ハート"));
     EXPECT_EQ(pictographEquivalent(18).unicode, QString::fromUtf16(u"\U0001F3CD"));  // BIKE: a motorcycle
     EXPECT_EQ(pictographEquivalent(57).unicode, QString::fromUtf16(u"\U0001F4A6"));  // AUAU: sweat

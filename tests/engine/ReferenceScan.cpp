@@ -24,27 +24,21 @@ constexpr int64_t kTextLeftRef = 400, kTextTopRef = 1000;
 // Plain text helpers, 1-based.
 
 // The character at position p, or "" outside the text.
-QString charAt(const QString& text, int64_t p)
-{
+QString charAt(const QString& text, int64_t p) {
     if (p < 1 || p > text.size()) return QString();
     return QString(text[p - 1]);
 }
 
-bool isChar(const QString& ch, char16_t code)
-{
-    return ch.size() == 1 && ch[0].unicode() == code;
-}
+bool isChar(const QString& ch, char16_t code) { return ch.size() == 1 && ch[0].unicode() == code; }
 
 // True when `token` stands at position p (and does not run past the end).
-bool standsAt(const QString& text, int64_t p, const QString& token)
-{
+bool standsAt(const QString& text, int64_t p, const QString& token) {
     if (p < 1 || p > text.size()) return false;
     return QStringView(text).mid(p - 1).startsWith(token);
 }
 
 // Position of the first `needle` at or after p, 0 when there is none.
-int64_t findFrom(const QString& text, int64_t p, const QString& needle)
-{
+int64_t findFrom(const QString& text, int64_t p, const QString& needle) {
     if (p < 1 || p > text.size()) return 0;
     const qsizetype at = text.indexOf(needle, p - 1);
     return at < 0 ? 0 : at + 1;
@@ -52,8 +46,7 @@ int64_t findFrom(const QString& text, int64_t p, const QString& needle)
 
 // The text from p up to (not including) the next `delimiter`; false when no
 // delimiter follows p.
-bool textUpTo(const QString& text, int64_t p, const QString& delimiter, QString* out)
-{
+bool textUpTo(const QString& text, int64_t p, const QString& delimiter, QString* out) {
     const int64_t end = findFrom(text, p, delimiter);
     if (end == 0) return false;
     *out = text.mid(p - 1, end - p);
@@ -61,18 +54,14 @@ bool textUpTo(const QString& text, int64_t p, const QString& delimiter, QString*
 }
 
 // red + 256 * green + 65536 * blue, a component above 255 counting as 255.
-int colourOf(int64_t red, int64_t green, int64_t blue)
-{
+int colourOf(int64_t red, int64_t green, int64_t blue) {
     auto limited = [](int64_t v) { return int(std::clamp<int64_t>(v, 0, 255)); };
     return limited(red) + 256 * limited(green) + 65536 * limited(blue);
 }
 
 // The pictograph character of emoji code c: the handsets' Shift_JIS code
 // F040 + c (trail bytes skip 0x7F), which code page 932 reads as U+E000 + c.
-QChar pictograph(int code)
-{
-    return QChar(char16_t(0xE000 + code));
-}
+QChar pictograph(int code) { return QChar(char16_t(0xE000 + code)); }
 
 // ---------------------------------------------------------------------------
 // The request.
@@ -90,8 +79,7 @@ struct Request {
 };
 
 // HexDigitValue: "0".."9", "A".."F"; anything else keeps hexValue.
-void hexDigitValue(PageModel& m, const QString& hexChar)
-{
+void hexDigitValue(PageModel& m, const QString& hexChar) {
     if (hexChar.size() != 1) return;
     const char16_t c = hexChar[0].unicode();
     if (c >= '0' && c <= '9') m.hexValue = c - '0';
@@ -99,8 +87,7 @@ void hexDigitValue(PageModel& m, const QString& hexChar)
 }
 
 // Two digits at scanPos, most significant first; scanPos moves past both.
-int64_t readComponent(Request& r)
-{
+int64_t readComponent(Request& r) {
     hexDigitValue(r.m, r.charHere());
     const int64_t high = r.m.hexValue;
     ++r.m.scanPos;
@@ -111,8 +98,7 @@ int64_t readComponent(Request& r)
 }
 
 // "From:": the sender line, cut to its "http" part.
-void senderHeader(Request& r)
-{
+void senderHeader(Request& r) {
     RequestHost& host = r.s.host;
     r.m.scanPos += 5;
     QString value;
@@ -128,8 +114,7 @@ void senderHeader(Request& r)
 }
 
 // "Subject:": the title line, cut at each blank met on the way.
-void titleHeader(Request& r)
-{
+void titleHeader(Request& r) {
     RequestHost& host = r.s.host;
     r.m.scanPos += 8;
     QString value;
@@ -145,8 +130,7 @@ void titleHeader(Request& r)
 }
 
 // "SEL=": key up to ";", target up to ">"; only entries 0..999 exist.
-void linkDefinition(Request& r)
-{
+void linkDefinition(Request& r) {
     PageModel& m = r.m;
     m.scanPos += 4;
     if (m.linkCount < kLinkEntries) {
@@ -165,8 +149,7 @@ void linkDefinition(Request& r)
 
 // attachNames(n) = the text up to the next double quote; false when there is
 // no closing quote or no entry n.
-bool storeAttachName(Request& r, int64_t n)
-{
+bool storeAttachName(Request& r, int64_t n) {
     if (n >= kAttachEntries) return false;
     QString name;
     if (!textUpTo(r.page(), r.m.scanPos, QStringLiteral("\""), &name)) return false;
@@ -175,15 +158,13 @@ bool storeAttachName(Request& r, int64_t n)
 }
 
 // Text1 up to and including its last "/" or "\".
-QString baseOf(const QString& address)
-{
+QString baseOf(const QString& address) {
     const qsizetype cut = std::max(address.lastIndexOf('/'), address.lastIndexOf('\\'));
     return cut < 0 ? QString() : address.left(cut + 1);
 }
 
 // Slot update for attachment n by the last three characters of its name.
-void slotUpdate(Request& r, int64_t n, const QString& writtenPath, Flag flag)
-{
+void slotUpdate(Request& r, int64_t n, const QString& writtenPath, Flag flag) {
     PictureSlots& pictures = r.s.pictures;
     const int slot = int(n);
     const QString name = r.m.attachNames[n];
@@ -201,13 +182,12 @@ void slotUpdate(Request& r, int64_t n, const QString& writtenPath, Flag flag)
 }
 
 // "Append" tokens: the file is fetched from the folder of the page's address.
-void fetchedAttachment(Request& r, int advance, Flag flag)
-{
+void fetchedAttachment(Request& r, int advance, Flag flag) {
     PageModel& m = r.m;
     const int64_t n = m.attachCount;
-    m.scanPos += advance;                         // step 1
-    const bool named = storeAttachName(r, n);     // step 2
-    if (n < kPictureSlots && named) {             // steps 3 to 6
+    m.scanPos += advance;                      // step 1
+    const bool named = storeAttachName(r, n);  // step 2
+    if (n < kPictureSlots && named) {          // steps 3 to 6
         const QString address = baseOf(r.s.host.addressText()) + m.attachNames[n];
         const FetchResult got = r.s.fetcher.fetch(address);
         QString written;
@@ -218,29 +198,28 @@ void fetchedAttachment(Request& r, int advance, Flag flag)
         slotUpdate(r, n, written, flag);
     }
     if (n < kAttachEntries) m.scanPos += m.attachNames[n].size() + 1;  // step 7
-    m.scanScratch = r.charHere();                 // step 8
-    ++m.attachCount;                              // step 9
-    if (isChar(m.scanScratch, 10)) ++m.scanPos;   // step 10
-    m.bodyStart = m.scanPos;                      // step 11
+    m.scanScratch = r.charHere();                                      // step 8
+    ++m.attachCount;                                                   // step 9
+    if (isChar(m.scanScratch, 10)) ++m.scanPos;                        // step 10
+    m.bodyStart = m.scanPos;                                           // step 11
 }
 
 // "stream" tokens: the Base64 text from "Qk" up to the boundary.
-void embeddedAttachment(Request& r, int advance)
-{
+void embeddedAttachment(Request& r, int advance) {
     PageModel& m = r.m;
     const int64_t n = m.attachCount;
-    m.scanPos += advance;                                      // step 1
-    const bool named = storeAttachName(r, n);                  // step 2
+    m.scanPos += advance;                                                    // step 1
+    const bool named = storeAttachName(r, n);                                // step 2
     const int64_t qk = findFrom(r.page(), m.scanPos, QStringLiteral("Qk"));  // step 3
     const int64_t end = qk == 0 ? 0 : findFrom(r.page(), qk, kBoundary);     // step 4
     if (qk != 0) m.scanPos = qk;
     // Without "Qk" or without a boundary after it nothing is decoded and the
     // slot stays as the reset left it; the attachment is still counted.
     if (end != 0) {
-        m.scanScratch = r.page().mid(qk - 1, end - qk);        // step 5
+        m.scanScratch = r.page().mid(qk - 1, end - qk);  // step 5
         m.scanPos = end;
-        m.scanScratch = StripLineBreaks(m.scanScratch);        // step 6
-        if (n < kPictureSlots && named) {                      // steps 7 to 9
+        m.scanScratch = StripLineBreaks(m.scanScratch);  // step 6
+        if (n < kPictureSlots && named) {                // steps 7 to 9
             QString written;
             const std::optional<QByteArray> bytes = DecodeBase64(m.scanScratch);
             if (bytes) {
@@ -250,12 +229,11 @@ void embeddedAttachment(Request& r, int advance)
             slotUpdate(r, n, written, Flag::None);
         }
     }
-    ++m.attachCount;                                           // step 10
+    ++m.attachCount;  // step 10
 }
 
 // "<BODY=": text colour added, background replaced by the digits after "BG=".
-void bodyColourTag(Request& r)
-{
+void bodyColourTag(Request& r) {
     PageModel& m = r.m;
     m.scanPos += 6;
     m.textRed += readComponent(r);
@@ -282,8 +260,7 @@ void bodyColourTag(Request& r)
 
 // One step of the header pass: the ten tokens in their order, each at the
 // then current position.
-void headerStep(Request& r)
-{
+void headerStep(Request& r) {
     const QString& page = r.page();
     PageModel& m = r.m;
     if (standsAt(page, m.scanPos, QStringLiteral("From:"))) senderHeader(r);
@@ -298,15 +275,13 @@ void headerStep(Request& r)
     if (standsAt(page, m.scanPos, QStringLiteral("<BODY="))) bodyColourTag(r);
 }
 
-void headerPass(Request& r)
-{
+void headerPass(Request& r) {
     const int64_t last = r.page().size();
     for (r.m.scanPos = 1; r.m.scanPos <= last; ++r.m.scanPos) headerStep(r);
 }
 
 // "<IMG=": the slot whose saved name equals the tag's name (the last one wins).
-void imageTag(Request& r)
-{
+void imageTag(Request& r) {
     PageModel& m = r.m;
     m.tokenKind = 2;
     m.scanPos += 6;
@@ -319,8 +294,7 @@ void imageTag(Request& r)
 }
 
 // "<C=": six digits added to colour-change entry colorIdx (entries 0..100).
-void colourTag(Request& r)
-{
+void colourTag(Request& r) {
     PageModel& m = r.m;
     m.tokenKind = 4;
     m.scanPos += 3;
@@ -337,15 +311,13 @@ void colourTag(Request& r)
 }
 
 // "</C>", "<BL>", "</BL>": onto the ">", one more over a carriage return.
-void shortTag(Request& r, int kind, int advance)
-{
+void shortTag(Request& r, int kind, int advance) {
     r.m.tokenKind = kind;
     r.m.scanPos += advance;
     if (isChar(r.charHere(), 13)) ++r.m.scanPos;
 }
 
-void appendMarker(Request& r)
-{
+void appendMarker(Request& r) {
     PageModel& m = r.m;
     switch (m.tokenKind) {
     case 2:
@@ -361,8 +333,7 @@ void appendMarker(Request& r)
 }
 
 // The boundary ends the body: the pass jumps to the last character.
-void endOfBody(Request& r)
-{
+void endOfBody(Request& r) {
     PageModel& m = r.m;
     m.tokenKind = 6;
     m.scanPos = r.page().size();
@@ -370,8 +341,7 @@ void endOfBody(Request& r)
 }
 
 // All 95 emoji tags in the order of their codes.
-void emojiTags(Request& r)
-{
+void emojiTags(Request& r) {
     PageModel& m = r.m;
     for (int code = 0; code < kEmojiCount; ++code) {
         const QString tag = "<#" + QString::fromLatin1(kEmojiNames[code]) + ">";
@@ -383,36 +353,32 @@ void emojiTags(Request& r)
     }
 }
 
-void bodyStep(Request& r)
-{
+void bodyStep(Request& r) {
     const QString& page = r.page();
     PageModel& m = r.m;
-    m.tokenKind = 0;                                                                    // step 1
-    if (standsAt(page, m.scanPos, QStringLiteral("<IMG="))) imageTag(r);               // step 2
+    m.tokenKind = 0;                                                      // step 1
+    if (standsAt(page, m.scanPos, QStringLiteral("<IMG="))) imageTag(r);  // step 2
     if (standsAt(page, m.scanPos, QStringLiteral("<C="))) colourTag(r);
     if (standsAt(page, m.scanPos, QStringLiteral("</C>"))) shortTag(r, 5, 3);
     if (standsAt(page, m.scanPos, QStringLiteral("<BL>"))) shortTag(r, 8, 3);
     if (standsAt(page, m.scanPos, QStringLiteral("</BL>"))) shortTag(r, 9, 4);
-    appendMarker(r);                                                                    // step 3
-    if (standsAt(page, m.scanPos, kBoundary)) endOfBody(r);                             // step 4
-    emojiTags(r);                                                                       // step 5
-    if (m.tokenKind == 0) m.lcdText += r.charHere();                                    // step 6
+    appendMarker(r);                                         // step 3
+    if (standsAt(page, m.scanPos, kBoundary)) endOfBody(r);  // step 4
+    emojiTags(r);                                            // step 5
+    if (m.tokenKind == 0) m.lcdText += r.charHere();         // step 6
     if (m.tokenKind == 7) m.lcdText += pictograph(m.emojiCode);
 }
 
-void bodyPass(Request& r)
-{
+void bodyPass(Request& r) {
     const int64_t last = r.page().size();
     for (r.m.scanPos = r.m.bodyStart; r.m.scanPos <= last; ++r.m.scanPos) bodyStep(r);
 }
 
 // Steps 3 and 5 of the start: address completion (network mode only) and the
 // page source.
-void pageSource(Request& r)
-{
+void pageSource(Request& r) {
     RequestHost& host = r.s.host;
-    if (host.networkMode() && host.addressText().startsWith('/'))
-        host.setAddressText("http:" + host.addressText());
+    if (host.networkMode() && host.addressText().startsWith('/')) host.setAddressText("http:" + host.addressText());
     if (!host.networkMode()) {
         r.m.pageSource = host.sourceText();
         return;
@@ -424,8 +390,7 @@ void pageSource(Request& r)
 }
 
 // Steps 7 to 10 of the start.
-void resetPage(Request& r)
-{
+void resetPage(Request& r) {
     PageModel& m = r.m;
     r.s.attachments.removeWritten();
     m.linkCount = 0;
@@ -440,8 +405,7 @@ void resetPage(Request& r)
     for (int i = 0; i < 100; ++i) m.colorRed[i] = m.colorGreen[i] = m.colorBlue[i] = 0;
 }
 
-void downloadMenu(Request& r)
-{
+void downloadMenu(Request& r) {
     for (int i = 0; i < 10; ++i) {
         if (i < r.m.attachCount) r.s.host.setDownloadItem(i, r.m.attachNames[i], true);
         else r.s.host.setDownloadItem(i, kNoFile, false);
@@ -460,14 +424,10 @@ struct Drawing {
     bool timerOn = false;
 };
 
-bool visibleRow(const PageModel& m)
-{
-    return m.scrollTop <= m.lcdRow && m.lcdRow < m.scrollTop + m.lineCount;
-}
+bool visibleRow(const PageModel& m) { return m.scrollTop <= m.lcdRow && m.lcdRow < m.scrollTop + m.lineCount; }
 
 // Step 5.4: colour markers, on every row.
-void colourMarkers(Drawing& d, const QString& ch)
-{
+void colourMarkers(Drawing& d, const QString& ch) {
     PageModel& m = d.m;
     if (isChar(ch, kColorMarker)) {
         if (m.colorIdx >= 0 && m.colorIdx < kColorEntries)
@@ -483,8 +443,7 @@ void colourMarkers(Drawing& d, const QString& ch)
 
 // Step 5.5.5: print the character, in the blink colour of the phase while a
 // blink run is on.
-void printCharacter(Drawing& d, const QString& ch, int64_t x, int64_t y)
-{
+void printCharacter(Drawing& d, const QString& ch, int64_t x, int64_t y) {
     PageModel& m = d.m;
     if (m.blinkActive != 0)
         d.foreColor = m.blinkPhase == 0 ? d.blinkColor : colourOf(m.backRed, m.backGreen, m.backBlue);
@@ -492,8 +451,7 @@ void printCharacter(Drawing& d, const QString& ch, int64_t x, int64_t y)
 }
 
 // Step 5.5.6, one slot: reserve its rows, copy it when it fits.
-void placeImage(Drawing& d, int slot)
-{
+void placeImage(Drawing& d, int slot) {
     PageModel& m = d.m;
     const int64_t height = d.pictures.slotHeight(slot);
     const int64_t rows = height * 4 / 1096;
@@ -507,8 +465,7 @@ void placeImage(Drawing& d, int slot)
 
 // Step 5.5.6: the image marker ends the line and takes the next character as
 // its slot number.
-void imageMarker(Drawing& d)
-{
+void imageMarker(Drawing& d) {
     PageModel& m = d.m;
     m.lcdCol = m.lineChars - 1;
     ++m.lcdRow;
@@ -521,8 +478,7 @@ void imageMarker(Drawing& d)
 
 // Step 5.5: a character other than CR and LF on a visible row. Returns the
 // character whose width the advance uses.
-QString visibleCharacter(Drawing& d, QString ch)
-{
+QString visibleCharacter(Drawing& d, QString ch) {
     PageModel& m = d.m;
     if (isChar(ch, kBlinkStartMarker)) {  // 5.5.1
         m.blinkActive = 1;
@@ -537,26 +493,25 @@ QString visibleCharacter(Drawing& d, QString ch)
         ++m.loopIdx;
         d.foreColor = d.blinkColor;
     }
-    ch = charAt(m.lcdText, m.loopIdx);  // 5.5.3
+    ch = charAt(m.lcdText, m.loopIdx);                        // 5.5.3
     const int64_t x = kTextLeftRef + m.lcdCol * m.charWidth;  // 5.5.4
     const int64_t y = kTextTopRef + (m.lcdRow - m.scrollTop) * m.lineHeight;
     if (!isChar(ch, kImageMarker) && !isChar(ch, kColorMarker) && !isChar(ch, kColorResetMarker))
-        printCharacter(d, ch, x, y);  // 5.5.5
+        printCharacter(d, ch, x, y);               // 5.5.5
     if (isChar(ch, kImageMarker)) imageMarker(d);  // 5.5.6
     return ch;
 }
 
-void drawStep(Drawing& d)
-{
+void drawStep(Drawing& d) {
     PageModel& m = d.m;
-    QString ch = charAt(m.lcdText, m.loopIdx);  // 5.1
+    QString ch = charAt(m.lcdText, m.loopIdx);       // 5.1
     if (isChar(ch, 10)) m.lcdCol = m.lineChars - 1;  // 5.2
-    if (isChar(ch, 13)) {  // 5.3
+    if (isChar(ch, 13)) {                            // 5.3
         m.lcdCol = m.lineChars - 1;
         --m.lcdRow;
     }
     if (!isChar(ch, 10) && !isChar(ch, 13)) {
-        colourMarkers(d, ch);  // 5.4
+        colourMarkers(d, ch);                             // 5.4
         if (visibleRow(m)) ch = visibleCharacter(d, ch);  // 5.5
     }
     m.lcdCol += ch.isEmpty() ? 1 : cellWidth(ch[0].unicode());  // 5.6
@@ -568,16 +523,15 @@ void drawStep(Drawing& d)
 
 }  // namespace
 
-void referencePageRequest(PageModel& model, PageServices& services)
-{
+void referencePageRequest(PageModel& model, PageServices& services) {
     Request r{model, services, QString(), -1};
     RequestHost& host = services.host;
-    host.setGoEnabled(false);                 // step 1
-    host.setSenderCaption(QString());         // step 2
+    host.setGoEnabled(false);          // step 1
+    host.setSenderCaption(QString());  // step 2
     host.setTitleCaption(QString());
-    pageSource(r);                            // steps 3 and 5
-    host.setKeyText(QString());               // step 6
-    resetPage(r);                             // steps 7 to 10
+    pageSource(r);               // steps 3 and 5
+    host.setKeyText(QString());  // step 6
+    resetPage(r);                // steps 7 to 10
     headerPass(r);
     bodyPass(r);
     downloadMenu(r);
@@ -585,21 +539,20 @@ void referencePageRequest(PageModel& model, PageServices& services)
     host.setGoEnabled(true);
 }
 
-void referenceDrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas)
-{
+void referenceDrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
     Drawing d{m, pictures, canvas};
     m.lcdCol = 0;  // step 1
     m.lcdRow = 0;
     m.colorIdx = 0;
     m.imageRows = 0;
     m.blinkActive = 0;
-    canvas.setTimer1Enabled(false);  // step 2
-    d.foreColor = colourOf(m.textRed, m.textGreen, m.textBlue);  // step 3
+    canvas.setTimer1Enabled(false);                                                  // step 2
+    d.foreColor = colourOf(m.textRed, m.textGreen, m.textBlue);                      // step 3
     canvas.box(360, 960, 2415, 3015, colourOf(m.backRed, m.backGreen, m.backBlue));  // step 4
     canvas.frame(360, 960, 2415, 3015, 0);
     const int64_t last = m.lcdText.size();  // step 5
     for (m.loopIdx = 1; m.loopIdx <= last; ++m.loopIdx) drawStep(d);
-    m.lcdRow -= 10;  // step 6
+    m.lcdRow -= 10;                              // step 6
     if (!d.timerOn) canvas.setAutoRedraw(true);  // step 7
 }
 

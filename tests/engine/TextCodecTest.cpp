@@ -41,7 +41,7 @@ TEST(CellWidth, FollowsCodePage932ByteCount) {
     EXPECT_EQ(cellWidth(u'A'), 1);
     EXPECT_EQ(cellWidth(u'\\'), 1);
     EXPECT_EQ(cellWidth(u'\r'), 1);
-    EXPECT_EQ(cellWidth(1), 1);  // marker characters
+    EXPECT_EQ(cellWidth(1), 1);     // marker characters
     EXPECT_EQ(cellWidth(u'ｱ'), 1);  // half-width katakana
     EXPECT_EQ(cellWidth(u'ﾟ'), 1);
     EXPECT_EQ(cellWidth(u'あ'), 2);
@@ -54,10 +54,10 @@ TEST(CellWidth, FollowsCodePage932ByteCount) {
 
 TEST(CellWidth, UnencodableCharactersByEastAsianWidth) {
     EXPECT_EQ(cellWidth(u'é'), 1);
-    EXPECT_EQ(cellWidth(u'\u00A5'), 1);  // yen sign: narrow
-    EXPECT_EQ(cellWidth(u'한'), 2);      // Hangul: wide
-    EXPECT_EQ(cellWidth(u'\u4E02'), 2);  // a CJK ideograph outside the code page
-    EXPECT_EQ(cellWidth(u'\uFF5F'), 2);  // fullwidth white parenthesis
+    EXPECT_EQ(cellWidth(u'\u00A5'), 1);         // yen sign: narrow
+    EXPECT_EQ(cellWidth(u'한'), 2);             // Hangul: wide
+    EXPECT_EQ(cellWidth(u'\u4E02'), 2);         // a CJK ideograph outside the code page
+    EXPECT_EQ(cellWidth(u'\uFF5F'), 2);         // fullwidth white parenthesis
     EXPECT_EQ(cellWidth(char16_t(0xD83D)), 1);  // each half of a surrogate pair
 }
 

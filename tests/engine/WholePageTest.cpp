@@ -45,7 +45,12 @@ std::vector<DrawOp> rowsOf(const std::multimap<int64_t, DrawOp>& byRow, int64_t 
 
 QString longPage() {
     QString page;
-    for (int i = 0; i < 37; ++i) page += QStringLiteral("行%1 abc").arg(i) + (i % 5 == 0 ? "\x02" "色\x03" : "") + "\r\n";
+    for (int i = 0; i < 37; ++i)
+        page += QStringLiteral("行%1 abc").arg(i) +
+                (i % 5 == 0 ? "\x02"
+                              "色\x03"
+                            : "") +
+                "\r\n";
     page += QString(60, QChar(u'x'));  // wraps over four rows
     return page;
 }
@@ -98,7 +103,9 @@ TEST(WholePage, StretchesTheLcdBoxToTheLastRow) {
 
 TEST(WholePage, AShortPageIsTheWindowItself) {
     test::FakeSlots pictures;
-    PageModel page = pageOf("<#>\x02" "short\x03\r\npage");
+    PageModel page = pageOf(
+        "<#>\x02"
+        "short\x03\r\npage");
     test::RecordingCanvas whole, window;
     EXPECT_EQ(DrawWholePage(page, pictures, whole).rows, 10);
     DrawLcd(page, pictures, window);
@@ -109,7 +116,9 @@ TEST(WholePage, PicturesBelowTheFirstScreenAreDrawnWithTheirRows) {
     test::FakeSlots pictures;
     pictures.boxes[0].height = 1096 * 3;  // twelve rows
     // The character after the slot digit is passed over, as in the window.
-    PageModel page = pageOf(QString(12, QChar(u'\n')) + "a\x01" "0_b");
+    PageModel page = pageOf(QString(12, QChar(u'\n')) +
+                            "a\x01"
+                            "0_b");
     test::RecordingCanvas whole;
     const WholePage drawn = DrawWholePage(page, pictures, whole);
     EXPECT_EQ(drawn.rows, pageRowCount(page, pictures));
@@ -122,7 +131,9 @@ TEST(WholePage, PicturesBelowTheFirstScreenAreDrawnWithTheirRows) {
 
 TEST(WholePage, DrawsInTheModelsBlinkPhase) {
     test::FakeSlots pictures;
-    PageModel page = pageOf(QString(15, QChar(u'\n')) + "\x04" "on\x05");
+    PageModel page = pageOf(QString(15, QChar(u'\n')) +
+                            "\x04"
+                            "on\x05");
     page.blinkPhase = 1;
     test::RecordingCanvas whole;
     DrawWholePage(page, pictures, whole);

@@ -62,8 +62,8 @@ protected:
         p.start(chromium_, QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
                                        "--disable-background-networking", "--disable-component-update",
                                        "--disable-sync", "--disable-features=NetworkTimeServiceQuerying",
-                                       "--host-resolver-rules=MAP * ~NOTFOUND",
-                                       "--user-data-dir=" + profile.path()} + arguments);
+                                       "--host-resolver-rules=MAP * ~NOTFOUND", "--user-data-dir=" + profile.path()} +
+                               arguments);
         EXPECT_TRUE(p.waitForFinished(90000));
         return p.readAllStandardOutput();
     }
@@ -75,7 +75,8 @@ protected:
         QString html = readText(path);
         html.replace("</head>", QStringLiteral("<style>header,ol,details{display:none}body{margin:0}"
                                                ".bl{animation-play-state:paused!important;"
-                                               "animation-delay:-%1s!important}</style></head>").arg(delay));
+                                               "animation-delay:-%1s!important}</style></head>")
+                                    .arg(delay));
         const QString copy = QFileInfo(path).dir().filePath("shot-" + QFileInfo(path).fileName());
         writeFile(copy, html.toUtf8());
         const QString png = dir_->filePath("shot.png");
@@ -113,9 +114,7 @@ protected:
 };
 QTemporaryDir* Browser::dir_ = nullptr;
 
-QRgb rgbOf(int packed) {
-    return qRgb(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
-}
+QRgb rgbOf(int packed) { return qRgb(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF); }
 
 // A glyph's cells in the screenshot (2 pixels a pixel of the LCD).
 QRect cellRect(const PageModel& m, int64_t row, const LcdGlyph& g) {
@@ -138,7 +137,7 @@ TEST_F(Browser, ScreenShowsColoursPictographDotsAndBlinkingInItsPhases) {
     ASSERT_FALSE(shot.isNull());
     const LcdScreen screen = readLcdScreen(colours->model, colours->pictures, ScreenExtent::WholePage);
     EXPECT_EQ(shot.pixel(10, 2 * int(screen.heightPx) - 6), rgbOf(screen.background));  // below the text
-    EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));                                          // the frame
+    EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));                                         // the frame
     // Every colour run shows pixels of its own colour.
     std::set<int> runs;
     for (const auto& row : screen.glyphs)
@@ -166,8 +165,10 @@ TEST_F(Browser, ScreenShowsColoursPictographDotsAndBlinkingInItsPhases) {
             const int code = pictographCode(g.text[0].unicode());
             if (code < 0) continue;
             ++pictographs;
-            const double ox = 2 * (kTextLeft - kLcdLeft + g.col * blink->model.charWidth) / 15.0 + (2 * 2 * 100 / 15.0 - 24) / 2;
-            const double oy = 2 * (kTextTop - kLcdTop + int64_t(r) * blink->model.lineHeight) / 15.0 + (2 * 200 / 15.0 - 24) / 2;
+            const double ox =
+                2 * (kTextLeft - kLcdLeft + g.col * blink->model.charWidth) / 15.0 + (2 * 2 * 100 / 15.0 - 24) / 2;
+            const double oy =
+                2 * (kTextTop - kLcdTop + int64_t(r) * blink->model.lineHeight) / 15.0 + (2 * 200 / 15.0 - 24) / 2;
             for (int dy = 0; dy < 12; ++dy)
                 for (int dx = 0; dx < 12; ++dx) {
                     const QRgb px = shown.pixel(int(ox + 2 * dx + 1), int(oy + 2 * dy + 1));
@@ -182,8 +183,13 @@ TEST_F(Browser, ScreenShowsColoursPictographDotsAndBlinkingInItsPhases) {
 // Codes without a design: the mark's dots, 2 pixels each, centred in the
 // code's cells (two for F0A0 from a Shift_JIS page, one for U+E800).
 TEST_F(Browser, MarksOfCodesWithoutADesignShowTheirDots) {
-    writeFile(dir_->filePath("codes/marks.txt"), "A\xF0\xA0" "B\xF8\xA0" "C\r\n");
-    writeFile(dir_->filePath("codes/one.txt"), "a\xEE\xA0\x80" "b\r\n");
+    writeFile(dir_->filePath("codes/marks.txt"),
+              "A\xF0\xA0"
+              "B\xF8\xA0"
+              "C\r\n");
+    writeFile(dir_->filePath("codes/one.txt"),
+              "a\xEE\xA0\x80"
+              "b\r\n");
     ExportOptions o;
     o.pages = {dir_->filePath("codes")};
     o.out = dir_->filePath("codes-site");
@@ -226,7 +232,11 @@ QStringList drawnRows(const LoadedPage& page) {
 
 QString unescape(QString s) {
     s.remove(QRegularExpression("<[^>]*>"));
-    return s.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&nbsp;", QChar(0xA0)).replace("&amp;", "&");
+    return s.replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace("&quot;", "\"")
+        .replace("&nbsp;", QChar(0xA0))
+        .replace("&amp;", "&");
 }
 
 TEST_F(Browser, DomRowsHoldTheCharactersDrawLcdPrintsOnThem) {
@@ -245,7 +255,8 @@ TEST_F(Browser, DomRowsHoldTheCharactersDrawLcdPrintsOnThem) {
 
 TEST_F(Browser, LinksLeadToTheOtherExportedPagesAndNothingLoadsFromOutside) {
     const QString dom = QString::fromUtf8(chromium({"--dump-dom", QUrl::fromLocalFile(site("mail.html")).toString()}));
-    static const QRegularExpression link("<ol class=\"links\">\\s*<li><span class=\"key\">0</span> <a href=\"([^\"]+)\">");
+    static const QRegularExpression link(
+        "<ol class=\"links\">\\s*<li><span class=\"key\">0</span> <a href=\"([^\"]+)\">");
     const QRegularExpressionMatch back = link.match(dom);
     ASSERT_TRUE(back.hasMatch()) << dom.toStdString();
     const QString target = QFileInfo(QFileInfo(site("mail.html")).dir().filePath(back.captured(1))).canonicalFilePath();
@@ -259,7 +270,8 @@ TEST_F(Browser, LinksLeadToTheOtherExportedPagesAndNothingLoadsFromOutside) {
         for (auto m = named.globalMatch(readText(file)); m.hasNext();) {
             const auto one = m.next();
             const QString ref = one.captured(1) + one.captured(2);
-            if (file.endsWith(".html") && one.captured(0).startsWith("href") && ref.startsWith("http")) continue;  // a link
+            if (file.endsWith(".html") && one.captured(0).startsWith("href") && ref.startsWith("http"))
+                continue;  // a link
             EXPECT_FALSE(ref.contains(':')) << file.toStdString() << ": " << ref.toStdString();
             const QString resolved = QDir::cleanPath(QFileInfo(file).absoluteDir().filePath(ref));
             EXPECT_TRUE(resolved.startsWith(QDir::cleanPath(site("")))) << ref.toStdString();

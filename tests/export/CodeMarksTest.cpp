@@ -30,8 +30,12 @@ void expectMarkPicture(const QString& path, char16_t ch, int cells, QRgb ink) {
 TEST(CodeMarks, EachCodeWithoutADesignGetsItsMarkInItsCells) {
     QTemporaryDir dir;
     // Shift_JIS F0A0 (U+E05F) in red and F8A0 (U+E63F); UTF-8 U+E800, one cell.
-    writeFile(dir.filePath("sjis.txt"), "<C=FF0000>\xF0\xA0</C>\xF8\xA0" "A\r\n");
-    writeFile(dir.filePath("utf8.txt"), "a\xEE\xA0\x80" "b\r\n");
+    writeFile(dir.filePath("sjis.txt"),
+              "<C=FF0000>\xF0\xA0</C>\xF8\xA0"
+              "A\r\n");
+    writeFile(dir.filePath("utf8.txt"),
+              "a\xEE\xA0\x80"
+              "b\r\n");
     ExportOptions o;
     o.pages = {dir.filePath("sjis.txt"), dir.filePath("utf8.txt")};
     o.out = dir.filePath("out");
@@ -39,16 +43,19 @@ TEST(CodeMarks, EachCodeWithoutADesignGetsItsMarkInItsCells) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
 
     const QString sjis = readText(dir.filePath("out/sjis.html"));
-    EXPECT_TRUE(sjis.contains("<span class=\"c2 p\" title=\"U+E05F\" style=\"background-image:url(assets/p/e05f-ff0000.png);\">[U+E05F]</span>"))
+    EXPECT_TRUE(sjis.contains(
+        "<span class=\"c2 p\" title=\"U+E05F\" style=\"background-image:url(assets/p/e05f-ff0000.png);\">[U+E05F]</span>"))
         << sjis.toStdString();
-    EXPECT_TRUE(sjis.contains("<span class=\"c2 p\" title=\"U+E63F\" style=\"background-image:url(assets/p/e63f-000000.png);\">[U+E63F]</span><span class=\"c1\">A</span>"))
+    EXPECT_TRUE(sjis.contains(
+        "<span class=\"c2 p\" title=\"U+E63F\" style=\"background-image:url(assets/p/e63f-000000.png);\">[U+E63F]</span><span class=\"c1\">A</span>"))
         << sjis.toStdString();
     expectMarkPicture(dir.filePath("out/assets/p/e05f-ff0000.png"), u'\uE05F', 2, qRgb(255, 0, 0));
     expectMarkPicture(dir.filePath("out/assets/p/e63f-000000.png"), u'\uE63F', 2, qRgb(0, 0, 0));
 
     const QString utf8 = readText(dir.filePath("out/utf8.html"));
-    EXPECT_TRUE(utf8.contains("<span class=\"c1 p\" title=\"U+E800\" style=\"background-image:url(assets/p/e800-000000.png);"
-                              "background-size:calc(var(--pd)/2) var(--pd);\">[U+E800]</span><span class=\"c1\">b</span>"))
+    EXPECT_TRUE(
+        utf8.contains("<span class=\"c1 p\" title=\"U+E800\" style=\"background-image:url(assets/p/e800-000000.png);"
+                      "background-size:calc(var(--pd)/2) var(--pd);\">[U+E800]</span><span class=\"c1\">b</span>"))
         << utf8.toStdString();
     expectMarkPicture(dir.filePath("out/assets/p/e800-000000.png"), u'\uE800', 1, qRgb(0, 0, 0));
 }

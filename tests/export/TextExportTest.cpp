@@ -12,7 +12,8 @@ namespace {
 
 using namespace exporttest;
 
-QStringList exportText(const QByteArray& page, PictographFallback fallback = PictographFallback::Emoji, int width = 20) {
+QStringList exportText(const QByteArray& page, PictographFallback fallback = PictographFallback::Emoji,
+                       int width = 20) {
     QTemporaryDir dir;
     writeFile(dir.filePath("in/page.txt"), page);
     ExportOptions o;

@@ -22,13 +22,13 @@ using BookmarkFileTest = test::BookmarkFolderTest;
 TEST_F(BookmarkFileTest, ReadsAFileInTheOriginalForm) {
     writeFile(path,
               "\"\x83\x7A\x81\x5B\x83\x80\",\"http://www.example.ne.jp/\"\r\n"  // ホーム
-              "\"\x93\xFA\x95\x74, \x8E\x9E\x8A\xD4\",\"/cgi/t?d=1,2\"\r\n"      // 日付, 時間
+              "\"\x93\xFA\x95\x74, \x8E\x9E\x8A\xD4\",\"/cgi/t?d=1,2\"\r\n"     // 日付, 時間
               "\"\xB6\xC5\",\"http://h/\xB6\xC5.txt\"\r\n");                    // ｶﾅ
     Records records;
     ASSERT_TRUE(readBookmarkFile(path, &records));
-    EXPECT_EQ(records, (Records{{"ホーム", "http://www.example.ne.jp/"},
-                                {"日付, 時間", "/cgi/t?d=1,2"},
-                                {"ｶﾅ", "http://h/ｶﾅ.txt"}}));
+    EXPECT_EQ(
+        records,
+        (Records{{"ホーム", "http://www.example.ne.jp/"}, {"日付, 時間", "/cgi/t?d=1,2"}, {"ｶﾅ", "http://h/ｶﾅ.txt"}}));
 }
 
 TEST_F(BookmarkFileTest, ReadsUtf8WithOrWithoutByteOrderMark) {
@@ -88,8 +88,7 @@ TEST_F(BookmarkFileTest, CodePage932ThatLooksLikeUtf8ReadsBackAsWritten) {
 
 TEST_F(BookmarkFileTest, KeepsEveryRecordOfALongFile) {
     Records records;
-    for (int i = 0; i < 250; ++i)
-        records.push_back({QString("ページ%1").arg(i), QString("http://h/%1").arg(i)});
+    for (int i = 0; i < 250; ++i) records.push_back({QString("ページ%1").arg(i), QString("http://h/%1").arg(i)});
     ASSERT_TRUE(saveBookmarkFile(path, records));
     Records back;
     ASSERT_TRUE(readBookmarkFile(path, &back));

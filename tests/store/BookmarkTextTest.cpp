@@ -15,20 +15,16 @@ namespace {
 
 using Records = BookmarkRecords;
 
-Records parse(const char* utf8) {
-    return parseBookmarkText(QString::fromUtf8(utf8));
-}
+Records parse(const char* utf8) { return parseBookmarkText(QString::fromUtf8(utf8)); }
 
 TEST(BookmarkParse, QuotedFieldRunsToNextQuoteAndHoldsCommas) {
-    EXPECT_EQ(parse("\"A, B and C\",\"http://h/x?a=1,2\"\r\n"),
-              (Records{{"A, B and C", "http://h/x?a=1,2"}}));
+    EXPECT_EQ(parse("\"A, B and C\",\"http://h/x?a=1,2\"\r\n"), (Records{{"A, B and C", "http://h/x?a=1,2"}}));
     // Spaces inside quotes are kept; the field may span a line end.
     EXPECT_EQ(parse("\" t \",\"a\r\nb\"\r\n"), (Records{{" t ", "a\r\nb"}}));
 }
 
 TEST(BookmarkParse, SkipsWhatFollowsAClosingQuoteUpToCommaOrLineEnd) {
-    EXPECT_EQ(parse("\"t\" junk, \"a\"x\"y\r\n\"u\"z,\"b\""),
-              (Records{{"t", "a"}, {"u", "b"}}));
+    EXPECT_EQ(parse("\"t\" junk, \"a\"x\"y\r\n\"u\"z,\"b\""), (Records{{"t", "a"}, {"u", "b"}}));
 }
 
 TEST(BookmarkParse, UnquotedFieldRunsToCommaOrLineEndWithoutOuterSpaces) {
@@ -57,8 +53,7 @@ TEST(BookmarkParse, StopsAtTheEndWhereARecordWouldBegin) {
 
 TEST(BookmarkParse, BlankLinesGiveNoField) {
     EXPECT_TRUE(parse("\r\n\r\n").empty());
-    EXPECT_EQ(parse("\r\n\"a\",\"b\"\r\n\r\n   \r\n\n\"c\",\"d\"\r\n\r\n"),
-              (Records{{"a", "b"}, {"c", "d"}}));
+    EXPECT_EQ(parse("\r\n\"a\",\"b\"\r\n\r\n   \r\n\n\"c\",\"d\"\r\n\r\n"), (Records{{"a", "b"}, {"c", "d"}}));
     // Also between the title line and the address line.
     EXPECT_EQ(parse("\"a\"\r\n\r\n\"b\"\r\n"), (Records{{"a", "b"}}));
 }
@@ -76,9 +71,8 @@ TEST(BookmarkParse, RecordCutOffByTheEndKeepsWhatItHas) {
 
 TEST(BookmarkFormat, WritesQuotedRecordsInCodePage932WithCrLf) {
     const Records records{{"日本", "http://h/ｱﾃｽ"}, {"a, b", ""}};
-    EXPECT_EQ(formatBookmarkFile(records),
-              QByteArray("\"\x93\xFA\x96\x7B\",\"http://h/\xB1\xC3\xBD\"\r\n"
-                         "\"a, b\",\"\"\r\n"));
+    EXPECT_EQ(formatBookmarkFile(records), QByteArray("\"\x93\xFA\x96\x7B\",\"http://h/\xB1\xC3\xBD\"\r\n"
+                                                      "\"a, b\",\"\"\r\n"));
     EXPECT_TRUE(formatBookmarkFile({}).isEmpty());
 }
 
@@ -86,8 +80,7 @@ TEST(BookmarkFormat, DoubleQuoteIsWrittenAsFullWidthQuote) {
     const QByteArray bytes = formatBookmarkFile({{"say \"hi\"", "http://h/?q=\"x\""}, {"n", "m"}});
     EXPECT_EQ(bytes, QByteArray("\"say \xFA\x57hi\xFA\x57\",\"http://h/?q=\xFA\x57x\xFA\x57\"\r\n"
                                 "\"n\",\"m\"\r\n"));
-    EXPECT_EQ(parseBookmarkText(decodePageBytes(bytes)),
-              (Records{{"say ＂hi＂", "http://h/?q=＂x＂"}, {"n", "m"}}));
+    EXPECT_EQ(parseBookmarkText(decodePageBytes(bytes)), (Records{{"say ＂hi＂", "http://h/?q=＂x＂"}, {"n", "m"}}));
 }
 
 TEST(BookmarkFormat, CharacterWithoutCodeIsWrittenAsQuestionMark) {

@@ -66,10 +66,9 @@ TEST_F(DownloadFolderTest, EmptyingDeletesFilesButNotFolders) {
     QDir().mkpath(download() + "/sub");
     writeFile(download() + "/sub/keep.dat", "k");
     emptyDownloadFolder(download());
-    EXPECT_EQ(QDir(download()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList({"sub"}));
+    EXPECT_EQ(QDir(download()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList({"sub"}));
     EXPECT_TRUE(QFile::exists(download() + "/sub/keep.dat"));
-    emptyDownloadFolder(download());                 // already empty: nothing happens
+    emptyDownloadFolder(download());                // already empty: nothing happens
     emptyDownloadFolder(work.filePath("missing"));  // no folder: nothing happens
 }
 

@@ -44,8 +44,8 @@ TEST(About, TheKeyOfTheSystemInformationToolNamesAnInstalledProgram) {
     // Other roots, keys and values are not there.
     EXPECT_FALSE(keys.GetKeyValue(KeyRoot::CurrentUser, key, "PATH", &value));
     EXPECT_FALSE(keys.GetKeyValue(KeyRoot::LocalMachine, key, "Path2", &value));
-    EXPECT_FALSE(keys.GetKeyValue(KeyRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                                  "MSINFO", &value));
+    EXPECT_FALSE(
+        keys.GetKeyValue(KeyRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", &value));
 }
 
 }  // namespace

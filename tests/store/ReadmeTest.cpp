@@ -55,9 +55,9 @@ TEST_F(Readme, IsUtf8WithLineFeedsAndMatchesItsSourceAndTheTable) {
 }
 
 TEST_F(Readme, NamesThePageFormatAndEveryPictographTag) {
-    for (const char* word : {"From:", "Subject:", "SEL=", "Append: Name=", "stream; Name=", "--VOV980907",
-                             "<BODY=", "BG=", "<C=", "</C>", "<BL>", "</BL>", "<IMG=", "bookmark.txt", "download",
-                             "readme.txt", "ありません", "をダウンロードしました。"})
+    for (const char* word :
+         {"From:", "Subject:", "SEL=", "Append: Name=", "stream; Name=", "--VOV980907", "<BODY=", "BG=", "<C=", "</C>",
+          "<BL>", "</BL>", "<IMG=", "bookmark.txt", "download", "readme.txt", "ありません", "をダウンロードしました。"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
     const QStringList lines = text.split(u'\n');
     for (int code = 0; code < kPictographCount; ++code) {

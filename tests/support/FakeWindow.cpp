@@ -35,9 +35,7 @@ FakeSlots::FakeSlots() {
     boxes[11] = {1485, 1125, true, "data-icon", 95, 71, false, false};
 }
 
-void FakeSlots::clearSlot(int slot) {
-    boxes[slot] = FakeSlot{};
-}
+void FakeSlots::clearSlot(int slot) { boxes[slot] = FakeSlot{}; }
 
 bool FakeSlots::loadSlot(int slot, const QString& path) {
     QFile f(path);
@@ -62,9 +60,7 @@ void FakeSlots::setAutoSize(int slot) {
     }
 }
 
-void FakeSlots::setAutoRedraw(int slot) {
-    boxes[slot].autoRedraw = true;
-}
+void FakeSlots::setAutoRedraw(int slot) { boxes[slot].autoRedraw = true; }
 
 void FakeSlots::copySlot(int from, int to) {
     const FakeSlot src = boxes[from];

@@ -31,7 +31,7 @@ public:
     void setAutoRedraw(bool on) override { autoRedraw = on; }
 
     std::vector<DrawOp> ops;
-    bool timer1 = true;       // enabled when the window is created
+    bool timer1 = true;  // enabled when the window is created
     bool autoRedraw = true;
     // The characters drawn, in order (one per text operation).
     QString drawnText() const;
@@ -40,7 +40,7 @@ public:
 struct FakeSlot {
     int width = 1500, height = 1095;
     bool picture = false;
-    QString loadedFrom;   // path of the picture file, or the slot it was copied from
+    QString loadedFrom;  // path of the picture file, or the slot it was copied from
     int pixelWidth = 0, pixelHeight = 0;
     bool autoSize = false, autoRedraw = false;
 };

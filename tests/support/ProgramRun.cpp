@@ -47,8 +47,6 @@ QProcessEnvironment headlessUser(const QString& home) {
     return env;
 }
 
-QString samplePath(const QString& name) {
-    return QDir(QStringLiteral(SUMIRE_SOURCE_DIR "/samples")).filePath(name);
-}
+QString samplePath(const QString& name) { return QDir(QStringLiteral(SUMIRE_SOURCE_DIR "/samples")).filePath(name); }
 
 }  // namespace sumire::test

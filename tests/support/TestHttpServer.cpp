@@ -39,23 +39,19 @@ struct TestHttpServer::Shared {
 
     // Records the request and finds its route: the exact path, else the
     // longest folder prefix.
-    std::optional<Route> take(const QString& target)
-    {
+    std::optional<Route> take(const QString& target) {
         QMutexLocker lock(&mutex);
         requests.append(target);
-        if (auto it = routes.find(target); it != routes.end())
-            return it->second;
+        if (auto it = routes.find(target); it != routes.end()) return it->second;
         std::optional<Route> best;
         qsizetype bestLength = -1;
         for (const auto& [path, route] : routes) {
-            if (route.kind == Route::Kind::Folder && target.startsWith(path)
-                && path.size() > bestLength) {
+            if (route.kind == Route::Kind::Folder && target.startsWith(path) && path.size() > bestLength) {
                 best = route;
                 bestLength = path.size();
             }
         }
-        if (best)
-            best->body = target.mid(bestLength).toUtf8();  // the file's name in the folder
+        if (best) best->body = target.mid(bestLength).toUtf8();  // the file's name in the folder
         return best;
     }
 };
@@ -64,14 +60,12 @@ namespace {
 
 using Route = TestHttpServer::Route;
 
-const QByteArray& fillerChunk()
-{
+const QByteArray& fillerChunk() {
     static const QByteArray chunk(64 * 1024, 'x');
     return chunk;
 }
 
-QByteArray reasonPhrase(int status)
-{
+QByteArray reasonPhrase(int status) {
     switch (status) {
     case 200: return "OK";
     case 301: return "Moved Permanently";
@@ -85,27 +79,21 @@ QByteArray reasonPhrase(int status)
     }
 }
 
-QByteArray head(int status, const QByteArray& contentType, qint64 length,
-                const QByteArray& extra = {})
-{
-    QByteArray text = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status)
-                      + "\r\nConnection: close\r\n";
-    if (!contentType.isEmpty())
-        text += "Content-Type: " + contentType + "\r\n";
-    if (length >= 0)
-        text += "Content-Length: " + QByteArray::number(length) + "\r\n";
+QByteArray head(int status, const QByteArray& contentType, qint64 length, const QByteArray& extra = {}) {
+    QByteArray text =
+        "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\nConnection: close\r\n";
+    if (!contentType.isEmpty()) text += "Content-Type: " + contentType + "\r\n";
+    if (length >= 0) text += "Content-Length: " + QByteArray::number(length) + "\r\n";
     return text + extra + "\r\n";
 }
 
-void sendWhole(QTcpSocket* socket, int status, const QByteArray& contentType,
-               const QByteArray& body, const QByteArray& extra = {})
-{
+void sendWhole(QTcpSocket* socket, int status, const QByteArray& contentType, const QByteArray& body,
+               const QByteArray& extra = {}) {
     socket->write(head(status, contentType, body.size(), extra) + body);
     socket->disconnectFromHost();
 }
 
-void sendFile(QTcpSocket* socket, const Route& route)
-{
+void sendFile(QTcpSocket* socket, const Route& route) {
     const QString name = QUrl::fromPercentEncoding(route.body);
     QFile file(QDir(route.folder).filePath(name));
     if (name.contains(QLatin1String("..")) || !file.open(QIODevice::ReadOnly))
@@ -113,19 +101,16 @@ void sendFile(QTcpSocket* socket, const Route& route)
     sendWhole(socket, 200, route.contentType, file.readAll());
 }
 
-void sendReset(QTcpSocket* socket)
-{
+void sendReset(QTcpSocket* socket) {
     const linger abortive{1, 0};  // close with RST instead of FIN
-    ::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER,
-                 &abortive, sizeof abortive);
+    ::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
     socket->abort();
     socket->deleteLater();
 }
 
 // Writes filler bytes as the client takes them, never much more than a few
 // chunks ahead, so a large body is never held in memory.
-void sendLarge(QTcpSocket* socket, const Route& route)
-{
+void sendLarge(QTcpSocket* socket, const Route& route) {
     socket->write(head(200, "application/octet-stream", route.declareLength ? route.size : -1));
     auto remaining = std::make_shared<qint64>(route.size);
     auto pump = [socket, remaining] {
@@ -144,8 +129,7 @@ void sendLarge(QTcpSocket* socket, const Route& route)
     pump();
 }
 
-void sendSlowly(QTcpSocket* socket, const Route& route)
-{
+void sendSlowly(QTcpSocket* socket, const Route& route) {
     socket->write(head(200, "text/plain", route.body.size()));
     auto* timer = new QTimer(socket);
     auto sent = std::make_shared<qsizetype>(0);
@@ -160,41 +144,28 @@ void sendSlowly(QTcpSocket* socket, const Route& route)
     timer->start(route.intervalMs);
 }
 
-void answer(QTcpSocket* socket, const std::optional<Route>& route)
-{
-    if (!route)
-        return sendWhole(socket, 404, "text/plain", "not found");
+void answer(QTcpSocket* socket, const std::optional<Route>& route) {
+    if (!route) return sendWhole(socket, 404, "text/plain", "not found");
     switch (route->kind) {
-    case Route::Kind::Bytes:
-        return sendWhole(socket, route->status, route->contentType, route->body);
-    case Route::Kind::Folder:
-        return sendFile(socket, *route);
+    case Route::Kind::Bytes: return sendWhole(socket, route->status, route->contentType, route->body);
+    case Route::Kind::Folder: return sendFile(socket, *route);
     case Route::Kind::Redirect:
-        return sendWhole(socket, route->status, "text/plain", {},
-                         "Location: " + route->body + "\r\n");
-    case Route::Kind::StallHeaders:
-        return;
-    case Route::Kind::StallBody:
-        socket->write(head(200, "text/plain", route->size) + route->body);
-        return;
-    case Route::Kind::Reset:
-        return sendReset(socket);
-    case Route::Kind::Large:
-        return sendLarge(socket, *route);
-    case Route::Kind::Slow:
-        return sendSlowly(socket, *route);
+        return sendWhole(socket, route->status, "text/plain", {}, "Location: " + route->body + "\r\n");
+    case Route::Kind::StallHeaders: return;
+    case Route::Kind::StallBody: socket->write(head(200, "text/plain", route->size) + route->body); return;
+    case Route::Kind::Reset: return sendReset(socket);
+    case Route::Kind::Large: return sendLarge(socket, *route);
+    case Route::Kind::Slow: return sendSlowly(socket, *route);
     }
 }
 
-QString requestTarget(const QByteArray& requestHead)
-{
+QString requestTarget(const QByteArray& requestHead) {
     const QList<QByteArray> words = requestHead.left(requestHead.indexOf("\r\n")).split(' ');
     return words.size() >= 2 ? QString::fromLatin1(words[1]) : QString();
 }
 
 // Reads the request head of one connection, then answers it once.
-void serveConnection(QTcpSocket* socket, TestHttpServer::Shared& shared)
-{
+void serveConnection(QTcpSocket* socket, TestHttpServer::Shared& shared) {
     struct Request {
         QByteArray head;
         bool answered = false;
@@ -203,11 +174,9 @@ void serveConnection(QTcpSocket* socket, TestHttpServer::Shared& shared)
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, request, &shared] {
         const QByteArray data = socket->readAll();
-        if (request->answered)
-            return;  // one request per connection; the rest is ignored
+        if (request->answered) return;  // one request per connection; the rest is ignored
         request->head += data;
-        if (!request->head.contains("\r\n\r\n"))
-            return;
+        if (!request->head.contains("\r\n\r\n")) return;
         request->answered = true;
         answer(socket, shared.take(requestTarget(request->head)));
     });
@@ -221,22 +190,18 @@ class TestHttpServer::Thread : public QThread {
 public:
     explicit Thread(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
 
-    quint16 startListening()
-    {
+    quint16 startListening() {
         start();
         ready_.acquire();
         return port_;
     }
 
 protected:
-    void run() override
-    {
+    void run() override {
         QTcpServer server;
-        if (server.listen(QHostAddress::LocalHost, 0))
-            port_ = server.serverPort();
+        if (server.listen(QHostAddress::LocalHost, 0)) port_ = server.serverPort();
         QObject::connect(&server, &QTcpServer::newConnection, &server, [this, &server] {
-            while (QTcpSocket* socket = server.nextPendingConnection())
-                serveConnection(socket, *shared_);
+            while (QTcpSocket* socket = server.nextPendingConnection()) serveConnection(socket, *shared_);
         });
         ready_.release();
         exec();
@@ -248,32 +213,26 @@ private:
     quint16 port_ = 0;
 };
 
-TestHttpServer::TestHttpServer()
-    : shared_(std::make_shared<Shared>()), thread_(std::make_unique<Thread>(shared_))
-{
+TestHttpServer::TestHttpServer() : shared_(std::make_shared<Shared>()), thread_(std::make_unique<Thread>(shared_)) {
     port_ = thread_->startListening();
 }
 
-TestHttpServer::~TestHttpServer()
-{
+TestHttpServer::~TestHttpServer() {
     thread_->quit();
     thread_->wait();
 }
 
-QString TestHttpServer::url(const QString& path) const
-{
+QString TestHttpServer::url(const QString& path) const {
     return QStringLiteral("http://127.0.0.1:%1%2").arg(port_).arg(path);
 }
 
-void TestHttpServer::addRoute(const QString& path, Route route)
-{
+void TestHttpServer::addRoute(const QString& path, Route route) {
     QMutexLocker lock(&shared_->mutex);
     shared_->routes[path] = std::move(route);
 }
 
-void TestHttpServer::serveBytes(const QString& path, const QByteArray& body,
-                                const QByteArray& contentType, int status)
-{
+void TestHttpServer::serveBytes(const QString& path, const QByteArray& body, const QByteArray& contentType,
+                                int status) {
     Route route;
     route.status = status;
     route.contentType = contentType;
@@ -281,9 +240,7 @@ void TestHttpServer::serveBytes(const QString& path, const QByteArray& body,
     addRoute(path, route);
 }
 
-void TestHttpServer::serveFolder(const QString& prefix, const QString& folder,
-                                 const QByteArray& contentType)
-{
+void TestHttpServer::serveFolder(const QString& prefix, const QString& folder, const QByteArray& contentType) {
     Route route;
     route.kind = Route::Kind::Folder;
     route.contentType = contentType;
@@ -291,8 +248,7 @@ void TestHttpServer::serveFolder(const QString& prefix, const QString& folder,
     addRoute(prefix, route);
 }
 
-void TestHttpServer::redirect(const QString& path, const QByteArray& location, int status)
-{
+void TestHttpServer::redirect(const QString& path, const QByteArray& location, int status) {
     Route route;
     route.kind = Route::Kind::Redirect;
     route.status = status;
@@ -300,16 +256,13 @@ void TestHttpServer::redirect(const QString& path, const QByteArray& location, i
     addRoute(path, route);
 }
 
-void TestHttpServer::stallBeforeHeaders(const QString& path)
-{
+void TestHttpServer::stallBeforeHeaders(const QString& path) {
     Route route;
     route.kind = Route::Kind::StallHeaders;
     addRoute(path, route);
 }
 
-void TestHttpServer::stallMidBody(const QString& path, qint64 declaredLength,
-                                  const QByteArray& part)
-{
+void TestHttpServer::stallMidBody(const QString& path, qint64 declaredLength, const QByteArray& part) {
     Route route;
     route.kind = Route::Kind::StallBody;
     route.body = part;
@@ -317,15 +270,13 @@ void TestHttpServer::stallMidBody(const QString& path, qint64 declaredLength,
     addRoute(path, route);
 }
 
-void TestHttpServer::resetConnection(const QString& path)
-{
+void TestHttpServer::resetConnection(const QString& path) {
     Route route;
     route.kind = Route::Kind::Reset;
     addRoute(path, route);
 }
 
-void TestHttpServer::serveLarge(const QString& path, qint64 size, bool declareLength)
-{
+void TestHttpServer::serveLarge(const QString& path, qint64 size, bool declareLength) {
     Route route;
     route.kind = Route::Kind::Large;
     route.size = size;
@@ -333,8 +284,7 @@ void TestHttpServer::serveLarge(const QString& path, qint64 size, bool declareLe
     addRoute(path, route);
 }
 
-void TestHttpServer::serveSlowly(const QString& path, const QByteArray& body, int intervalMs)
-{
+void TestHttpServer::serveSlowly(const QString& path, const QByteArray& body, int intervalMs) {
     Route route;
     route.kind = Route::Kind::Slow;
     route.body = body;
@@ -342,8 +292,7 @@ void TestHttpServer::serveSlowly(const QString& path, const QByteArray& body, in
     addRoute(path, route);
 }
 
-QStringList TestHttpServer::requestedPaths() const
-{
+QStringList TestHttpServer::requestedPaths() const {
     QMutexLocker lock(&shared_->mutex);
     return shared_->requests;
 }

@@ -23,8 +23,8 @@ public:
     QString url(const QString& path) const;  // "http://127.0.0.1:PORT" + path
 
     // Routes, by exact request path (the query is part of the path).
-    void serveBytes(const QString& path, const QByteArray& body,
-                    const QByteArray& contentType = "text/plain", int status = 200);
+    void serveBytes(const QString& path, const QByteArray& body, const QByteArray& contentType = "text/plain",
+                    int status = 200);
     // Every path under `prefix` (which ends with "/") names a file of `folder`;
     // a missing file is a 404.
     void serveFolder(const QString& prefix, const QString& folder,

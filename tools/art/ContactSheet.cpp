@@ -15,16 +15,16 @@ namespace {
 using namespace layout;
 
 const char* const kNames[kPictographCount] = {
-    "HEART", "CLOCK", "TELEPHONE", "CUP", "STAR", "VSEL", "HSEL", "DENPA", "FINE", "RAIN",
-    "CLOUD", "TEAR", "SMILE", "KISS", "MELODY", "CAR", "TRAIN", "PLANE", "BIKE", "HOME",
-    "BUIL", "PEACE", "DINNER", "GLASS", "CRY", "TULIP", "BASEBALL", "BALL", "PUNCH", "THUNDER",
-    "ANGRY", "BEER", "NOTE", "PEN", "DOKURO", "MAIL", "NOSMOKING", "BELL", "FLOWER", "SPA",
-    "MOON", "FLAG", "MASK", "RECORD", "MEAT", "DOG", "CAT", "MONKEY", "ELEPHANT", "TAKO",
-    "NOODLE", "MIC", "PIKI", "PIYOPIYO", "SLEEP", "COFFEE", "TABACCO", "AUAU", "ONIGIRI", "BAG",
-    "UNCHI", "TIE", "SHIRT", "SUIKA", "ICE", "BIKINI", "HASAMI", "CHUSHA", "MARINE", "FROG",
-    "BYEBYE", "BHEART", "DIA", "CLUBS", "SPADE", "CLIP", "SNOWMAN", "CAKE", "APPLE", "PRESENT",
-    "MONEY", "EXIT", "DOOR", "OYAJI", "PHS", "HOSHI", "TICKET", "LOVELOVE", "HIRAMEKI", "PETA",
-    "NIKONIKO", "TENNIS", "MOVIE", "SKI", "!!"};
+    "HEART",    "CLOCK",  "TELEPHONE", "CUP",      "STAR",   "VSEL",   "HSEL",      "DENPA",    "FINE",     "RAIN",
+    "CLOUD",    "TEAR",   "SMILE",     "KISS",     "MELODY", "CAR",    "TRAIN",     "PLANE",    "BIKE",     "HOME",
+    "BUIL",     "PEACE",  "DINNER",    "GLASS",    "CRY",    "TULIP",  "BASEBALL",  "BALL",     "PUNCH",    "THUNDER",
+    "ANGRY",    "BEER",   "NOTE",      "PEN",      "DOKURO", "MAIL",   "NOSMOKING", "BELL",     "FLOWER",   "SPA",
+    "MOON",     "FLAG",   "MASK",      "RECORD",   "MEAT",   "DOG",    "CAT",       "MONKEY",   "ELEPHANT", "TAKO",
+    "NOODLE",   "MIC",    "PIKI",      "PIYOPIYO", "SLEEP",  "COFFEE", "TABACCO",   "AUAU",     "ONIGIRI",  "BAG",
+    "UNCHI",    "TIE",    "SHIRT",     "SUIKA",    "ICE",    "BIKINI", "HASAMI",    "CHUSHA",   "MARINE",   "FROG",
+    "BYEBYE",   "BHEART", "DIA",       "CLUBS",    "SPADE",  "CLIP",   "SNOWMAN",   "CAKE",     "APPLE",    "PRESENT",
+    "MONEY",    "EXIT",   "DOOR",      "OYAJI",    "PHS",    "HOSHI",  "TICKET",    "LOVELOVE", "HIRAMEKI", "PETA",
+    "NIKONIKO", "TENNIS", "MOVIE",     "SKI",      "!!"};
 
 // The window's controls over a handset picture, roughly as the window shows them.
 void paintControls(QPainter& p) {
@@ -46,16 +46,12 @@ void paintControls(QPainter& p) {
     button(kDownKey, "v", cyan);
     button(kLeftKey, "<", cyan);
     button(kRightKey, ">", cyan);
-    const char* captions[4][3] = {{"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"},
-                                  {"BK", "0", "CR"}};
+    const char* captions[4][3] = {{"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}, {"BK", "0", "CR"}};
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 3; ++column)
-            button(keypadKey(column, row), captions[row][column], cyan);
+        for (int column = 0; column < 3; ++column) button(keypadKey(column, row), captions[row][column], cyan);
     // A few pictographs on the screen at the widest and the narrowest width.
-    for (int i = 0; i < 10; ++i)
-        drawPictograph(p, i, QRectF(24 + i * 13.33, 64, 13.33, 13.33), Qt::black);
-    for (int i = 0; i < 5; ++i)
-        drawPictograph(p, 10 + i, QRectF(24 + i * 26.67, 84, 26.67, 20), QColor(0, 0, 255));
+    for (int i = 0; i < 10; ++i) drawPictograph(p, i, QRectF(24 + i * 13.33, 64, 13.33, 13.33), Qt::black);
+    for (int i = 0; i < 5; ++i) drawPictograph(p, 10 + i, QRectF(24 + i * 26.67, 84, 26.67, 20), QColor(0, 0, 255));
 }
 
 }  // namespace
@@ -92,10 +88,8 @@ QImage handsetSheet(const QString& assets) {
     QImage sheet(4 * 200 + 10, 2 * 470 + 10, QImage::Format_RGB32);
     sheet.fill(QColor(128, 255, 128));
     QPainter p(&sheet);
-    const QImage pictures[4] = {QImage(assets + "/handset.bmp"),
-                                QImage(assets + "/phone_01.jpg"),
-                                QImage(assets + "/phone_02.jpg"),
-                                QImage(assets + "/phone_03.jpg")};
+    const QImage pictures[4] = {QImage(assets + "/handset.bmp"), QImage(assets + "/phone_01.jpg"),
+                                QImage(assets + "/phone_02.jpg"), QImage(assets + "/phone_03.jpg")};
     for (int i = 0; i < 4; ++i) {
         p.drawImage(10 + i * 200, 10, pictures[i]);
         p.save();
@@ -126,16 +120,12 @@ QImage iconSheet(const QString& assets) {
         x += image.width() + big.width() + 16;
         rowHeight = std::max(rowHeight, big.height());
     };
-    for (const char* name : {"network", "offline", "open", "addBookmark", "editBookmarks",
-                             "help"}) {
+    for (const char* name : {"network", "offline", "open", "addBookmark", "editBookmarks", "help"}) {
         show(QString("icons/%1-32.png").arg(name));
         show(QString("icons/%1-16.png").arg(name));
     }
-    for (const char* name : {"cut", "copy", "paste", "delete"})
-        show(QString("icons/%1-16.png").arg(name));
-    for (const char* file : {"telephone.png", "program-32.png", "program-16.png", "melody.bmp",
-                             "data.bmp"})
-        show(file);
+    for (const char* name : {"cut", "copy", "paste", "delete"}) show(QString("icons/%1-16.png").arg(name));
+    for (const char* file : {"telephone.png", "program-32.png", "program-16.png", "melody.bmp", "data.bmp"}) show(file);
     return sheet;
 }
 

@@ -22,9 +22,7 @@ inline constexpr QRect kLeftKey(40, 264, 33, 33);
 inline constexpr QRect kRightKey(112, 264, 33, 33);
 
 // Keypad key at `column` 0..2 and `row` 0..3 (7 8 9 / 4 5 6 / 1 2 3 / BK 0 CR).
-constexpr QRect keypadKey(int column, int row) {
-    return QRect(24 + 48 * column, 312 + 32 * row, 41, 25);
-}
+constexpr QRect keypadKey(int column, int row) { return QRect(24 + 48 * column, 312 + 32 * row, 41, 25); }
 
 // The handset's centre line, the middle of the screen.
 inline constexpr double kCentreX = 24 + 137 / 2.0;

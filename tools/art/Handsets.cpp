@@ -41,17 +41,14 @@ QPainterPath roundedBox(const QRectF& r, double top, double bottom) {
     QPainterPath path;
     path.moveTo(r.left() + top, r.top());
     path.arcTo(QRectF(r.right() - 2 * top, r.top(), 2 * top, 2 * top), 90, -90);
-    path.arcTo(QRectF(r.right() - 2 * bottom, r.bottom() - 2 * bottom, 2 * bottom, 2 * bottom),
-               0, -90);
+    path.arcTo(QRectF(r.right() - 2 * bottom, r.bottom() - 2 * bottom, 2 * bottom, 2 * bottom), 0, -90);
     path.arcTo(QRectF(r.left(), r.bottom() - 2 * bottom, 2 * bottom, 2 * bottom), 270, -90);
     path.arcTo(QRectF(r.left(), r.top(), 2 * top, 2 * top), 180, -90);
     path.closeSubpath();
     return path;
 }
 
-QPainterPath straightBody() {
-    return roundedBox(QRectF(6.5, 14.5, 172, 438), 16, 16);
-}
+QPainterPath straightBody() { return roundedBox(QRectF(6.5, 14.5, 172, 438), 16, 16); }
 
 // A barrel: sides bowed slightly outwards, generous round ends.
 QPainterPath barrelBody() {
@@ -120,8 +117,7 @@ void paintEarpiece(QPainter& p, int model, const Style& s) {
     p.setPen(Qt::NoPen);
     p.setBrush(hole);
     const double top = model == 2 ? 24 : 30;
-    for (int i = 0; i < 5; ++i)
-        p.drawRoundedRect(QRectF(72 + i * 9, top, 5, 12), 2.5, 2.5);
+    for (int i = 0; i < 5; ++i) p.drawRoundedRect(QRectF(72 + i * 9, top, 5, 12), 2.5, 2.5);
     p.setBrush(QColor(255, 60, 40));
     p.drawEllipse(QRectF(150, top + 3, 6, 6));
 }
@@ -160,8 +156,8 @@ void paintKey(QPainter& p, const QRectF& button, const Style& s, double radius) 
 
 void paintKeys(QPainter& p, const Style& s) {
     // The link key box and call key share one rocker below the screen.
-    paintKey(p, QRectF(kKeyBox.left(), kKeyBox.top(), kCallKey.right() + 1 - kKeyBox.left(),
-                       kKeyBox.height()), s, s.keyRadius + 2);
+    paintKey(p, QRectF(kKeyBox.left(), kKeyBox.top(), kCallKey.right() + 1 - kKeyBox.left(), kKeyBox.height()), s,
+             s.keyRadius + 2);
     p.setPen(QPen(s.keyEdge, 1));
     p.drawLine(QPointF(kCallKey.left() - 0.5, kCallKey.top() - 2),
                QPointF(kCallKey.left() - 0.5, kCallKey.bottom() + 3));
@@ -169,40 +165,61 @@ void paintKeys(QPainter& p, const Style& s) {
     p.setPen(QPen(s.padEdge, 1));
     p.setBrush(s.pad);
     p.drawRoundedRect(QRectF(34.5, 251.5, 116, 57), 16, 16);
-    for (const QRect& key : {kUpKey, kDownKey, kLeftKey, kRightKey})
-        paintKey(p, key, s, std::min(s.keyRadius, 5.0));
+    for (const QRect& key : {kUpKey, kDownKey, kLeftKey, kRightKey}) paintKey(p, key, s, std::min(s.keyRadius, 5.0));
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 3; ++column)
-            paintKey(p, keypadKey(column, row), s, s.keyRadius);
+        for (int column = 0; column < 3; ++column) paintKey(p, keypadKey(column, row), s, s.keyRadius);
 }
 
 void paintMouthpiece(QPainter& p, const Style& s) {
     p.setPen(Qt::NoPen);
     p.setBrush(s.bodyEdge.darker(150));
-    for (int i = -1; i <= 1; ++i)
-        p.drawEllipse(QPointF(kCentreX + i * 8, 443), 1.8, 1.8);
+    for (int i = -1; i <= 1; ++i) p.drawEllipse(QPointF(kCentreX + i * 8, 443), 1.8, 1.8);
 }
 
 Style modelStyle(int model) {
     switch (model) {
     case 1:  // red
-        return {{196, 24, 36}, {240, 96, 100}, {120, 8, 16}, {96, 0, 8},
-                {236, 226, 214}, {255, 252, 246}, {150, 70, 70},
-                {214, 210, 206}, {120, 40, 40},
-                {24, 20, 22}, {236, 190, 190},
-                {40, 40, 44}, 9};
+        return {{196, 24, 36},
+                {240, 96, 100},
+                {120, 8, 16},
+                {96, 0, 8},
+                {236, 226, 214},
+                {255, 252, 246},
+                {150, 70, 70},
+                {214, 210, 206},
+                {120, 40, 40},
+                {24, 20, 22},
+                {236, 190, 190},
+                {40, 40, 44},
+                9};
     case 2:  // black
-        return {{40, 40, 46}, {112, 112, 124}, {12, 12, 14}, {0, 0, 0},
-                {84, 86, 96}, {150, 152, 164}, {16, 16, 20},
-                {62, 64, 72}, {150, 150, 160},
-                {6, 6, 8}, {176, 178, 190},
-                {30, 30, 34}, 3};
+        return {{40, 40, 46},
+                {112, 112, 124},
+                {12, 12, 14},
+                {0, 0, 0},
+                {84, 86, 96},
+                {150, 152, 164},
+                {16, 16, 20},
+                {62, 64, 72},
+                {150, 150, 160},
+                {6, 6, 8},
+                {176, 178, 190},
+                {30, 30, 34},
+                3};
     default:  // silver
-        return {{196, 200, 206}, {240, 242, 246}, {128, 132, 140}, {84, 86, 92},
-                {214, 216, 222}, {250, 250, 252}, {100, 102, 110},
-                {150, 154, 162}, {96, 98, 106},
-                {30, 32, 36}, QColor(),
-                {70, 72, 78}, 5};
+        return {{196, 200, 206},
+                {240, 242, 246},
+                {128, 132, 140},
+                {84, 86, 92},
+                {214, 216, 222},
+                {250, 250, 252},
+                {100, 102, 110},
+                {150, 154, 162},
+                {96, 98, 106},
+                {30, 32, 36},
+                QColor(),
+                {70, 72, 78},
+                5};
     }
 }
 

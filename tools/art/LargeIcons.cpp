@@ -9,9 +9,9 @@ namespace sumire::tool {
 
 namespace {
 
-const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192),
-    kGrey(128, 128, 128), kTeal(0, 128, 128), kNavy(0, 0, 128), kYellow(255, 255, 0),
-    kOlive(128, 128, 0), kRed(255, 0, 0), kDarkRed(128, 0, 0), kGreen(0, 128, 0);
+const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192), kGrey(128, 128, 128), kTeal(0, 128, 128),
+    kNavy(0, 0, 128), kYellow(255, 255, 0), kOlive(128, 128, 0), kRed(255, 0, 0), kDarkRed(128, 0, 0),
+    kGreen(0, 128, 0);
 
 // A desktop computer: monitor `width` wide (base included below it).
 void computer(QPainter& p, int x, int y, int width) {
@@ -74,15 +74,15 @@ void largeOpenFolder(QPainter& p) {
 
 void largeRedBook(QPainter& p) {
     outline(p, QRect(5, 2, 22, 27), kBlack);
-    p.fillRect(QRect(6, 3, 3, 25), kDarkRed);           // spine
-    p.fillRect(QRect(9, 3, 17, 22), kRed);              // cover
+    p.fillRect(QRect(6, 3, 3, 25), kDarkRed);  // spine
+    p.fillRect(QRect(9, 3, 17, 22), kRed);     // cover
     p.fillRect(QRect(9, 3, 1, 22), QColor(255, 128, 128));
-    p.fillRect(QRect(9, 25, 17, 3), kWhite);            // page edges
+    p.fillRect(QRect(9, 25, 17, 3), kWhite);  // page edges
     p.fillRect(QRect(10, 26, 16, 1), kSilver);
     p.fillRect(QRect(9, 24, 17, 1), kBlack);
-    outline(p, QRect(12, 7, 11, 5), kYellow);           // title panel
+    outline(p, QRect(12, 7, 11, 5), kYellow);  // title panel
     p.fillRect(QRect(14, 9, 7, 1), kYellow);
-    p.fillRect(QRect(20, 28, 3, 4), kYellow);           // ribbon
+    p.fillRect(QRect(20, 28, 3, 4), kYellow);  // ribbon
     p.fillRect(QRect(21, 31, 1, 1), Qt::transparent);
     p.fillRect(QRect(20, 29, 1, 3), QColor(192, 192, 0));
 }
@@ -107,8 +107,7 @@ void largeBookShelf(QPainter& p) {
     pixelLine(p, {23, 22}, {27, 10}, QColor(255, 128, 255));
     // The shelf.
     outline(p, QRect(0, 26, 32, 4), kBlack);
-    bevelBox(p, QRect(1, 27, 30, 2), QColor(192, 96, 0), QColor(255, 160, 64),
-             QColor(128, 64, 0));
+    bevelBox(p, QRect(1, 27, 30, 2), QColor(192, 96, 0), QColor(255, 160, 64), QColor(128, 64, 0));
     p.fillRect(QRect(3, 30, 2, 2), kBlack);
     p.fillRect(QRect(27, 30, 2, 2), kBlack);
 }
@@ -120,22 +119,23 @@ void largeHelp(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(64, 224, 64));
     p.drawEllipse(QRect(5, 4, 10, 8));
-    drawPixels(p, 9, 6, {
-        "...wwwwww....",
-        "..wwwwwwww...",
-        ".www....www..",
-        ".www....www..",
-        "........www..",
-        ".......www...",
-        "......www....",
-        ".....www.....",
-        ".....www.....",
-        ".....www.....",
-        ".............",
-        ".....www.....",
-        ".....www.....",
-        ".....www.....",
-    });
+    drawPixels(p, 9, 6,
+               {
+                   "...wwwwww....",
+                   "..wwwwwwww...",
+                   ".www....www..",
+                   ".www....www..",
+                   "........www..",
+                   ".......www...",
+                   "......www....",
+                   ".....www.....",
+                   ".....www.....",
+                   ".....www.....",
+                   ".............",
+                   ".....www.....",
+                   ".....www.....",
+                   ".....www.....",
+               });
 }
 
 void largeProgram(QPainter& p) {
@@ -147,15 +147,14 @@ void largeProgram(QPainter& p) {
     p.drawRoundedRect(QRect(9, 4, 14, 27), 3, 3);
     p.fillRect(QRect(10, 6, 1, 23), kWhite);
     p.fillRect(QRect(22, 7, 1, 22), kGrey);
-    p.fillRect(QRect(14, 6, 5, 1), kBlack);                 // earpiece
+    p.fillRect(QRect(14, 6, 5, 1), kBlack);  // earpiece
     outline(p, QRect(11, 8, 11, 8), kBlack);
     p.fillRect(QRect(12, 9, 9, 6), QColor(160, 192, 128));  // screen
     p.fillRect(QRect(13, 10, 5, 1), QColor(48, 64, 48));
     p.fillRect(QRect(13, 12, 7, 1), QColor(48, 64, 48));
-    p.fillRect(QRect(13, 17, 7, 2), kNavy);                 // select key
+    p.fillRect(QRect(13, 17, 7, 2), kNavy);  // select key
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 3; ++column)
-            p.fillRect(QRect(12 + column * 3, 20 + row * 2, 2, 1), kBlack);
+        for (int column = 0; column < 3; ++column) p.fillRect(QRect(12 + column * 3, 20 + row * 2, 2, 1), kBlack);
 }
 
 QImage drawn(void (*draw)(QPainter&)) {

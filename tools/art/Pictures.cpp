@@ -23,22 +23,17 @@ QStringList letterRows(QChar letter) {
 
 // `text` in 5 x 7 letters at twice their size, with a one-pixel halo so that
 // it reads over any background; (x, y) is the top-left corner.
-void drawLabel(QPainter& p, int x, int y, const QString& text, const QColor& ink,
-               const QColor& halo) {
+void drawLabel(QPainter& p, int x, int y, const QString& text, const QColor& ink, const QColor& halo) {
     const int scale = 2, advance = 6 * scale;
     for (int pass = 0; pass < 2; ++pass) {
         for (int i = 0; i < text.size(); ++i) {
             const QStringList rows = letterRows(text[i]);
             for (int row = 0; row < rows.size(); ++row) {
                 for (int column = 0; column < 5; ++column) {
-                    if (rows[row][column] != QLatin1Char('#'))
-                        continue;
-                    const QRect dot(x + i * advance + column * scale, y + row * scale, scale,
-                                    scale);
-                    if (pass == 0)
-                        p.fillRect(dot.adjusted(-1, -1, 1, 1), halo);
-                    else
-                        p.fillRect(dot, ink);
+                    if (rows[row][column] != QLatin1Char('#')) continue;
+                    const QRect dot(x + i * advance + column * scale, y + row * scale, scale, scale);
+                    if (pass == 0) p.fillRect(dot.adjusted(-1, -1, 1, 1), halo);
+                    else p.fillRect(dot, ink);
                 }
             }
         }
@@ -60,37 +55,20 @@ QImage toIndexed(const QImage& image) {
 
 QImage telephoneBitmap() {
     return pixelImage({
-        "........................",
-        "...kkkkkkkkkkkkkkkkkk...",
-        ".kkddssssssssssssssddkk.",
-        "kddddddddddddddddddddddk",
-        "kdddkkkkkkkkkkkkkkkkdddk",
-        "kdddk..............kdddk",
-        ".kkk..kkkkkkkkkkkk..kkk.",
-        ".....kddkddddddkddk.....",
-        ".....kddddddddddddk.....",
-        "....kddddddddddddddk....",
-        "....kddwwddwwddwwddk....",
-        "...kddddddddddddddddk...",
-        "...kdddwwddwwddwwdddk...",
-        "...kddddddddddddddddk...",
-        "..kddddwwddwwddwwddddk..",
-        "..kddddddddddddddddddk..",
-        "..kddddwwddwwddwwddddk..",
-        ".kddddddddddddddddddddk.",
-        ".kssssssssssssssssssssk.",
-        ".kkkkkkkkkkkkkkkkkkkkkk.",
-        "........................",
-        "........................",
+        "........................", "...kkkkkkkkkkkkkkkkkk...", ".kkddssssssssssssssddkk.", "kddddddddddddddddddddddk",
+        "kdddkkkkkkkkkkkkkkkkdddk", "kdddk..............kdddk", ".kkk..kkkkkkkkkkkk..kkk.", ".....kddkddddddkddk.....",
+        ".....kddddddddddddk.....", "....kddddddddddddddk....", "....kddwwddwwddwwddk....", "...kddddddddddddddddk...",
+        "...kdddwwddwwddwwdddk...", "...kddddddddddddddddk...", "..kddddwwddwwddwwddddk..", "..kddddddddddddddddddk..",
+        "..kddddwwddwwddwwddddk..", ".kddddddddddddddddddddk.", ".kssssssssssssssssssssk.", ".kkkkkkkkkkkkkkkkkkkkkk.",
+        "........................", "........................",
     });
 }
 
 QImage melodyPicture() {
     QImage image(95, 71, QImage::Format_RGB32);
     QPainter p(&image);
-    const QVector<QColor> stripes = {{255, 160, 160}, {255, 208, 144}, {255, 255, 160},
-                                     {176, 240, 176}, {160, 224, 255}, {176, 176, 255},
-                                     {232, 176, 255}};
+    const QVector<QColor> stripes = {{255, 160, 160}, {255, 208, 144}, {255, 255, 160}, {176, 240, 176},
+                                     {160, 224, 255}, {176, 176, 255}, {232, 176, 255}};
     for (int i = 0; i < stripes.size(); ++i) {
         const int top = i * 71 / stripes.size(), bottom = (i + 1) * 71 / stripes.size();
         p.fillRect(0, top, 95, bottom - top, stripes[i]);
@@ -121,15 +99,17 @@ QImage dataPicture() {
     QImage image(95, 71, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 0));
     QPainter p(&image);
-    const struct { QRect square; QColor colour; } squares[] = {
+    const struct {
+        QRect square;
+        QColor colour;
+    } squares[] = {
         {QRect(6, 5, 30, 30), QColor(0, 0, 0)},
         {QRect(22, 14, 30, 30), QColor(255, 0, 0)},
         {QRect(38, 5, 30, 30), QColor(0, 0, 255)},
         {QRect(28, 30, 30, 30), QColor(0, 160, 0)},
     };
     for (const auto& [square, colour] : squares) {
-        for (int inset = 0; inset < 3; ++inset)
-            outline(p, square.adjusted(inset, inset, -inset, -inset), colour);
+        for (int inset = 0; inset < 3; ++inset) outline(p, square.adjusted(inset, inset, -inset, -inset), colour);
     }
     drawLabel(p, 58, 52, "dat", Qt::black, QColor(255, 255, 0));
     p.end();

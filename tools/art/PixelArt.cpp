@@ -22,8 +22,7 @@ void drawPixels(QPainter& p, int x, int y, const QStringList& rows) {
     for (int row = 0; row < rows.size(); ++row) {
         const QString& line = rows[row];
         for (int column = 0; column < line.size(); ++column) {
-            if (line[column] != QLatin1Char('.'))
-                p.fillRect(x + column, y + row, 1, 1, paletteColour(line[column]));
+            if (line[column] != QLatin1Char('.')) p.fillRect(x + column, y + row, 1, 1, paletteColour(line[column]));
         }
     }
 }
@@ -36,8 +35,7 @@ QImage blankImage(int width, int height) {
 
 QImage pixelImage(const QStringList& rows) {
     for (const QString& row : rows) {
-        if (row.size() != rows.first().size())
-            qFatal("pixel rows of unequal length: \"%s\"", qPrintable(row));
+        if (row.size() != rows.first().size()) qFatal("pixel rows of unequal length: \"%s\"", qPrintable(row));
     }
     QImage image = blankImage(rows.isEmpty() ? 0 : int(rows.first().size()), int(rows.size()));
     QPainter p(&image);
@@ -45,8 +43,7 @@ QImage pixelImage(const QStringList& rows) {
     return image;
 }
 
-void bevelBox(QPainter& p, const QRect& rect, const QColor& face, const QColor& light,
-              const QColor& dark) {
+void bevelBox(QPainter& p, const QRect& rect, const QColor& face, const QColor& light, const QColor& dark) {
     p.fillRect(rect, face);
     p.fillRect(rect.left(), rect.top(), rect.width(), 1, light);
     p.fillRect(rect.left(), rect.top(), 1, rect.height(), light);

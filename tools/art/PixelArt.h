@@ -29,8 +29,7 @@ QImage pixelImage(const QStringList& rows);
 
 // A box with a one-pixel light edge at top and left and a dark edge at right
 // and bottom, filled with `face`; `rect` includes the edges.
-void bevelBox(QPainter& p, const QRect& rect, const QColor& face, const QColor& light,
-              const QColor& dark);
+void bevelBox(QPainter& p, const QRect& rect, const QColor& face, const QColor& light, const QColor& dark);
 
 // A one-pixel outline just inside `rect`.
 void outline(QPainter& p, const QRect& rect, const QColor& colour);

@@ -12,8 +12,8 @@ namespace sumire::tool {
 
 namespace {
 
-const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192),
-    kGrey(128, 128, 128), kNavy(0, 0, 128), kScreen(160, 192, 128), kInk(48, 64, 48);
+const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192), kGrey(128, 128, 128), kNavy(0, 0, 128),
+    kScreen(160, 192, 128), kInk(48, 64, 48);
 
 // Draws on a grid of 32 units, each `scale` pixels.
 class IconGrid {

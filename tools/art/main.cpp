@@ -17,8 +17,7 @@ namespace {
 using namespace sumire::tool;
 
 bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
-    if (image.save(path, format, quality))
-        return true;
+    if (image.save(path, format, quality)) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
@@ -30,13 +29,13 @@ bool writeAssets(const QString& dir) {
     }
     bool ok = save(plainHandset(), dir + "/handset.bmp", "BMP");
     for (int model = 0; model < 3; ++model)
-        ok &= save(handsetModel(model), dir + QString("/phone_%1.jpg").arg(model + 1, 2, 10,
-                                                                          QChar('0')),
-                   "JPG", 95);
-    const struct { const char* name; QImage (*draw)(bool); } icons[] = {
-        {"network", networkIcon},   {"offline", offlineIcon},
-        {"open", openIcon},         {"addBookmark", redBookIcon},
-        {"editBookmarks", bookShelfIcon}, {"help", helpIcon},
+        ok &= save(handsetModel(model), dir + QString("/phone_%1.jpg").arg(model + 1, 2, 10, QChar('0')), "JPG", 95);
+    const struct {
+        const char* name;
+        QImage (*draw)(bool);
+    } icons[] = {
+        {"network", networkIcon},     {"offline", offlineIcon},         {"open", openIcon},
+        {"addBookmark", redBookIcon}, {"editBookmarks", bookShelfIcon}, {"help", helpIcon},
     };
     for (const auto& icon : icons) {
         ok &= save(icon.draw(true), dir + "/icons/" + icon.name + "-32.png", "PNG");
@@ -51,8 +50,7 @@ bool writeAssets(const QString& dir) {
     ok &= save(dataPicture(), dir + "/data.bmp", "BMP");
     ok &= save(programIcon(true), dir + "/program-32.png", "PNG");
     ok &= save(programIcon(false), dir + "/program-16.png", "PNG");
-    for (int size : {48, 128, 256})
-        ok &= save(programIconAt(size), dir + QString("/program-%1.png").arg(size), "PNG");
+    for (int size : {48, 128, 256}) ok &= save(programIconAt(size), dir + QString("/program-%1.png").arg(size), "PNG");
     return ok;
 }
 
@@ -68,10 +66,8 @@ bool writeSheets(const QString& assets, const QString& prefix) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == "write")
-        return writeAssets(args[2]) ? 0 : 1;
-    if (args.size() == 4 && args[1] == "sheets")
-        return writeSheets(args[2], args[3]) ? 0 : 1;
+    if (args.size() == 3 && args[1] == "write") return writeAssets(args[2]) ? 0 : 1;
+    if (args.size() == 4 && args[1] == "sheets") return writeSheets(args[2], args[3]) ? 0 : 1;
     std::fprintf(stderr,
                  "usage: sumire_art_tool write <assets-dir>\n"
                  "       sumire_art_tool sheets <assets-dir> <output-prefix>\n");

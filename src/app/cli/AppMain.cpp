@@ -69,8 +69,8 @@ std::optional<QString> archiveFolderFor(const ProgramCommand& command, const QSt
     const QString realFolder = QFileInfo(folder).canonicalFilePath();
     const QString realWork = QFileInfo(workDir).canonicalFilePath();
     if (isInside(workDir, folder) || isInside(realWork, realFolder)) {
-        err << "sumire: --archive: the working folder " << workDir
-            << " lies inside the archive, which is never written" << Qt::endl;
+        err << "sumire: --archive: the working folder " << workDir << " lies inside the archive, which is never written"
+            << Qt::endl;
         return std::nullopt;
     }
     return folder;
@@ -148,18 +148,11 @@ int runProgram(int argc, char** argv) {
     const ProgramCommand command = parseCommandLine(arguments);
     switch (command.action) {
     case ProgramCommand::Action::Help:
-    case ProgramCommand::Action::Version:
-        QTextStream(stdout) << command.message;
-        return 0;
-    case ProgramCommand::Action::Error:
-        QTextStream(stderr) << command.message;
-        return 2;
-    case ProgramCommand::Action::Render:
-        return runRenderer(argc, argv, command.render);
-    case ProgramCommand::Action::Export:
-        return runExporter(argc, argv, command.exportOptions);
-    case ProgramCommand::Action::Viewer:
-        break;
+    case ProgramCommand::Action::Version: QTextStream(stdout) << command.message; return 0;
+    case ProgramCommand::Action::Error: QTextStream(stderr) << command.message; return 2;
+    case ProgramCommand::Action::Render: return runRenderer(argc, argv, command.render);
+    case ProgramCommand::Action::Export: return runExporter(argc, argv, command.exportOptions);
+    case ProgramCommand::Action::Viewer: break;
     }
     return runViewer(argc, argv, command);
 }

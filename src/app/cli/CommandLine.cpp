@@ -154,7 +154,8 @@ ProgramCommand parseRender(const QStringList& arguments) {
         if (p.isSet(n.name) && !readNumber(p.value(n.name), n.allowed, &(r.*n.field)))
             return refused(QStringLiteral("render: --%1 cannot be %2").arg(n.name, p.value(n.name)));
     }
-    if (p.isSet("jobs") && r.jobs < 1) return refused(QStringLiteral("render: --jobs cannot be %1").arg(p.value("jobs")));
+    if (p.isSet("jobs") && r.jobs < 1)
+        return refused(QStringLiteral("render: --jobs cannot be %1").arg(p.value("jobs")));
     if (p.isSet(crop)) {
         const QString v = p.value(crop);
         if (v == u"window") r.crop = Crop::Window;
@@ -166,13 +167,15 @@ ProgramCommand parseRender(const QStringList& arguments) {
         // A handset's picture cannot stretch, so the whole page is the LCD alone.
         if (p.isSet("scroll")) return refused(QStringLiteral("render: --scroll has no meaning with --full"));
         if (p.isSet(crop) && r.crop != Crop::Lcd)
-            return refused(QStringLiteral("render: --full draws the LCD alone; --crop cannot be %1").arg(p.value(crop)));
+            return refused(
+                QStringLiteral("render: --full draws the LCD alone; --crop cannot be %1").arg(p.value(crop)));
         r.full = true;
         r.crop = Crop::Lcd;
     }
     r.out = p.value(output);
     if (p.isSet(animate)) {
-        if (p.isSet("phase")) return refused(QStringLiteral("render: --phase has no meaning with --animate, which shows both"));
+        if (p.isSet("phase"))
+            return refused(QStringLiteral("render: --phase has no meaning with --animate, which shows both"));
         if (pictureFormat(r.out, true) != PictureFormat::Webp)
             return refused(QStringLiteral("render: --animate writes WebP; -o cannot name the PNG file %1").arg(r.out));
         r.animate = true;
@@ -214,9 +217,7 @@ ProgramCommand parseExport(const QStringList& arguments) {
 
 }  // namespace
 
-QString versionText() {
-    return QStringLiteral("sumire " SUMIRE_VERSION);
-}
+QString versionText() { return QStringLiteral("sumire " SUMIRE_VERSION); }
 
 ProgramCommand parseCommandLine(const QStringList& arguments) {
     if (arguments.size() > 1 && arguments[1] == u"render")
@@ -240,8 +241,7 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
     // The demo opens its own index page from its own server.
     if (p.isSet(demo) && !pages.isEmpty())
         return refused(QStringLiteral("--demo opens its own page, not %1").arg(pages[0]));
-    if (p.isSet(demo) && p.isSet(archive))
-        return refused(QStringLiteral("--demo cannot be used with --archive"));
+    if (p.isSet(demo) && p.isSet(archive)) return refused(QStringLiteral("--demo cannot be used with --archive"));
 
     ProgramCommand c;
     c.script = p.value(script);

@@ -27,8 +27,8 @@ struct RenderOptions {
     int phase = 0;      // blink phase
     int model = -1;     // handset model 0..2; -1 keeps the built-in handset
     Crop crop = Crop::Window;
-    bool full = false;  // the whole page on a tall LCD; implies the LCD crop
-    int scale = 1;      // each pixel drawn as scale x scale pixels
+    bool full = false;     // the whole page on a tall LCD; implies the LCD crop
+    int scale = 1;         // each pixel drawn as scale x scale pixels
     bool animate = false;  // both blink phases, one a second, in an animated WebP
     int jobs = 0;          // worker processes; 0: one a processor core
 };

@@ -23,17 +23,14 @@ bool isPlainName(const QString& name) {
 
 }  // namespace
 
-DemoServer::DemoServer(QString folder, QObject* parent)
-    : QAbstractHttpServer(parent), folder_(std::move(folder)) {}
+DemoServer::DemoServer(QString folder, QObject* parent) : QAbstractHttpServer(parent), folder_(std::move(folder)) {}
 
 bool DemoServer::start() {
     port_ = listen(QHostAddress::LocalHost, 0);
     return port_ != 0;
 }
 
-QString DemoServer::url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(port_) + path;
-}
+QString DemoServer::url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1").arg(port_) + path; }
 
 std::optional<QString> DemoServer::servedFile(const QHttpServerRequest& request) const {
     if (request.method() != QHttpServerRequest::Method::Get) return std::nullopt;
@@ -55,8 +52,7 @@ bool DemoServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
     QHttpServerResponder responder = makeResponder(request, socket);
     if (path->endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
         responder.write(replaceBaseInBytes(bytes, url().toLatin1()), kPageType);
-    else
-        responder.write(bytes, kFileType);
+    else responder.write(bytes, kFileType);
     return true;
 }
 

@@ -45,9 +45,7 @@ PictureFormat pictureFormat(const QString& file, bool animate) {
     return animate ? PictureFormat::Webp : PictureFormat::Png;
 }
 
-QString pictureSuffix(bool animate) {
-    return animate ? QStringLiteral(".webp") : QStringLiteral(".png");
-}
+QString pictureSuffix(bool animate) { return animate ? QStringLiteral(".webp") : QStringLiteral(".png"); }
 
 QList<QImage> blinkFrames(const QImage& shown, const QImage& hidden) {
     if (hidden.isNull() || hidden == shown) return {shown};
@@ -62,7 +60,9 @@ QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
     const QSize size = frames.first().size();
     if (size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION) {
         *why = QStringLiteral("%1 x %2 pixels is too large for WebP (at most %3 x %3)")
-                   .arg(size.width()).arg(size.height()).arg(WEBP_MAX_DIMENSION);
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(WEBP_MAX_DIMENSION);
         return {};
     }
     WebPAnimEncoderOptions options;

@@ -10,15 +10,13 @@
 namespace sumire {
 namespace {
 
-bool isShiftJisLead(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+bool isShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 }  // namespace
 
 QString installedDataDir() {
-    const QString dir = QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
-                                        QStringLiteral(SUMIRE_DATA_FROM_BIN));
+    const QString dir =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(SUMIRE_DATA_FROM_BIN));
     return QFileInfo(dir).isDir() ? dir : QString();
 }
 

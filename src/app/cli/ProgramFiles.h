@@ -21,8 +21,7 @@ QStringList programDataDirs();
 // A file of the program by name (phone_01.jpg, readme.txt): the one in the
 // working folder, else the first one in `dataDirs`; when there is none, the
 // working folder's path, so that the caller fails on the usual place.
-QString findProgramFile(const QString& workDir, const QString& name,
-                        const QStringList& dataDirs = programDataDirs());
+QString findProgramFile(const QString& workDir, const QString& name, const QStringList& dataDirs = programDataDirs());
 
 // The user's guide the help menu opens: the first readme.txt, in the working
 // folder then in `dataDirs`, that is UTF-8 text, which the desktop's editors

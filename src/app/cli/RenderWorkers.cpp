@@ -48,8 +48,9 @@ private:
         Worker* w = worker.get();
         QObject::connect(process, &QProcess::readyReadStandardOutput, process, [this, w] { readAnswers(*w); });
         QObject::connect(process, &QProcess::finished, process, [this, w](int code, QProcess::ExitStatus how) {
-            ended(*w, how == QProcess::CrashExit ? QStringLiteral("the worker drawing it crashed")
-                                                 : QStringLiteral("the worker drawing it ended (exit status %1)").arg(code));
+            ended(*w, how == QProcess::CrashExit
+                          ? QStringLiteral("the worker drawing it crashed")
+                          : QStringLiteral("the worker drawing it ended (exit status %1)").arg(code));
         });
         QObject::connect(process, &QProcess::errorOccurred, process, [this, w](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) ended(*w, QStringLiteral("no worker could be started"));
@@ -107,13 +108,9 @@ private:
     QEventLoop loop_;
 };
 
-QByteArray encoded(const QString& text) {
-    return QUrl::toPercentEncoding(text);
-}
+QByteArray encoded(const QString& text) { return QUrl::toPercentEncoding(text); }
 
-QString decoded(const QByteArray& text) {
-    return QUrl::fromPercentEncoding(text);
-}
+QString decoded(const QByteArray& text) { return QUrl::fromPercentEncoding(text); }
 
 }  // namespace
 
@@ -123,9 +120,7 @@ void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, i
     pool.run(workers);
 }
 
-QByteArray jobLine(const PageJob& job) {
-    return encoded(job.page) + ' ' + encoded(job.file) + '\n';
-}
+QByteArray jobLine(const PageJob& job) { return encoded(job.page) + ' ' + encoded(job.file) + '\n'; }
 
 bool readJobLine(const QByteArray& line, PageJob* job) {
     const QList<QByteArray> parts = line.trimmed().split(' ');
