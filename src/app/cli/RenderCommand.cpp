@@ -134,14 +134,24 @@ RenderedPage PageRenderer::render(const QString& page) {
 }
 
 RenderedPage PageRenderer::drawPage(Form1& form, const QString& page) {
-    form.showCentred();
-    // The window is shown and active, and its controls drawn, as a person sees
-    // it; a crop without controls is the LCD painter's image alone.
+    // The window is shown and active, its controls laid out as a person sees
+    // them; they are painted once, into the picture, not onto the screen too.
+    // A crop without controls is the LCD painter's image alone: the window is
+    // not shown, and only the redraw its first showing makes is run.
     const bool controlsShown = !options_.full && form.controls().client->showsControls(cropRect(options_.crop));
-    if (controlsShown) QCoreApplication::processEvents();
+    if (controlsShown) {
+        form.setUpdatesEnabled(false);
+        form.showCentred();
+        QCoreApplication::processEvents();
+    } else {
+        form.Form_Resize();
+    }
     if (const std::optional<QString> failure = loadPage(form, page)) return {{}, *failure, {}};
     applyView(form);
-    if (controlsShown) QCoreApplication::processEvents();  // the text box's scroll bar, as it follows the text
+    if (controlsShown) {
+        QCoreApplication::processEvents();  // the text box's scroll bar, as it follows the text
+        form.setUpdatesEnabled(true);
+    }
     const QImage picture = drawPicture(form, options_);
     if (picture.isNull()) return {{}, page + QStringLiteral(": the page is too long for one picture"), {}};
     RenderedPage rendered{scaled(picture, options_.scale), {}, form.lastDrawing()};
