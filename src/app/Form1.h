@@ -146,6 +146,7 @@ signals:
     void programEnded();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -169,6 +170,7 @@ private:
     void createDownloadMenu();
     void createHelpMenu();
     void connectButtons();
+    void paintButtons();
     void refreshBookmarkMenu();
     void connectWindowCommands();
 

@@ -16,13 +16,16 @@
 namespace sumire {
 namespace {
 
+// The back colour a button is painted in.
+constexpr char kFaceProperty[] = "face";
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back) {
     auto* b = new QPushButton(parent);
     b->setObjectName(name);
     b->setGeometry(place);
     b->setAutoDefault(false);
     b->setFont(windowFont(9, true));
-    paintButton(b, back);
+    b->setProperty(kFaceProperty, back);  // painted when the window is polished
     return b;
 }
 
@@ -92,6 +95,16 @@ void Form1::createControls() {
     createPageInformation();
     setTabOrder();
     c_.text1->setFocus();
+}
+
+// The buttons get their look (a style sheet each) when the window is first
+// polished, before it is shown: a window drawn only as its LCD is never
+// shown, and reads no style sheet.
+void Form1::paintButtons() {
+    for (QPushButton* b : client_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant face = b->property(kFaceProperty);
+        if (face.isValid()) paintButton(b, face.value<QColor>());
+    }
 }
 
 void Form1::createToolbar() {

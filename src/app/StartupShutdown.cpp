@@ -49,6 +49,11 @@ void Form1::showCentred() {
     show();
 }
 
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) paintButtons();  // before the controls are polished
+    return QMainWindow::event(event);
+}
+
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_ && !event->spontaneous()) {
