@@ -36,6 +36,7 @@ void (Form1::*const kWidthItems[])() = {&Form1::Yoko001_Click, &Form1::Yoko002_C
                                         &Form1::Yoko004_Click, &Form1::Yoko005_Click, &Form1::Yoko006_Click};
 void (Form1::*const kHandsetItems[])() = {&Form1::Phone000_Click, &Form1::Phone001_Click, &Form1::Phone002_Click};
 
+// Whether the LCD is drawn at the display width `w`.
 bool showsWidth(const PageModel& m, const DisplayWidth& w) {
     return m.lineChars == w.lineChars && m.lineCount == w.lineCount && m.charWidth == w.charWidth &&
            m.lineHeight == w.lineHeight && m.fontSize == w.fontSize;
@@ -190,8 +191,8 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
 // handlers; none of them changes the phase but the tick.
 void PageRenderer::applyView(Form1& form) const {
     // The item of the width shown would draw the same LCD again.
-    const int row = (20 - options_.width) / 2;
-    if (!showsWidth(form.model(), kDisplayWidths[row])) (form.*kWidthItems[row])();
+    const int item = (20 - options_.width) / 2;
+    if (!showsWidth(form.model(), kDisplayWidths[item])) (form.*kWidthItems[item])();
     for (int row = 0; row < options_.scroll; ++row) {
         const int64_t before = form.model().scrollTop;
         form.Command3_Click();
