@@ -3,10 +3,9 @@
 // server listening at the archived address that must never be called.
 
 #include "ScriptRun.h"
+#include "TestFiles.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -53,20 +52,7 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << qPrintable(f.fileName());
         ASSERT_EQ(f.write(bytes), bytes.size());
     }
-    QStringList listing() const {
-        QStringList lines;
-        QDirIterator it(site(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo info(it.next());
-            lines << QStringLiteral("%1 %2 %3")
-                         .arg(info.filePath())
-                         .arg(info.size())
-                         .arg(info.lastModified().toMSecsSinceEpoch());
-        }
-        lines.sort();
-        return lines;
-    }
+    QStringList listing() const { return test::treeListing(site()); }
     ScriptResult run(const QStringList& lines, const QString& page = {}) const {
         QStringList arguments{"--archive", site()};
         if (!page.isEmpty()) arguments << page;

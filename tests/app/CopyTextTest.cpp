@@ -3,6 +3,7 @@
 
 #include "Automation.h"
 #include "Form1.h"
+#include "StartedWindow.h"
 #include "OfflinePage.h"
 #include "ScriptRun.h"
 #include "SystemActions.h"
@@ -56,12 +57,7 @@ class CopyTextKeys : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(work.isValid());
-        Form1Options options;
-        options.workDir = work.path();
-        options.scriptMode = true;
-        form = std::make_unique<Form1>(options, recorded);
-        form->Form_Load();
-        form->showCentred();
+        form = apptest::startedWindow(work.path(), recorded);
         form->Menu003_Click();
         form->setSourceText(kPage);
         form->Command1_Click();

@@ -4,6 +4,7 @@
 
 #include "ClientArea.h"
 #include "Form1.h"
+#include "StartedWindow.h"
 #include "PhoneSetting.h"
 #include "SystemActions.h"
 #include "Text2Box.h"
@@ -30,12 +31,7 @@ class Form1InProcess : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(work.isValid());
-        Form1Options options;
-        options.workDir = work.path();
-        options.scriptMode = true;
-        form = std::make_unique<Form1>(options, recorded);
-        form->Form_Load();
-        form->showCentred();
+        form = apptest::startedWindow(work.path(), recorded);
     }
 
     void request(const QString& address) {

@@ -3,6 +3,7 @@
 // and lets the viewer search only there. Programs are recorded, never started.
 
 #include "ScriptRun.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,11 +24,7 @@ public:
     ~FakePrograms() { qputenv("PATH", oldPath_); }
     QString add(const QString& name) {
         const QString path = dir_.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nexit 0\n");
-        f.close();
-        EXPECT_TRUE(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        test::writeProgram(path, "#!/bin/sh\nexit 0\n");
         return path;
     }
 
@@ -37,6 +34,20 @@ private:
 };
 
 bool shown(const QJsonObject& dump) { return dump["shown"].toObject()["frmAbout"].toBool(); }
+
+// The file that the help menu opens with xdg-open, the one program on PATH;
+// empty, and the test failed, when it starts anything else.
+QString readmeHelpOpens(const Sandbox& box) {
+    FakePrograms programs;
+    const QString opener = programs.add("xdg-open");
+    const ScriptResult r = box.run({"click help001", "dump"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonArray started = r.dump(0)["started"].toArray();
+    EXPECT_EQ(started.size(), 1);
+    if (started.size() != 1) return {};
+    EXPECT_TRUE(started[0].toString().startsWith(opener + " ")) << qPrintable(started[0].toString());
+    return started[0].toString().mid(opener.size() + 1);
+}
 
 bool mainEnabled(const QJsonObject& dump) { return dump["Form1"].toObject()["enabled"].toBool(); }
 
@@ -80,14 +91,7 @@ TEST_F(HelpAboutWindow, HelpWithoutAnEditorSaysSo) {
 
 // Without a readme.txt of its own, the working folder's help is the program's.
 TEST_F(HelpAboutWindow, WithoutAReadmeInTheWorkingFolderHelpOpensTheProgramsOwn) {
-    FakePrograms programs;
-    const QString opener = programs.add("xdg-open");
-    const ScriptResult r = box.run({"click help001", "dump"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    const QJsonArray started = r.dump(0)["started"].toArray();
-    ASSERT_EQ(started.size(), 1);
-    const QString readme = started[0].toString().mid(opener.size() + 1);
-    EXPECT_TRUE(started[0].toString().startsWith(opener + " "));
+    const QString readme = readmeHelpOpens(box);
     EXPECT_TRUE(readme.endsWith("/readme.txt")) << qPrintable(readme);
     EXPECT_FALSE(readme.startsWith(box.workDir())) << qPrintable(readme);
     QFile shown(readme), ours(QDir(SUMIRE_PROGRAM_DIR).filePath("readme.txt"));
@@ -98,13 +102,7 @@ TEST_F(HelpAboutWindow, WithoutAReadmeInTheWorkingFolderHelpOpensTheProgramsOwn)
 // A guide of an older version in code page 932 would be mojibake in the editor.
 TEST_F(HelpAboutWindow, HelpOpensTheProgramsUtf8GuideOverAnOlderOneInCodePage932) {
     box.write("readme.txt", "\x90\xE0\x96\xBE\x8F\x91\r\n");  // "説明書" in code page 932
-    FakePrograms programs;
-    const QString opener = programs.add("xdg-open");
-    const ScriptResult r = box.run({"click help001", "dump"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    const QJsonArray started = r.dump(0)["started"].toArray();
-    ASSERT_EQ(started.size(), 1);
-    const QString readme = started[0].toString().mid(opener.size() + 1);
+    const QString readme = readmeHelpOpens(box);
     EXPECT_NE(readme, box.path("readme.txt"));
     QFile shown(readme);
     ASSERT_TRUE(shown.open(QIODevice::ReadOnly)) << qPrintable(readme);

@@ -4,6 +4,7 @@
 
 #include "Automation.h"
 #include "Form1.h"
+#include "StartedWindow.h"
 #include "OfflinePage.h"
 #include "PageHistory.h"
 #include "ScriptRun.h"
@@ -212,12 +213,7 @@ class SideButtons : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(work.isValid());
-        Form1Options options;
-        options.workDir = work.path();
-        options.scriptMode = true;
-        form = std::make_unique<Form1>(options, recorded);
-        form->Form_Load();
-        form->showCentred();
+        form = apptest::startedWindow(work.path(), recorded);
         form->Menu003_Click();
         for (const char* text : {"first", "second"}) {
             form->setSourceText(QString::fromLatin1(text));

@@ -5,6 +5,7 @@
 // a window that hangs.
 
 #include "Form1.h"
+#include "StartedWindow.h"
 #include "SystemActions.h"
 #include "Text2Box.h"
 
@@ -62,12 +63,7 @@ protected:
     std::unique_ptr<Form1> form;
 
     void SetUp() override {
-        Form1Options options;
-        options.workDir = work.path();
-        options.scriptMode = true;
-        form = std::make_unique<Form1>(options, recorded);
-        form->Form_Load();
-        form->showCentred();
+        form = apptest::startedWindow(work.path(), recorded);
         form->Menu003_Click();
     }
     void paint() {

@@ -3,6 +3,7 @@
 // the About window's engraved rule, and the file browser's folder list. With
 // SUMIRE_SHOT_DIR set, each window's picture is written there for a look.
 
+#include "TestFiles.h"
 #include "WindowLook.h"
 #include "store/BookmarkStore.h"
 #include "windows/FileBrowser.h"
@@ -268,11 +269,8 @@ TEST_F(SecondaryWindowLook, AboutWindowClosesOnEnterAndOnEscAndEnablesTheMainWin
 TEST_F(SecondaryWindowLook, SystemInformationStartsTheToolTheKeysNameOrSaysThereIsNone) {
     QTemporaryDir tools;
     const QString tool = tools.filePath("hardinfo");
-    QFile f(tool);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\n");
-    f.close();
-    ASSERT_TRUE(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    test::writeProgram(tool, "#!/bin/sh\n");
+    ASSERT_FALSE(HasFatalFailure());
 
     FrmAbout found(host, SystemKeys({tools.path()}));
     found.cmdSysInfo_Click();

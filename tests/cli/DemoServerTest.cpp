@@ -4,6 +4,7 @@
 
 #include "Form1.h"
 #include "ProgramRun.h"
+#include "TestFiles.h"
 #include "SystemActions.h"
 #include "cli/DemoServer.h"
 #include "cli/ProgramFiles.h"
@@ -193,10 +194,8 @@ TEST_F(DemoServerTest, WindowFollowsLinksWithTheKeypad) {
 TEST(DemoProgram, StartsOnTheIndexAndFollowsALink) {
     QTemporaryDir dir;
     const QString script = dir.filePath("script.txt");
-    QFile f(script);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("dump\nclick Command5(1)\nclick Command4\ndump\n");
-    f.close();
+    test::writeFile(script, "dump\nclick Command5(1)\nclick Command4\ndump\n");
+    ASSERT_FALSE(HasFatalFailure());
     test::RunSetup setup;
     setup.environment = test::headlessUser(dir.path());
     setup.environment.insert("QT_QPA_PLATFORM", "offscreen");

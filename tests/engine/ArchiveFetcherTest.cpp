@@ -2,11 +2,10 @@
 // download gives the files, and no way out of the folder, onto the network
 // or into a write.
 
+#include "TestFiles.h"
 #include "page/ArchiveFetcher.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -76,20 +75,7 @@ protected:
     }
     QString site() const { return root.filePath("site"); }
     // Every name, size and time of change in the archive.
-    QStringList listing() const {
-        QStringList lines;
-        QDirIterator it(site(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo info(it.next());
-            lines << QStringLiteral("%1 %2 %3")
-                         .arg(info.filePath())
-                         .arg(info.size())
-                         .arg(info.lastModified().toMSecsSinceEpoch());
-        }
-        lines.sort();
-        return lines;
-    }
+    QStringList listing() const { return test::treeListing(site()); }
 
     QTemporaryDir root;
 };

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "store/HelpAbout.h"
 
 #include <QFile>
@@ -9,10 +10,7 @@ namespace {
 
 // An executable stand-in for an installed program.
 void installFake(const QTemporaryDir& dir, const QString& name) {
-    QFile f(dir.filePath(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\n");
-    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    test::writeProgram(dir.filePath(name), "#!/bin/sh\n");
 }
 
 TEST(Help, OpensReadmeWithTheDesktopOpenerOrAnEditor) {

@@ -24,9 +24,9 @@ struct TestHttpServer::Route {
     enum class Kind { Bytes, Folder, Redirect, StallHeaders, StallBody, Reset, Large, Slow };
     Kind kind = Kind::Bytes;
     int status = 200;
-    QByteArray contentType;
-    QByteArray body;  // the body, the part sent before a stall, or the Location
-    QString folder;
+    QByteArray contentType{};
+    QByteArray body{};  // the body, the part sent before a stall, or the Location
+    QString folder{};
     qint64 size = 0;  // filler size, or the length declared before a stall
     bool declareLength = true;
     int intervalMs = 0;
@@ -233,63 +233,31 @@ void TestHttpServer::addRoute(const QString& path, Route route) {
 
 void TestHttpServer::serveBytes(const QString& path, const QByteArray& body, const QByteArray& contentType,
                                 int status) {
-    Route route;
-    route.status = status;
-    route.contentType = contentType;
-    route.body = body;
-    addRoute(path, route);
+    addRoute(path, {.status = status, .contentType = contentType, .body = body});
 }
 
 void TestHttpServer::serveFolder(const QString& prefix, const QString& folder, const QByteArray& contentType) {
-    Route route;
-    route.kind = Route::Kind::Folder;
-    route.contentType = contentType;
-    route.folder = folder;
-    addRoute(prefix, route);
+    addRoute(prefix, {.kind = Route::Kind::Folder, .contentType = contentType, .folder = folder});
 }
 
 void TestHttpServer::redirect(const QString& path, const QByteArray& location, int status) {
-    Route route;
-    route.kind = Route::Kind::Redirect;
-    route.status = status;
-    route.body = location;
-    addRoute(path, route);
+    addRoute(path, {.kind = Route::Kind::Redirect, .status = status, .body = location});
 }
 
-void TestHttpServer::stallBeforeHeaders(const QString& path) {
-    Route route;
-    route.kind = Route::Kind::StallHeaders;
-    addRoute(path, route);
-}
+void TestHttpServer::stallBeforeHeaders(const QString& path) { addRoute(path, {.kind = Route::Kind::StallHeaders}); }
 
 void TestHttpServer::stallMidBody(const QString& path, qint64 declaredLength, const QByteArray& part) {
-    Route route;
-    route.kind = Route::Kind::StallBody;
-    route.body = part;
-    route.size = declaredLength;
-    addRoute(path, route);
+    addRoute(path, {.kind = Route::Kind::StallBody, .body = part, .size = declaredLength});
 }
 
-void TestHttpServer::resetConnection(const QString& path) {
-    Route route;
-    route.kind = Route::Kind::Reset;
-    addRoute(path, route);
-}
+void TestHttpServer::resetConnection(const QString& path) { addRoute(path, {.kind = Route::Kind::Reset}); }
 
 void TestHttpServer::serveLarge(const QString& path, qint64 size, bool declareLength) {
-    Route route;
-    route.kind = Route::Kind::Large;
-    route.size = size;
-    route.declareLength = declareLength;
-    addRoute(path, route);
+    addRoute(path, {.kind = Route::Kind::Large, .size = size, .declareLength = declareLength});
 }
 
 void TestHttpServer::serveSlowly(const QString& path, const QByteArray& body, int intervalMs) {
-    Route route;
-    route.kind = Route::Kind::Slow;
-    route.body = body;
-    route.intervalMs = intervalMs;
-    addRoute(path, route);
+    addRoute(path, {.kind = Route::Kind::Slow, .body = body, .intervalMs = intervalMs});
 }
 
 QStringList TestHttpServer::requestedPaths() const {

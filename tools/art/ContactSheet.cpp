@@ -4,6 +4,7 @@
 #include "HandsetLayout.h"
 #include "Pictographs.h"
 #include "PixelArt.h"
+#include "display/EmojiTags.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -13,18 +14,6 @@ namespace sumire::tool {
 namespace {
 
 using namespace layout;
-
-const char* const kNames[kPictographCount] = {
-    "HEART",    "CLOCK",  "TELEPHONE", "CUP",      "STAR",   "VSEL",   "HSEL",      "DENPA",    "FINE",     "RAIN",
-    "CLOUD",    "TEAR",   "SMILE",     "KISS",     "MELODY", "CAR",    "TRAIN",     "PLANE",    "BIKE",     "HOME",
-    "BUIL",     "PEACE",  "DINNER",    "GLASS",    "CRY",    "TULIP",  "BASEBALL",  "BALL",     "PUNCH",    "THUNDER",
-    "ANGRY",    "BEER",   "NOTE",      "PEN",      "DOKURO", "MAIL",   "NOSMOKING", "BELL",     "FLOWER",   "SPA",
-    "MOON",     "FLAG",   "MASK",      "RECORD",   "MEAT",   "DOG",    "CAT",       "MONKEY",   "ELEPHANT", "TAKO",
-    "NOODLE",   "MIC",    "PIKI",      "PIYOPIYO", "SLEEP",  "COFFEE", "TABACCO",   "AUAU",     "ONIGIRI",  "BAG",
-    "UNCHI",    "TIE",    "SHIRT",     "SUIKA",    "ICE",    "BIKINI", "HASAMI",    "CHUSHA",   "MARINE",   "FROG",
-    "BYEBYE",   "BHEART", "DIA",       "CLUBS",    "SPADE",  "CLIP",   "SNOWMAN",   "CAKE",     "APPLE",    "PRESENT",
-    "MONEY",    "EXIT",   "DOOR",      "OYAJI",    "PHS",    "HOSHI",  "TICKET",    "LOVELOVE", "HIRAMEKI", "PETA",
-    "NIKONIKO", "TENNIS", "MOVIE",     "SKI",      "!!"};
 
 // The window's controls over a handset picture, roughly as the window shows them.
 void paintControls(QPainter& p) {
@@ -79,7 +68,7 @@ QImage pictographSheet(int first, int count) {
         drawPictograph(p, code, QRectF(x + 2, y + 80, 13.33, 13.33), Qt::black);
         p.setPen(Qt::darkGray);
         p.drawText(QRect(x + 16, y + 78, cellWidth - 16, 16), Qt::AlignCenter,
-                   QString::number(code) + " " + kNames[code]);
+                   QString::number(code) + " " + kEmojiNames[code]);
     }
     return sheet;
 }
