@@ -1,8 +1,8 @@
 // Big and hostile pages through the window: each is put into Text2, shown
 // with the go button and painted, and Text2 lays out a bounded amount of it
 // however long the page or its lines are. Laying a page's one long line out
-// in whole (a megabyte) cannot meet the ceiling; the time budget only catches
-// a window that hangs.
+// in whole (a megabyte) cannot meet the ceiling. The times are measured in
+// bench/.
 
 #include "Form1.h"
 #include "StartedWindow.h"
@@ -10,7 +10,6 @@
 #include "Text2Box.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -21,7 +20,6 @@ namespace sumire {
 namespace {
 
 constexpr int kPageLength = 1024 * 1024;
-constexpr qint64 kBudgetMs = 20000;
 // What the box may lay out for one view: the paragraphs in view and those at
 // the end that the scroll bar measures, each at most a paragraph and a piece.
 constexpr int kLaidOutCeiling = 8 * (Text2Box::kParagraphUnits + Text2Box::kPieceUnits);
@@ -75,8 +73,6 @@ protected:
 TEST_P(HostilePagesWindowTest, LoadsDrawsAndScrollsLayingOutABoundedPart) {
     const auto [name, page] = pages()[size_t(GetParam())];
     Text2Box* box = form->controls().text2;
-    QElapsedTimer clock;
-    clock.start();
     box->setText(page);
     form->Command1_Click();
     paint();
@@ -98,7 +94,6 @@ TEST_P(HostilePagesWindowTest, LoadsDrawsAndScrollsLayingOutABoundedPart) {
     EXPECT_EQ(box->text(), page + "a") << name;
     EXPECT_EQ(box->selStart(), int(page.size()) + 1) << name;
     EXPECT_LE(laidOutUnits(*box), 3 * kLaidOutCeiling) << name;
-    EXPECT_LT(clock.elapsed(), kBudgetMs) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesWindowTest, testing::Range(0, int(pages().size())));

@@ -1,14 +1,13 @@
 // Pages built to make a scan or a drawing pass slow: each must still take
-// work linear in its length. The searches' and copies' work is counted; the
-// time budget only catches a pass that hangs (a megabyte page scanned in
-// quadratic time takes hours).
+// work linear in its length. The searches' and copies' work is counted, so a
+// quadratic pass fails here however fast the machine; the times are measured
+// in bench/.
 
 #include "display/LcdRenderer.h"
 #include "page/LocalFetcher.h"
 #include "page/PageRequest.h"
 #include "support/FakeWindow.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,7 +15,6 @@ namespace sumire {
 namespace {
 
 constexpr int kPageLength = 1024 * 1024;
-constexpr qint64 kBudgetMs = 20000;
 
 QString repeatedTo(const QString& unit, int length) { return unit.repeated(length / unit.size() + 1).left(length); }
 
@@ -62,15 +60,12 @@ TEST_P(HostilePagesTest, RequestAndDrawingStayLinear) {
     PageModel model;
     PageServices services{host, pictures, fetcher, folder, canvas};
 
-    QElapsedTimer clock;
-    clock.start();
     const RequestOutcome outcome = runPageRequest(model, services);
     // Searches look at each code unit a few times; at most eleven attachment
     // names may each be copied from anywhere up to the end of the text.
     EXPECT_LE(outcome.scanWork, 24 * int64_t(page.text.size())) << page.name;
     model.scrollTop = model.lcdRow;  // the last screen, after measuring every row
     DrawLcd(model, pictures, canvas);
-    EXPECT_LT(clock.elapsed(), kBudgetMs) << page.name;
     EXPECT_TRUE(host.goEnabled);
     EXPECT_LE(model.lcdText.size(), page.text.size());
 }
