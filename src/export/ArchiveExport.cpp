@@ -6,6 +6,7 @@
 #include "export/LcdScreen.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
+#include "text/ProgressLine.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QTextStream>
 #include <QUrl>
 #include <map>
+#include <optional>
 
 namespace sumire {
 namespace {
@@ -59,7 +61,9 @@ QString targetIdentity(const QString& target, const QString& fromPage) {
 class Exporter {
 public:
     Exporter(const ExportOptions& o, QTextStream& err, QTextStream* progress)
-        : o_(o), err_(err), progress_(progress), dir_(QDir(o.out).absolutePath()) {}
+        : o_(o), err_(err), dir_(QDir(o.out).absolutePath()) {
+        if (progress) progress_.emplace(*progress);
+    }
     int run();
 
 private:
@@ -71,10 +75,11 @@ private:
     QString relativeHref(const ExportEntry& from, const QString& output) const;
     bool write(const QString& relative, const QByteArray& bytes, const QString& page);
     void showProgress(size_t done, size_t total, const QElapsedTimer& clock);
+    void fail(const QString& why);
 
     const ExportOptions& o_;
     QTextStream& err_;
-    QTextStream* progress_;
+    std::optional<ProgressLine> progress_;
     QString dir_;
     std::vector<ExportEntry> entries_;
     std::map<QString, QString> outputOf_;  // page identity -> output
@@ -94,8 +99,7 @@ bool Exporter::write(const QString& relative, const QByteArray& bytes, const QSt
     QString error;
     if (inputs_.contains(identity(path))) error = QStringLiteral("%1 is one of the pages exported").arg(path);
     else if (writeWholeFile(path, bytes, &error)) return true;
-    err_ << "sumire: export: " << page << ": " << error << Qt::endl;
-    status_ = 1;
+    fail(page + QStringLiteral(": ") + error);
     return false;
 }
 
@@ -183,8 +187,7 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
 bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
     const std::unique_ptr<LoadedPage> page = loader.load(entry.page);
     if (!page->error.isEmpty()) {
-        err_ << "sumire: export: " << entry.page << ": " << page->error << Qt::endl;
-        status_ = 1;
+        fail(entry.page + QStringLiteral(": ") + page->error);
         return false;
     }
     if (!o_.text) {
@@ -201,11 +204,18 @@ bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
 }
 
 void Exporter::showProgress(size_t done, size_t total, const QElapsedTimer& clock) {
-    const double seconds = std::max<double>(clock.nsecsElapsed() / 1e9, 1e-3);
-    *progress_
-        << QStringLiteral("\rsumire: export: %1/%2, %3 pages/s").arg(done).arg(total).arg(done / seconds, 0, 'f', 0);
-    if (done == total) *progress_ << Qt::endl;
-    else progress_->flush();
+    progress_->show(QStringLiteral("sumire: export: %1/%2, %3 pages/s")
+                        .arg(done)
+                        .arg(total)
+                        .arg(perSecond(qint64(done), double(clock.nsecsElapsed()) / 1e9), 0, 'f', 0));
+    if (done == total) progress_->end();
+}
+
+// A failure on a row of its own, not after the progress line.
+void Exporter::fail(const QString& why) {
+    if (progress_) progress_->clear();
+    err_ << "sumire: export: " << why << Qt::endl;
+    status_ = 1;
 }
 
 int Exporter::run() {
@@ -232,8 +242,7 @@ int Exporter::run() {
     if (o_.text) return status_;
     QString error;
     if (!assets_.writeAll(QDir(dir_).filePath(QLatin1String(kAssetsFolder)), &error)) {
-        err_ << "sumire: export: " << error << Qt::endl;
-        status_ = 1;
+        fail(error);
     }
     write(kIndexFile, indexHtml(index_, QLatin1String(kAssetsFolder) + u'/').toUtf8(), kIndexFile);
     return status_;

@@ -76,9 +76,10 @@ TEST(RenderJobs, FailingPagesAreReportedInTheirOrderAndTheOthersWritten) {
     QList<QByteArray> lines;  // the program's own; Qt may warn of the missing XDG_RUNTIME_DIR
     for (const QByteArray& line : run.err.split('\n'))
         if (line.startsWith("sumire: ")) lines << line;
-    ASSERT_EQ(lines.size(), 2) << run.err.constData();
+    ASSERT_EQ(lines.size(), 3) << run.err.constData();
     EXPECT_TRUE(lines[0].contains(missing.toUtf8())) << lines[0].constData();
     EXPECT_TRUE(lines[1].contains("index.txt") && lines[1].contains("cannot write")) << lines[1].constData();
+    EXPECT_TRUE(lines[2].startsWith("sumire: render: 3 pages written, 2 failed, ")) << lines[2].constData();
     for (const char* written : {"mail.png", "colors.png", "blink.png"})
         EXPECT_TRUE(QFileInfo(dir.filePath("out/") + written).isFile()) << written;
 }

@@ -8,6 +8,7 @@
 #include "cli/DemoServer.h"
 #include "cli/ProgramFiles.h"
 #include "cli/RenderCommand.h"
+#include "text/ProgressLine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QTextStream>
 #include <QTimer>
 #include <optional>
-#include <unistd.h>
 
 namespace sumire {
 namespace {
@@ -129,7 +129,7 @@ int runRenderer(int argc, char** argv, const RenderOptions& options) {
     setUpApplication();
     QApplication::setCursorFlashTime(0);  // a steady caret: the same picture every time
     QTextStream err(stderr);
-    return runRender(options, err);
+    return runRender(options, err, standardErrorIsTerminal());
 }
 
 // Exporting needs neither a display nor a window.
@@ -137,7 +137,7 @@ int runExporter(int argc, char** argv, ExportOptions options) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     options.localText = [](const QString& text, const QString& path) { return replaceBase(text, pageFolder(path)); };
-    return runExport(options, err, isatty(STDERR_FILENO) ? &err : nullptr);
+    return runExport(options, err, standardErrorIsTerminal() ? &err : nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "SystemActions.h"
 #include "cli/PictureFile.h"
 #include "cli/ProgramFiles.h"
+#include "cli/RenderReport.h"
 #include "cli/RenderWorkers.h"
 #include "page/LocalFetcher.h"
 #include "page/TextCodec.h"
@@ -285,7 +286,7 @@ int workerCount(const RenderOptions& options, qsizetype pages) {
 
 }  // namespace
 
-int runRender(const RenderOptions& given, QTextStream& err) {
+int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
     if (qEnvironmentVariableIsSet(kWorkerVariable)) return runRenderWorker(given);
     QString error;
     QStringList names;
@@ -302,20 +303,22 @@ int runRender(const RenderOptions& given, QTextStream& err) {
     }
     QList<PageJob> jobs;
     for (qsizetype i = 0; i < options.pages.size(); ++i) jobs.append({options.pages[i], files[i]});
-    int status = 0;
-    const auto report = [&](qsizetype, const PageOutcome& outcome) {
-        if (outcome.isEmpty()) return;
-        err << "sumire: render: " << outcome << Qt::endl;
-        status = 1;
-    };
+    RenderReport report(err, jobs.size(), terminal);
     const int workers = workerCount(options, jobs.size());
     if (workers > 1) {
-        renderInWorkers(QCoreApplication::arguments().mid(1), jobs, workers, report);
-        return status;
+        renderInWorkers(QCoreApplication::arguments().mid(1), jobs, workers,
+                        {[&](qsizetype, const PageOutcome& outcome) { report.failed(outcome); },
+                         [&](qsizetype done) { report.finished(done); },
+                         [&](const QString& line) { report.message(line); }});
+        return report.end();
     }
     PageRenderer renderer(options);
-    for (qsizetype i = 0; i < jobs.size(); ++i) report(i, renderPage(renderer, options, jobs[i]));
-    return status;
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
+        const PageOutcome outcome = renderPage(renderer, options, jobs[i]);
+        report.finished(i + 1);
+        report.failed(outcome);
+    }
+    return report.end();
 }
 
 }  // namespace sumire

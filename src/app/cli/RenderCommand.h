@@ -63,7 +63,8 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
 QImage scaled(const QImage& picture, int factor);
 
 // Renders every page and writes its picture; reports each page that fails on
-// `err`. Returns 0 when every page was written, 1 otherwise.
-int runRender(const RenderOptions& options, QTextStream& err);
+// `err`, with a progress bar and a summary when `err` is a terminal (see
+// RenderReport.h). Returns 0 when every page was written, 1 otherwise.
+int runRender(const RenderOptions& options, QTextStream& err, bool terminal = false);
 
 }  // namespace sumire

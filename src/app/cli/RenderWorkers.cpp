@@ -6,6 +6,7 @@
 #include <QProcessEnvironment>
 #include <QUrl>
 #include <map>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -16,14 +17,14 @@ namespace {
 struct Worker {
     std::unique_ptr<QProcess> process;
     qsizetype job = -1;
-    QByteArray pending;  // answer bytes read so far
+    QByteArray pending;   // answer bytes read so far
+    QByteArray messages;  // standard error bytes read so far
 };
 
 class WorkerPool {
 public:
-    WorkerPool(const QStringList& arguments, const QList<PageJob>& jobs,
-               const std::function<void(qsizetype, const PageOutcome&)>& report)
-        : arguments_(arguments), jobs_(jobs), report_(report) {}
+    WorkerPool(const QStringList& arguments, const QList<PageJob>& jobs, const WorkerReports& reports)
+        : arguments_(arguments), jobs_(jobs), reports_(reports) {}
     // The workers end by themselves once their input is closed.
     ~WorkerPool() {
         for (const auto& w : workers_) w->process->waitForFinished(-1);
@@ -44,9 +45,9 @@ private:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QString::fromLatin1(kWorkerVariable), QStringLiteral("1"));
         process->setProcessEnvironment(environment);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         Worker* w = worker.get();
         QObject::connect(process, &QProcess::readyReadStandardOutput, process, [this, w] { readAnswers(*w); });
+        QObject::connect(process, &QProcess::readyReadStandardError, process, [this, w] { readMessages(*w); });
         QObject::connect(process, &QProcess::finished, process, [this, w](int code, QProcess::ExitStatus how) {
             ended(*w, how == QProcess::CrashExit
                           ? QStringLiteral("the worker drawing it crashed")
@@ -80,9 +81,18 @@ private:
         }
     }
 
+    // Whole lines, passed on so that they do not break into the progress bar.
+    void readMessages(Worker& w, bool ended = false) {
+        w.messages += w.process->readAllStandardError();
+        for (qsizetype end; (end = w.messages.indexOf('\n')) >= 0; w.messages.remove(0, end + 1))
+            reports_.message(QString::fromLocal8Bit(w.messages.left(end)));
+        if (ended && !w.messages.isEmpty()) reports_.message(QString::fromLocal8Bit(std::exchange(w.messages, {})));
+    }
+
     // A worker that ends with a page fails that page; the pages not yet
     // given out go to a new worker.
     void ended(Worker& w, const QString& why) {
+        readMessages(w, true);
         if (w.job < 0) return;
         const qsizetype job = w.job;
         w.job = -1;
@@ -92,8 +102,9 @@ private:
 
     void finish(qsizetype job, const PageOutcome& outcome) {
         done_[job] = outcome;
+        reports_.finished(++finishedCount_);
         for (auto found = done_.find(reported_); found != done_.end(); found = done_.find(reported_)) {
-            report_(reported_++, found->second);
+            reports_.outcome(reported_++, found->second);
             done_.erase(found);
         }
         if (reported_ == jobs_.size()) loop_.quit();
@@ -101,10 +112,10 @@ private:
 
     const QStringList& arguments_;
     const QList<PageJob>& jobs_;
-    const std::function<void(qsizetype, const PageOutcome&)>& report_;
+    const WorkerReports& reports_;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::map<qsizetype, PageOutcome> done_;  // finished, not yet reported
-    qsizetype next_ = 0, reported_ = 0;
+    qsizetype next_ = 0, reported_ = 0, finishedCount_ = 0;
     QEventLoop loop_;
 };
 
@@ -115,8 +126,8 @@ QString decoded(const QByteArray& text) { return QUrl::fromPercentEncoding(text)
 }  // namespace
 
 void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers,
-                     const std::function<void(qsizetype, const PageOutcome&)>& report) {
-    WorkerPool pool(arguments, jobs, report);
+                     const WorkerReports& reports) {
+    WorkerPool pool(arguments, jobs, reports);
     pool.run(workers);
 }
 

@@ -19,10 +19,16 @@ struct PageJob {
 // Empty when the page was written; otherwise why not, naming the page.
 using PageOutcome = QString;
 
+struct WorkerReports {
+    std::function<void(qsizetype, const PageOutcome&)> outcome;  // once a job, in the order of the jobs
+    std::function<void(qsizetype)> finished;  // the number of jobs finished, whenever one finishes
+    std::function<void(const QString&)> message;  // a line a worker printed on its standard error
+};
+
 // Renders the jobs with `workers` processes started as this program with
-// `arguments` (the render command line); calls `report` once a job, in order.
+// `arguments` (the render command line), telling `reports` as they go.
 void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers,
-                     const std::function<void(qsizetype, const PageOutcome&)>& report);
+                     const WorkerReports& reports);
 
 // Set in a worker's environment: it reads jobs on standard input.
 inline constexpr char kWorkerVariable[] = "SUMIRE_RENDER_WORKER";
