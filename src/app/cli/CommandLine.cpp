@@ -95,6 +95,10 @@ const QString kRenderHelp = QStringLiteral(
     "                    processor core); the pictures are the same for any N\n"
     "  -h, --help        show this help and exit\n"
     "\n"
+    "On a terminal, several pages show a progress bar and end with a summary line\n"
+    "(pages written, failed, seconds); elsewhere, and for one page, only failing\n"
+    "pages are printed, followed by the summary.\n"
+    "\n"
     "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
     "fetched or written (the others are still written), 2 for a wrong command line.\n");
 
