@@ -6,8 +6,8 @@
 #include <QProcessEnvironment>
 #include <QUrl>
 #include <map>
-#include <utility>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace sumire {
@@ -25,9 +25,13 @@ class WorkerPool {
 public:
     WorkerPool(const QStringList& arguments, const QList<PageJob>& jobs, const WorkerReports& reports)
         : arguments_(arguments), jobs_(jobs), reports_(reports) {}
-    // The workers end by themselves once their input is closed.
+    // The workers end by themselves once their input is closed; what they
+    // print on the way out is still passed on.
     ~WorkerPool() {
-        for (const auto& w : workers_) w->process->waitForFinished(-1);
+        for (const auto& w : workers_) {
+            w->process->waitForFinished(-1);
+            readMessages(*w, true);
+        }
     }
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
