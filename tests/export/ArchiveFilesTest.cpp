@@ -132,29 +132,25 @@ TEST(ArchiveFiles, ProgressCountsEveryPageOfALongExportOnly) {
 }
 
 // On a terminal the failures and the progress line share one stream: a
-// failure goes on a row of its own, not after the line shown.
+// failure is printed over the blanked line, not after it.
 TEST(ArchiveFiles, AFailureDuringProgressIsPrintedOnARowOfItsOwn) {
     QTemporaryDir dir;
     ExportOptions o;
     o.out = dir.filePath("out");
     o.text = true;
-    for (int i = 0; i < 4; ++i) {
-        writeFile(dir.filePath(QString("p%1.txt").arg(i)), "page\r\n");
-        o.pages << dir.filePath(QString("p%1.txt").arg(i));
+    for (const char* name : {"p0.txt", "p1.txt", "p2.txt", "p3.txt"}) {
+        writeFile(dir.filePath(name), "page\r\n");
+        o.pages << dir.filePath(name);
     }
     o.pages.insert(2, dir.filePath("missing.txt"));
     QString terminal;
     QTextStream err(&terminal);
     EXPECT_EQ(runExport(o, err, &err), 1);
-    // The part after the failure's last carriage return is the row the
-    // terminal shows: the progress line, blanked, is under it only as spaces.
     const QStringList lines = terminal.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << terminal.toStdString();
-    const QString failure = lines[0].section(u'\r', -1);
-    EXPECT_TRUE(failure.startsWith("sumire: export: " + dir.filePath("missing.txt") + ": ")) << terminal.toStdString();
     EXPECT_TRUE(lines[0].section(u'\r', -2, -2).trimmed().isEmpty()) << terminal.toStdString();
-    const QRegularExpression last(QStringLiteral("^sumire: export: 5/5, \\d+ pages/s$"));
-    EXPECT_TRUE(last.match(lines[1].section(u'\r', -1)).hasMatch()) << terminal.toStdString();
+    EXPECT_TRUE(lines[0].section(u'\r', -1).startsWith("sumire: export: " + dir.filePath("missing.txt") + ": "));
+    EXPECT_TRUE(lines[1].section(u'\r', -1).startsWith("sumire: export: 5/5, ")) << terminal.toStdString();
 }
 
 }  // namespace
