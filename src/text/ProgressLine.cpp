@@ -6,13 +6,9 @@
 
 namespace sumire {
 
-bool standardErrorIsTerminal() {
-    return isatty(STDERR_FILENO) == 1;
-}
+bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
-double perSecond(qint64 done, double seconds) {
-    return double(done) / std::max(seconds, 1e-3);
-}
+double perSecond(qint64 done, double seconds) { return double(done) / std::max(seconds, 1e-3); }
 
 void ProgressLine::show(const QString& text) {
     out_ << '\r' << text;

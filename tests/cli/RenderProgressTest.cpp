@@ -34,8 +34,12 @@ QStringList screenRows(const QString& output) {
 }
 
 void expectSummary(const QString& row, int written, int failed) {
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^sumire: render: %1 pages written, %2 failed, \\d+\\.\\d s$")
-                                       .arg(written).arg(failed)).match(row).hasMatch()) << row.toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(
+            QStringLiteral("^sumire: render: %1 pages written, %2 failed, \\d+\\.\\d s$").arg(written).arg(failed))
+            .match(row)
+            .hasMatch())
+        << row.toStdString();
 }
 
 TEST(RenderProgress, TheBarCountsPagesRateAndTimeLeft) {
@@ -58,7 +62,9 @@ protected:
         setup_.environment.insert("XDG_RUNTIME_DIR", dir_.filePath("run"));
         setup_.workingDirectory = dir_.path();
     }
-    ProgramResult piped(const QStringList& arguments) { return test::runProgram(QStringList{"render"} + arguments, setup_); }
+    ProgramResult piped(const QStringList& arguments) {
+        return test::runProgram(QStringList{"render"} + arguments, setup_);
+    }
     ProgramResult onTerminal(const QStringList& arguments) {
         QString command = QStringLiteral("'%1' render").arg(SUMIRE_PROGRAM);
         for (const QString& a : arguments) command += QStringLiteral(" '%1'").arg(a);
@@ -79,7 +85,8 @@ TEST_F(RenderOutput, ATerminalShowsTheBarAsPagesFinishThenOnlyTheSummary) {
     const int pages = written("out");
     ASSERT_GT(pages, 3);
     const QRegularExpression bar(
-        QStringLiteral("^sumire: render: \\[([#.]{10})\\] (\\d+)/%1(, [\\d.]+ pages/s)?(, [\\d hmins]+ left)? *$").arg(pages));
+        QStringLiteral("^sumire: render: \\[([#.]{10})\\] (\\d+)/%1(, [\\d.]+ pages/s)?(, [\\d hmins]+ left)? *$")
+            .arg(pages));
     int next = 0;  // every drawing of the bar, from no page done to all
     for (const QString& part : shown.split(QRegularExpression("[\r\n]"), Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch m = bar.match(part);
@@ -99,8 +106,14 @@ TEST_F(RenderOutput, ATerminalShowsTheBarAsPagesFinishThenOnlyTheSummary) {
 // In one process and with workers, on a terminal and on a pipe: the same rows.
 TEST_F(RenderOutput, AFailingPageAmongManyIsNamedTheOthersWrittenAndCounted) {
     const QString missing = dir_.filePath("missing.txt");
-    const QStringList pages{samplePath("mail.txt"), missing, samplePath("index.txt"), samplePath("blink.txt"),
-                            samplePath("colors.txt"), "--crop", "lcd", "-j"};
+    const QStringList pages{samplePath("mail.txt"),
+                            missing,
+                            samplePath("index.txt"),
+                            samplePath("blink.txt"),
+                            samplePath("colors.txt"),
+                            "--crop",
+                            "lcd",
+                            "-j"};
     for (const QString jobs : {"1", "2"}) {
         const ProgramResult shown = onTerminal(pages + QStringList{jobs, "-o", "t" + jobs});
         const ProgramResult run = piped(pages + QStringList{jobs, "-o", "p" + jobs});
@@ -111,7 +124,8 @@ TEST_F(RenderOutput, AFailingPageAmongManyIsNamedTheOthersWrittenAndCounted) {
         EXPECT_EQ(written("p" + jobs), 4);
         const QStringList rows = screenRows(QString::fromUtf8(shown.out));
         ASSERT_EQ(rows.size(), 2) << shown.out.constData();
-        EXPECT_TRUE(rows[0].startsWith("sumire: render: ") && rows[0].contains(missing) && rows[0].contains("No such file"))
+        EXPECT_TRUE(rows[0].startsWith("sumire: render: ") && rows[0].contains(missing) &&
+                    rows[0].contains("No such file"))
             << rows[0].toStdString();
         expectSummary(rows[1], 4, 1);
         const QStringList lines = screenRows(QString::fromUtf8(run.err));

@@ -306,10 +306,10 @@ int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
     RenderReport report(err, jobs.size(), terminal);
     const int workers = workerCount(options, jobs.size());
     if (workers > 1) {
-        renderInWorkers(QCoreApplication::arguments().mid(1), jobs, workers,
-                        {[&](qsizetype, const PageOutcome& outcome) { report.failed(outcome); },
-                         [&](qsizetype done) { report.finished(done); },
-                         [&](const QString& line) { report.message(line); }});
+        renderInWorkers(
+            QCoreApplication::arguments().mid(1), jobs, workers,
+            {[&](qsizetype, const PageOutcome& outcome) { report.failed(outcome); },
+             [&](qsizetype done) { report.finished(done); }, [&](const QString& line) { report.message(line); }});
         return report.end();
     }
     PageRenderer renderer(options);

@@ -18,13 +18,9 @@ QString timeLeft(double seconds) {
 }
 
 // Below ten a second, one decimal: pages fetched from a slow site still show a rate.
-QString rate(double speed) {
-    return QString::number(speed, 'f', speed < 9.95 ? 1 : 0);
-}
+QString rate(double speed) { return QString::number(speed, 'f', speed < 9.95 ? 1 : 0); }
 
-QString pages(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count);
-}
+QString pages(qsizetype count) { return count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count); }
 
 }  // namespace
 

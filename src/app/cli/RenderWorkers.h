@@ -21,8 +21,8 @@ using PageOutcome = QString;
 
 struct WorkerReports {
     std::function<void(qsizetype, const PageOutcome&)> outcome;  // once a job, in the order of the jobs
-    std::function<void(qsizetype)> finished;  // the number of jobs finished, whenever one finishes
-    std::function<void(const QString&)> message;  // a line a worker printed on its standard error
+    std::function<void(qsizetype)> finished;                     // the number of jobs finished, whenever one finishes
+    std::function<void(const QString&)> message;                 // a line a worker printed on its standard error
 };
 
 // Renders the jobs with `workers` processes started as this program with
