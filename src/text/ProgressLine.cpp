@@ -12,6 +12,7 @@ double perSecond(qint64 done, double seconds) { return double(done) / std::max(s
 
 void ProgressLine::show(const QString& text) {
     out_ << '\r' << text;
+    if (text.size() < width_) out_ << QString(width_ - text.size(), u' ');
     out_.flush();
     width_ = std::max(width_, text.size());
 }

@@ -20,8 +20,8 @@ class ProgressLine {
 public:
     explicit ProgressLine(QTextStream& out) : out_(out) {}
 
-    // Draws `text` over the line shown. A text shorter than the one before
-    // leaves that one's end on the screen: give texts of a steady width.
+    // Draws `text` over the line shown; a shorter text is padded with blanks,
+    // so that no end of the longer one stays on the screen.
     void show(const QString& text);
     // Blanks the row and leaves the cursor at its start, for a message.
     void clear();
