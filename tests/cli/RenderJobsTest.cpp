@@ -64,6 +64,25 @@ TEST(RenderJobs, WorkersWriteTheSameFilesAsOneProcess) {
     }
 }
 
+// Without a runtime folder of the user's, Qt warns in every process that
+// looks for it. The workers are given the one the program chose, so four
+// workers add at most the program's own second look, not four warnings.
+TEST(RenderJobs, WorkersDoNotRepeatTheRuntimeFolderWarning) {
+    QTemporaryDir dir;
+    writeSite(dir.filePath("site"));
+    const auto warnings = [&](const QString& jobs) {
+        RunSetup setup;
+        setup.environment = test::headlessUser(dir.path());
+        setup.environment.remove("XDG_RUNTIME_DIR");
+        setup.workingDirectory = dir.path();
+        const ProgramResult r = test::runProgram({"render", "site", "-j", jobs, "-o", "out" + jobs}, setup);
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        return r.err.count("XDG_RUNTIME_DIR not set");
+    };
+    const qsizetype alone = warnings("1");
+    EXPECT_LE(warnings("4"), alone + 1);
+}
+
 TEST(RenderJobs, FailingPagesAreReportedInTheirOrderAndTheOthersWritten) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("missing.txt");

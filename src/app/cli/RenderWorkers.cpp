@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QUrl>
 #include <map>
 #include <memory>
@@ -12,6 +13,19 @@
 
 namespace sumire {
 namespace {
+
+// The program's environment, marked as a worker's. Where no runtime folder
+// is set, the one this process chose is passed on, so that each worker does
+// not warn about it again.
+QProcessEnvironment workerEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kWorkerVariable), QStringLiteral("1"));
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR"))) {
+        static const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty()) environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
+    return environment;
+}
 
 // One worker process and the job it is drawing (-1: none).
 struct Worker {
@@ -46,9 +60,7 @@ private:
         auto worker = std::make_unique<Worker>();
         worker->process = std::make_unique<QProcess>();
         QProcess* process = worker->process.get();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(kWorkerVariable), QStringLiteral("1"));
-        process->setProcessEnvironment(environment);
+        process->setProcessEnvironment(workerEnvironment());
         Worker* w = worker.get();
         QObject::connect(process, &QProcess::readyReadStandardOutput, process, [this, w] { readAnswers(*w); });
         QObject::connect(process, &QProcess::readyReadStandardError, process, [this, w] { readMessages(*w); });
