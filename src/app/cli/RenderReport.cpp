@@ -50,11 +50,7 @@ RenderReport::RenderReport(QTextStream& err, qsizetype pages, bool terminal)
     if (bar_) draw();
 }
 
-void RenderReport::draw() {
-    const QString text = renderProgressText(done_, pages_, seconds());
-    width_ = std::max(width_, text.size());
-    line_.show(text.leftJustified(width_));
-}
+void RenderReport::draw() { line_.show(renderProgressText(done_, pages_, seconds())); }
 
 void RenderReport::failed(const QString& why) {
     if (why.isEmpty()) return;

@@ -45,7 +45,6 @@ private:
     const qsizetype pages_;
     const bool bar_;
     qsizetype done_ = 0, failed_ = 0;
-    qsizetype width_ = 0;  // the widest bar drawn: a shorter one is padded to it
 };
 
 }  // namespace sumire
