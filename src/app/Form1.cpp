@@ -93,15 +93,15 @@ Fetcher& Form1::pageFetcher() {
 QString Form1::archiveFolder() const { return archive_ ? archive_->folder() : QString(); }
 
 // Shown without a box, in the status line, until the next request.
-void Form1::showFetchFailure(const QString& reason) {
-    setStatusMessage(QStringLiteral("ページを取得できませんでした: ") + reason);
-}
+void Form1::showFetchFailure(const QString& reason) { setStatusMessage(fetchFailurePrefix() + reason); }
+
+QString Form1::fetchFailurePrefix() { return tr("ページを取得できませんでした: "); }
 
 // In archive mode the status line always says so.
 void Form1::setStatusMessage(const QString& message) {
     QString text = message;
     if (archive_) {
-        const QString note = QStringLiteral("アーカイブ表示: ") + archive_->folder();
+        const QString note = tr("アーカイブ表示: %1").arg(archive_->folder());
         text = message.isEmpty() ? note : message + QStringLiteral(" — ") + note;
     }
     c_.fetchStatus->setText(text);

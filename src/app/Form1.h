@@ -119,7 +119,9 @@ public:
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
     QString attachFolder() const { return attachments_.path(); }
-    QString fetchStatus() const;    // the status line's text
+    QString fetchStatus() const;  // the status line's text
+    // What the status line puts before the reason a page was not fetched.
+    static QString fetchFailurePrefix();
     QString archiveFolder() const;  // empty when pages come from the network
     const PageHistory& history() const { return history_; }
     SystemActions& actions() { return actions_; }

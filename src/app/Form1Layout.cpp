@@ -111,19 +111,19 @@ void Form1::createToolbar() {
     QWidget* w = client_;
     auto& cmd = c_.command;
     cmd[11] = makeIconButton(w, "Command11", twipsRect(0, 0, 615, 495), kCaptionText, toolbarIcon("network"), 32,
-                             QStringLiteral("ネットワーク"));
+                             tr("ネットワーク"));
     cmd[12] = makeIconButton(w, "Command12", twipsRect(600, 0, 615, 495), kCaptionText, toolbarIcon("offline"), 32,
-                             QStringLiteral("オフライン"));
+                             tr("オフライン"));
     cmd[10] = makeIconButton(w, "Command10", twipsRect(1200, 0, 615, 495), kCaptionText, toolbarIcon("open"), 32,
-                             QStringLiteral("ファイルを開く"));
+                             tr("ファイルを開く"));
     cmd[13] = makeIconButton(w, "Command13", twipsRect(1920, 0, 615, 495), kButtonFace, toolbarIcon("cut"), 16,
-                             QStringLiteral("切り取り"));
+                             tr("切り取り"));
     cmd[14] = makeIconButton(w, "Command14", twipsRect(2520, 0, 615, 495), kButtonFace, toolbarIcon("copy"), 16,
-                             QStringLiteral("コピー"));
+                             tr("コピー"));
     cmd[15] = makeIconButton(w, "Command15", twipsRect(3120, 0, 615, 495), kButtonFace, toolbarIcon("paste"), 16,
-                             QStringLiteral("貼り付け"));
+                             tr("貼り付け"));
     cmd[16] = makeIconButton(w, "Command16", twipsRect(3720, 0, 615, 495), kButtonFace, toolbarIcon("delete"), 16,
-                             QStringLiteral("削除"));
+                             tr("削除"));
     cmd[17] = makeKey(w, "Command17", twipsRect(4440, 0, 495, 495), QStringLiteral("←"), kPink);
     c_.label2 = makeLabel(w, "Label2", twipsRect(4920, 0, 495, 495), QStringLiteral("20"), &kPink);
     c_.label2->setFont(windowFont(20.25, true));
@@ -131,18 +131,17 @@ void Form1::createToolbar() {
     c_.label2->setFrameStyle(QFrame::Box | QFrame::Plain);
     cmd[18] = makeKey(w, "Command18", twipsRect(5400, 0, 495, 495), QStringLiteral("→"), kPink);
     cmd[19] = makeIconButton(w, "Command19", twipsRect(6000, 0, 615, 495), kOrange, toolbarIcon("addBookmark"), 32,
-                             QStringLiteral("ブックマークに追加"));
+                             tr("ブックマークに追加"));
     cmd[20] = makeIconButton(w, "Command20", twipsRect(6600, 0, 615, 495), kOrange, toolbarIcon("editBookmarks"), 32,
-                             QStringLiteral("ブックマークの編集"));
-    cmd[21] = makeIconButton(w, "Command21", twipsRect(8880, 0, 615, 495), kRed, toolbarIcon("help"), 32,
-                             QStringLiteral("ヘルプ"));
+                             tr("ブックマークの編集"));
+    cmd[21] = makeIconButton(w, "Command21", twipsRect(8880, 0, 615, 495), kRed, toolbarIcon("help"), 32, tr("ヘルプ"));
     // Offline-only commands start disabled (network mode).
     for (int n : {10, 13, 15, 16}) cmd[n]->setEnabled(false);
 }
 
 void Form1::createAddressBar() {
     QWidget* w = client_;
-    c_.label1[0] = makeLabel(w, indexed("Label1", 0), twipsRect(3000, 600, 495, 255), QStringLiteral("ｱﾄﾞﾚｽ"), nullptr);
+    c_.label1[0] = makeLabel(w, indexed("Label1", 0), twipsRect(3000, 600, 495, 255), tr("ｱﾄﾞﾚｽ"), nullptr);
     c_.text1 = makeLineEdit(w, "Text1", twipsRect(3600, 600, 5055, 330), 11.25);
     const QIcon telephone(telephoneBitmap());
     c_.command[1] = makeButton(w, "Command1", twipsRect(8640, 600, 735, 375), kButtonFace);
@@ -176,8 +175,7 @@ void Form1::createHandsetKeys() {
 
 void Form1::createAttachmentPanel() {
     QWidget* w = client_;
-    c_.label1[1] =
-        makeLabel(w, indexed("Label1", 1), twipsRect(3000, 1080, 975, 255), QStringLiteral("添付ファイル"), nullptr);
+    c_.label1[1] = makeLabel(w, indexed("Label1", 1), twipsRect(3000, 1080, 975, 255), tr("添付ファイル"), nullptr);
     const int tops[5] = {1320, 2400, 3480, 4560, 5640};
     for (int k = 0; k < PictureBoxes::kCount; ++k) {
         auto* box = new PictureBox(w);
@@ -197,14 +195,11 @@ void Form1::createAttachmentPanel() {
 
 void Form1::createPageInformation() {
     QWidget* w = client_;
-    c_.label1[4] =
-        makeLabel(w, indexed("Label1", 4), twipsRect(6120, 1080, 615, 255), QStringLiteral("アドレス"), &kYellow);
+    c_.label1[4] = makeLabel(w, indexed("Label1", 4), twipsRect(6120, 1080, 615, 255), tr("アドレス"), &kYellow);
     c_.label1[3] = makeLabel(w, indexed("Label1", 3), twipsRect(6840, 1080, 2535, 255), QString(), &kYellow);
-    c_.label1[5] =
-        makeLabel(w, indexed("Label1", 5), twipsRect(6120, 1320, 615, 255), QStringLiteral("タイトル"), &kYellow);
+    c_.label1[5] = makeLabel(w, indexed("Label1", 5), twipsRect(6120, 1320, 615, 255), tr("タイトル"), &kYellow);
     c_.label1[6] = makeLabel(w, indexed("Label1", 6), twipsRect(6840, 1320, 2535, 255), QString(), &kYellow);
-    c_.label1[2] =
-        makeLabel(w, indexed("Label1", 2), twipsRect(6120, 1680, 975, 255), QStringLiteral("テキスト"), nullptr);
+    c_.label1[2] = makeLabel(w, indexed("Label1", 2), twipsRect(6120, 1680, 975, 255), tr("テキスト"), nullptr);
     c_.text2 = new Text2Box(w);
     c_.text2->setObjectName(QStringLiteral("Text2"));
     c_.text2->setGeometry(twipsRect(6120, 1920, 3255, 4815));

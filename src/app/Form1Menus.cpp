@@ -13,8 +13,9 @@
 namespace sumire {
 namespace {
 
-const QString kNoBookmark = QStringLiteral("ありません");
-const QString kNoFile = QStringLiteral("ファイルがありません");
+// Read when used: the translation is chosen before the window is made.
+QString noBookmarkCaption() { return Form1::tr("ありません"); }
+QString noFileCaption() { return Form1::tr("ファイルがありません"); }
 
 QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* a = menu->addAction(caption);
@@ -45,62 +46,63 @@ void Form1::createMenus() {
 }
 
 void Form1::createMainMenu() {
-    QMenu* m = addMenu(menuBar(), "Menu000", QStringLiteral("メニュー(&M)"));
-    c_.menu002 = addItem(m, "Menu002", QStringLiteral("ネットワーク(&N)"));
+    QMenu* m = addMenu(menuBar(), "Menu000", tr("メニュー(&M)"));
+    c_.menu002 = addItem(m, "Menu002", tr("ネットワーク(&N)"));
     c_.menu002->setCheckable(true);
     c_.menu002->setChecked(true);
-    c_.menu003 = addItem(m, "Menu003", QStringLiteral("オフライン(&O)"));
+    c_.menu003 = addItem(m, "Menu003", tr("オフライン(&O)"));
     c_.menu003->setCheckable(true);
     addSeparator(m, "Menu004");
-    c_.menu10 = addItem(m, "Menu10", QStringLiteral("ファイルを開く"));
+    c_.menu10 = addItem(m, "Menu10", tr("ファイルを開く"));
     addSeparator(m, "Menu011");
-    c_.menu006 = addItem(m, "Menu006", QStringLiteral("切り取り(&T)"));
-    c_.menu005 = addItem(m, "Menu005", QStringLiteral("コピー(&C)"));
-    c_.menu007 = addItem(m, "Menu007", QStringLiteral("貼り付け(&P)"));
-    c_.menu008 = addItem(m, "Menu008", QStringLiteral("削除(&D)"));
+    c_.menu006 = addItem(m, "Menu006", tr("切り取り(&T)"));
+    c_.menu005 = addItem(m, "Menu005", tr("コピー(&C)"));
+    c_.menu007 = addItem(m, "Menu007", tr("貼り付け(&P)"));
+    c_.menu008 = addItem(m, "Menu008", tr("削除(&D)"));
     addSeparator(m, "Menu009");
-    c_.menu001 = addItem(m, "Menu001", QStringLiteral("終了(&X)"));
+    c_.menu001 = addItem(m, "Menu001", tr("終了(&X)"));
     for (QAction* a : {c_.menu10, c_.menu006, c_.menu007, c_.menu008}) a->setEnabled(false);
 }
 
 void Form1::createHandsetMenu() {
-    QMenu* m = addMenu(menuBar(), "Eki000", QStringLiteral("電話機(&T)"));
-    QMenu* widths = m->addMenu(QStringLiteral("液晶横表示数(&Y)"));
+    QMenu* m = addMenu(menuBar(), "Eki000", tr("電話機(&T)"));
+    QMenu* widths = m->addMenu(tr("液晶横表示数(&Y)"));
     widths->setObjectName(QStringLiteral("Eki001"));
-    const char* widthCaptions[6] = {"20行(&1)", "18行(&2)", "16行(&3)", "14行(&4)", "12行(&5)", "10行(&6)"};
+    const char* widthCaptions[6] = {QT_TR_NOOP("20行(&1)"), QT_TR_NOOP("18行(&2)"), QT_TR_NOOP("16行(&3)"),
+                                    QT_TR_NOOP("14行(&4)"), QT_TR_NOOP("12行(&5)"), QT_TR_NOOP("10行(&6)")};
     for (int i = 0; i < 6; ++i)
-        c_.yoko[i] = addItem(widths, QStringLiteral("Yoko00%1").arg(i + 1), QString::fromUtf8(widthCaptions[i]));
-    QMenu* phones = m->addMenu(QStringLiteral("電話機変更(&P)"));
+        c_.yoko[i] = addItem(widths, QStringLiteral("Yoko00%1").arg(i + 1), tr(widthCaptions[i]));
+    QMenu* phones = m->addMenu(tr("電話機変更(&P)"));
     phones->setObjectName(QStringLiteral("Eki002"));
-    c_.phone[0] = addItem(phones, "Phone000", QStringLiteral("J90、J91モデル(&N)"));
-    c_.phone[1] = addItem(phones, "Phone001", QStringLiteral("テソロ赤ﾓﾃﾞﾙ(&R)"));
-    c_.phone[2] = addItem(phones, "Phone002", QStringLiteral("ﾙ･ﾓﾃ黒、ﾒｶﾞｷｬﾛｯﾂ黒ﾓﾃﾞﾙ(&R)"));
+    c_.phone[0] = addItem(phones, "Phone000", tr("J90、J91モデル(&N)"));
+    c_.phone[1] = addItem(phones, "Phone001", tr("テソロ赤ﾓﾃﾞﾙ(&R)"));
+    c_.phone[2] = addItem(phones, "Phone002", tr("ﾙ･ﾓﾃ黒、ﾒｶﾞｷｬﾛｯﾂ黒ﾓﾃﾞﾙ(&R)"));
 }
 
 void Form1::createBookmarkMenu() {
-    c_.book = addMenu(menuBar(), "book", QStringLiteral("ブックマーク(&B)"));
-    c_.book000 << addItem(c_.book, "book000(0)", kNoBookmark);
+    c_.book = addMenu(menuBar(), "book", tr("ブックマーク(&B)"));
+    c_.book000 << addItem(c_.book, "book000(0)", noBookmarkCaption());
     c_.book2 = addSeparator(c_.book, "book2");
-    c_.book3 = addItem(c_.book, "book3", QStringLiteral("ブックマークに追加(&A)"));
-    c_.book4 = addItem(c_.book, "book4", QStringLiteral("ブックマーク編集(&E)"));
+    c_.book3 = addItem(c_.book, "book3", tr("ブックマークに追加(&A)"));
+    c_.book4 = addItem(c_.book, "book4", tr("ブックマーク編集(&E)"));
     connect(c_.book000[0], &QAction::triggered, this, [this] { book000_Click(0); });
 }
 
 void Form1::createDownloadMenu() {
-    QMenu* m = addMenu(menuBar(), "File000", QStringLiteral("ダウンロード(&D)"));
+    QMenu* m = addMenu(menuBar(), "File000", tr("ダウンロード(&D)"));
     for (int i = 0; i < 10; ++i) {
-        c_.file001[i] = addItem(m, QStringLiteral("File001(%1)").arg(i), kNoFile);
+        c_.file001[i] = addItem(m, QStringLiteral("File001(%1)").arg(i), noFileCaption());
         c_.file001[i]->setEnabled(false);
     }
     addSeparator(m, "file003");
-    c_.file002 = addItem(m, "file002", QStringLiteral("ダウンロードファイルのクリア(&C)"));
+    c_.file002 = addItem(m, "file002", tr("ダウンロードファイルのクリア(&C)"));
 }
 
 void Form1::createHelpMenu() {
-    QMenu* m = addMenu(menuBar(), "help", QStringLiteral("ヘルプ(&H)"));
-    c_.help001 = addItem(m, "help001", QStringLiteral("ヘルプ(&H)"));
+    QMenu* m = addMenu(menuBar(), "help", tr("ヘルプ(&H)"));
+    c_.help001 = addItem(m, "help001", tr("ヘルプ(&H)"));
     addSeparator(m, "help002");
-    c_.help003 = addItem(m, "help003", QStringLiteral("バージョン情報(&V)"));
+    c_.help003 = addItem(m, "help003", tr("バージョン情報(&V)"));
 }
 
 // One menu item per bookmark, item 0 always there ("ありません" while the
@@ -117,7 +119,7 @@ void Form1::refreshBookmarkMenu() {
         c_.book000 << item;
     }
     for (int i = 0; i < count; ++i)
-        c_.book000[i]->setText(bookmarks_.lastBookmark() < 0 ? kNoBookmark : bookmarks_.bookmarkTitle(i));
+        c_.book000[i]->setText(bookmarks_.lastBookmark() < 0 ? noBookmarkCaption() : bookmarks_.bookmarkTitle(i));
 }
 
 void Form1::connectButtons() {

@@ -59,7 +59,7 @@ void Form1::openPage(const QString& page) {
 void Form1::openFile(const QString& path) {
     const LoadedText loaded = loadTextFile(path);
     if (!loaded.text) {
-        setStatusMessage(QStringLiteral("ページを開けませんでした: ") + loaded.error);
+        setStatusMessage(tr("ページを開けませんでした: %1").arg(loaded.error));
         return;
     }
     if (networkMode()) Menu003_Click();

@@ -2,6 +2,7 @@
 // the bookmark dialogs, the download menu, the file browser, help and About.
 
 #include "Form1.h"
+#include "Language.h"
 
 #include "SystemActions.h"
 #include "cli/ProgramFiles.h"
@@ -54,8 +55,8 @@ void Form1::File001_Click(int index) {
     const QString name = model_.attachNames[index];
     const QString downloadDir = QDir(options_.workDir).filePath(QStringLiteral("download"));
     const KeepResult kept = keepAttachment(attachments_.writtenPath(name), downloadDir, name);
-    if (kept.ok) actions_.showMessage(this, name + QStringLiteral("をダウンロードしました。"));
-    else actions_.showMessage(this, name + QStringLiteral("をダウンロードできませんでした。\n") + kept.error);
+    if (kept.ok) actions_.showMessage(this, tr("%1をダウンロードしました。").arg(name));
+    else actions_.showMessage(this, tr("%1をダウンロードできませんでした。\n%2").arg(name, kept.error));
 }
 
 void Form1::file002_Click() { emptyDownloadFolder(QDir(options_.workDir).filePath(QStringLiteral("download"))); }
@@ -68,16 +69,17 @@ void Form1::Menu10_Click() { Command10_Click(); }
 
 // --- Help and About ----------------------------------------------------------
 
-// readme.txt in the desktop's text editor: the working folder's, else the
-// one in the program's data folder, in UTF-8 (findGuideFile).
+// The guide in the language in force (readme.txt, readme-en.txt) in the
+// desktop's text editor: the working folder's, else the one in the program's
+// data folder, in UTF-8 (findGuideFile).
 void Form1::help001_Click() {
-    const QString readme = findGuideFile(options_.workDir);
+    const QString readme = findGuideFile(options_.workDir, programDataDirs(), guideFileName());
     if (!QFileInfo(readme).isFile()) {
-        actions_.showMessage(this, QStringLiteral("ヘルプのファイル %1 がありません。").arg(readme));
+        actions_.showMessage(this, tr("ヘルプのファイル %1 がありません。").arg(readme));
         return;
     }
     if (const auto editor = helpEditorFor(readme)) actions_.startProgram(*editor);
-    else actions_.showMessage(this, QStringLiteral("テキストエディタが見つからないため、ヘルプを表示できません。"));
+    else actions_.showMessage(this, tr("テキストエディタが見つからないため、ヘルプを表示できません。"));
 }
 
 void Form1::help003_Click() { windows_.about().showAbout(); }

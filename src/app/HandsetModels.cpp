@@ -60,12 +60,12 @@ bool Form1::SelectHandsetPicture() {
 bool Form1::loadHandsetPicture(const QString& fileName) {
     const QString path = findProgramFile(options_.workDir, fileName);
     if (!QFileInfo(path).isFile()) {
-        setStatusMessage(QStringLiteral("電話機の絵 %1 が見つかりません。").arg(fileName));
+        setStatusMessage(tr("電話機の絵 %1 が見つかりません。").arg(fileName));
         return false;
     }
     const QImage picture = PictureBoxes::readPicture(path);
     if (picture.isNull()) {
-        setStatusMessage(QStringLiteral("電話機の絵 %1 を読めません。").arg(QDir::toNativeSeparators(path)));
+        setStatusMessage(tr("電話機の絵 %1 を読めません。").arg(QDir::toNativeSeparators(path)));
         return false;
     }
     client_->setPicture(picture);

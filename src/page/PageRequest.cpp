@@ -7,12 +7,14 @@
 #include "page/MailHeaders.h"
 #include "page/TextCodec.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace sumire {
 namespace {
 
-const QString kNoFile = QStringLiteral("ファイルがありません");
+// The caption of an empty download item, in the language of the windows.
+QString noFileCaption() { return QCoreApplication::translate("sumire::Form1", "ファイルがありません"); }
 
 // The characters tokens begin with, for a quick test before the whole token
 // is compared. Every token begins with an ASCII character.
@@ -148,7 +150,7 @@ void bodyPass(PageModel& m, const ScanText& text) {
 void fillDownloadMenu(const PageModel& m, RequestHost& host) {
     for (int i = 0; i < kPictureSlots; ++i) {
         if (i < m.attachCount) host.setDownloadItem(i, m.attachNames[i], true);
-        else host.setDownloadItem(i, kNoFile, false);
+        else host.setDownloadItem(i, noFileCaption(), false);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "page/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -125,8 +126,11 @@ BookmarkResult readBookmarkFile(const QString& path, BookmarkRecords* records) {
     if (!file.exists()) return {};
     const bool folder = QFileInfo(path).isDir();
     if (folder || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = folder ? QStringLiteral("フォルダです") : file.errorString();
-        return BookmarkResult::failed(QStringLiteral("ブックマークを読み込めませんでした（%1）: %2").arg(path, reason));
+        const QString reason =
+            folder ? QCoreApplication::translate("sumire::BookmarkFile", "フォルダです") : file.errorString();
+        return BookmarkResult::failed(
+            QCoreApplication::translate("sumire::BookmarkFile", "ブックマークを読み込めませんでした（%1）: %2")
+                .arg(path, reason));
     }
     *records = parseBookmarkText(decodePageBytes(file.readAll()));
     return {};
@@ -143,7 +147,9 @@ BookmarkResult saveBookmarkFile(const QString& path, const BookmarkRecords& reco
         return {};
     const QString reason = file.errorString();
     file.cancelWriting();
-    return BookmarkResult::failed(QStringLiteral("ブックマークを保存できませんでした（%1）: %2").arg(path, reason));
+    return BookmarkResult::failed(
+        QCoreApplication::translate("sumire::BookmarkFile", "ブックマークを保存できませんでした（%1）: %2")
+            .arg(path, reason));
 }
 
 }  // namespace sumire

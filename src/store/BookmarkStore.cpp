@@ -1,5 +1,6 @@
 #include "store/BookmarkStore.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace sumire {
@@ -29,7 +30,8 @@ BookmarkResult BookmarkStore::WriteBookmarkFile(int last) {
 BookmarkResult BookmarkStore::save(int last) {
     // Overwriting a file that could not be read would lose its bookmarks.
     if (!readError_.isEmpty())
-        return BookmarkResult::failed(readError_ + QStringLiteral("\nブックマークは変更していません。"));
+        return BookmarkResult::failed(
+            readError_ + QCoreApplication::translate("sumire::BookmarkFile", "\nブックマークは変更していません。"));
     BookmarkRecords records;
     for (int i = 0; i <= last; ++i) records.push_back({titles_[i], addresses_[i]});
     return saveBookmarkFile(path_, records);

@@ -2,6 +2,7 @@
 
 #include "page/AttachmentFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,15 +15,21 @@ KeepResult keepAttachment(const QString& source, const QString& downloadDir, con
     const QString name = AttachmentFolder::plainFileName(pageName);
     QFile in(source);
     if (source.isEmpty() || name.isEmpty() || !QFileInfo(source).isFile())
-        return {false, QStringLiteral("%1 の一時ファイルがありません。").arg(pageName)};
-    if (!QFileInfo(downloadDir).isDir()) return {false, QStringLiteral("フォルダ %1 がありません。").arg(downloadDir)};
+        return {false,
+                QCoreApplication::translate("sumire::DownloadFolder", "%1 の一時ファイルがありません。").arg(pageName)};
+    if (!QFileInfo(downloadDir).isDir())
+        return {false,
+                QCoreApplication::translate("sumire::DownloadFolder", "フォルダ %1 がありません。").arg(downloadDir)};
     if (!in.open(QIODevice::ReadOnly))
-        return {false, QStringLiteral("%1 を読めません: %2").arg(source, in.errorString())};
+        return {
+            false,
+            QCoreApplication::translate("sumire::DownloadFolder", "%1 を読めません: %2").arg(source, in.errorString())};
     const QByteArray bytes = in.readAll();
     QSaveFile out(QDir(downloadDir).filePath(name));
     // commit() alone does not notice a failed final flush.
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return {false, QStringLiteral("%1 に書き込めません: %2").arg(out.fileName(), out.errorString())};
+        return {false, QCoreApplication::translate("sumire::DownloadFolder", "%1 に書き込めません: %2")
+                           .arg(out.fileName(), out.errorString())};
     return {true, {}};
 }
 

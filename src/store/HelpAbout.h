@@ -4,6 +4,7 @@
 // the system-information tool.
 
 #include <QString>
+#include <QtGlobal>
 #include <QStringList>
 #include <optional>
 
@@ -37,6 +38,6 @@ private:
 // window shows "現時点ではｼｽﾃﾑ情報を使用できません").
 std::optional<QString> systemInfoProgram(const SystemKeys& keys);
 
-constexpr const char* kNoSystemInfo = "現時点ではｼｽﾃﾑ情報を使用できません";
+constexpr const char* kNoSystemInfo = QT_TRANSLATE_NOOP("sumire::FrmAbout", "現時点ではｼｽﾃﾑ情報を使用できません");
 
 }  // namespace sumire

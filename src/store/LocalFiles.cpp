@@ -2,6 +2,7 @@
 
 #include "page/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,16 +62,23 @@ QStringList textFiles(const QString& folder) {
 QString joinPath(const QString& folder, const QString& name) { return folder + u'/' + name; }
 
 LoadedText loadTextFile(const QString& path, qint64 maxBytes) {
-    if (path.trimmed().isEmpty()) return {std::nullopt, QStringLiteral("ファイルが選ばれていません。")};
+    if (path.trimmed().isEmpty())
+        return {std::nullopt, QCoreApplication::translate("sumire::LocalFiles", "ファイルが選ばれていません。")};
     const QFileInfo info(path);
-    if (!info.isFile()) return {std::nullopt, QStringLiteral("%1 というファイルはありません。").arg(path)};
-    if (info.size() > maxBytes) return {std::nullopt, QStringLiteral("%1 は大きすぎて開けません。").arg(path)};
+    if (!info.isFile())
+        return {std::nullopt,
+                QCoreApplication::translate("sumire::LocalFiles", "%1 というファイルはありません。").arg(path)};
+    if (info.size() > maxBytes)
+        return {std::nullopt,
+                QCoreApplication::translate("sumire::LocalFiles", "%1 は大きすぎて開けません。").arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("%1 を読めません: %2").arg(path, file.errorString())};
+        return {std::nullopt,
+                QCoreApplication::translate("sumire::LocalFiles", "%1 を読めません: %2").arg(path, file.errorString())};
     const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, QStringLiteral("%1 を読めません: %2").arg(path, file.errorString())};
+        return {std::nullopt,
+                QCoreApplication::translate("sumire::LocalFiles", "%1 を読めません: %2").arg(path, file.errorString())};
     return {decodePageBytes(bytes), {}};
 }
 

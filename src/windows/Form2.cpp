@@ -9,18 +9,15 @@
 namespace sumire {
 
 QString bookmarkSaveFailure(const QString& reason) {
-    return QStringLiteral("ブックマークを保存できませんでした。\n") + reason;
+    return Form2::tr("ブックマークを保存できませんでした。\n%1").arg(reason);
 }
 
 Form2::Form2(BookmarkStore& store, DialogHost& host)
-    : SecondaryWindow(host, QStringLiteral("Form2"), QStringLiteral("ブックマークの追加"), QSize(6000, 2370)),
-      store_(store) {
+    : SecondaryWindow(host, QStringLiteral("Form2"), tr("ブックマークの追加"), QSize(6000, 2370)), store_(store) {
     // Created in the tab order.
-    label1_[1] =
-        makeDialogLabel(this, "Label1(1)", QStringLiteral("アドレス名を入力してください。"), {120, 120, 4335, 375});
+    label1_[1] = makeDialogLabel(this, "Label1(1)", tr("アドレス名を入力してください。"), {120, 120, 4335, 375});
     text1_ = makeDialogTextBox(this, "Text1", {120, 480, 5775, 375});
-    label1_[0] =
-        makeDialogLabel(this, "Label1(0)", QStringLiteral("タイトル名を入力してください。"), {120, 960, 4335, 375});
+    label1_[0] = makeDialogLabel(this, "Label1(0)", tr("タイトル名を入力してください。"), {120, 960, 4335, 375});
     text2_ = makeDialogTextBox(this, "Text2", {120, 1200, 5775, 375});
     command1_ = makeDialogButton(this, "Command1", QStringLiteral("OK"), {4800, 1800, 1095, 495});
     command2_ = makeDialogButton(this, "Command2", QStringLiteral("CANCEL"), {3600, 1800, 1095, 495});

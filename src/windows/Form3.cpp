@@ -15,21 +15,20 @@ QString bookmarkListLine(const QString& title, const QString& address) {
 }
 
 Form3::Form3(BookmarkStore& store, DialogHost& host)
-    : SecondaryWindow(host, QStringLiteral("Form3"), QStringLiteral("ブックマークの編集"), QSize(6000, 4950)),
-      store_(store) {
+    : SecondaryWindow(host, QStringLiteral("Form3"), tr("ブックマークの編集"), QSize(6000, 4950)), store_(store) {
     // Created in the tab order.
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setGeometry(twipsToPixels(120, 120, 5775, 2400));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     setSunkenBox(list1_);
-    command1_ = makeDialogButton(this, "Command1", QStringLiteral("更新"), {3600, 4320, 1095, 495});
+    command1_ = makeDialogButton(this, "Command1", tr("更新"), {3600, 4320, 1095, 495});
     text2_ = makeDialogTextBox(this, "Text2", {120, 3600, 5775, 375});
     text1_ = makeDialogTextBox(this, "Text1", {120, 2880, 5775, 375});
-    label1_[0] = makeDialogLabel(this, "Label1(0)", QStringLiteral("タイトル名"), {120, 3360, 4335, 375});
-    label1_[1] = makeDialogLabel(this, "Label1(1)", QStringLiteral("アドレス名"), {120, 2640, 4335, 375});
-    command2_ = makeDialogButton(this, "Command2", QStringLiteral("削除"), {2400, 4320, 1095, 495});
-    command3_ = makeDialogButton(this, "Command3", QStringLiteral("閉じる"), {4800, 4320, 1095, 495});
+    label1_[0] = makeDialogLabel(this, "Label1(0)", tr("タイトル名"), {120, 3360, 4335, 375});
+    label1_[1] = makeDialogLabel(this, "Label1(1)", tr("アドレス名"), {120, 2640, 4335, 375});
+    command2_ = makeDialogButton(this, "Command2", tr("削除"), {2400, 4320, 1095, 495});
+    command3_ = makeDialogButton(this, "Command3", tr("閉じる"), {4800, 4320, 1095, 495});
     setTabOrder(list1_, command1_);
     setTabOrder(command1_, text2_);
     setTabOrder(text2_, text1_);

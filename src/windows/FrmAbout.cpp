@@ -10,23 +10,21 @@
 namespace sumire {
 
 QString versionLine() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+    return FrmAbout::tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
         .arg(SUMIRE_VERSION_MAJOR)
         .arg(SUMIRE_VERSION_MINOR)
         .arg(SUMIRE_VERSION_REVISION);
 }
 
 FrmAbout::FrmAbout(DialogHost& host, SystemKeys keys)
-    : SecondaryWindow(host, QStringLiteral("frmAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), QSize(5730, 3555)),
-      keys_(std::move(keys)) {
+    : SecondaryWindow(host, QStringLiteral("frmAbout"), tr("ﾊﾞｰｼﾞｮﾝ情報"), QSize(5730, 3555)), keys_(std::move(keys)) {
     // Created in the tab order.
     cmdOK_ = makeDialogButton(this, "cmdOK", QStringLiteral("OK"), {4245, 2625, 1380, 345});
     picIcon_ = makeDialogLabel(this, "picIcon", QString(), {240, 240, 540, 540});
     picIcon_->setPixmap(programIcon().pixmap(32, 32));
-    cmdSysInfo_ = makeDialogButton(this, "cmdSysInfo", QStringLiteral("ｼｽﾃﾑ情報(&S)..."), {4260, 3075, 1380, 345});
-    lblDescription_ =
-        makeDialogLabel(this, "lblDescription", QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"), {1050, 1125, 3885, 1170});
-    lblDisclaimer_ = makeDialogLabel(this, "lblDisclaimer", QStringLiteral("警告: ..."), {255, 2625, 3870, 825});
+    cmdSysInfo_ = makeDialogButton(this, "cmdSysInfo", tr("ｼｽﾃﾑ情報(&S)..."), {4260, 3075, 1380, 345});
+    lblDescription_ = makeDialogLabel(this, "lblDescription", tr("ｱﾌﾟﾘｹｰｼｮﾝの説明"), {1050, 1125, 3885, 1170});
+    lblDisclaimer_ = makeDialogLabel(this, "lblDisclaimer", tr("警告: ..."), {255, 2625, 3870, 825});
     lblTitle_ = makeDialogLabel(this, "lblTitle", QString(), {1050, 240, 3885, 480});
     lblVersion_ = makeDialogLabel(this, "lblVersion", QString(), {1050, 780, 3885, 225});
     for (QLabel* label : {lblDescription_, lblDisclaimer_}) label->setWordWrap(true);
@@ -42,7 +40,7 @@ QStringList FrmAbout::controlNames() {
 
 void FrmAbout::Form_Load() {
     const QString title = QString::fromLatin1(kApplicationTitle);
-    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("%1のﾊﾞｰｼﾞｮﾝ情報").arg(title));
     lblVersion_->setText(versionLine());
     lblTitle_->setText(title);
 }
@@ -62,7 +60,7 @@ void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void FrmAbout::StartSysInfo() {
     if (const auto program = systemInfoProgram(keys_)) host_.startProgram(ProgramStart{*program, {}});
-    else host_.tellUser(this, QString::fromUtf8(kNoSystemInfo));
+    else host_.tellUser(this, tr(kNoSystemInfo));
 }
 
 // The engraved rule: a grey line over a white one, two pixels high.

@@ -2,6 +2,8 @@
 
 #include "Automation.h"
 #include "Form1.h"
+#include "Language.h"
+#include "PhoneSetting.h"
 #include "SystemActions.h"
 #include "WindowLook.h"
 #include "cli/CommandLine.h"
@@ -24,6 +26,16 @@ void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Sumire"));
     QApplication::setApplicationVersion(QStringLiteral(SUMIRE_VERSION));
     QApplication::setFont(windowFont(9));
+}
+
+// --lang is kept for the next start; without it the kept one, else the
+// desktop's language, decides.
+void chooseWindowLanguage(const QString& given, QTextStream& err) {
+    if (!given.isEmpty()) writeLanguageSetting(given == u"auto" ? QString() : given);
+    const std::optional<QString> stored = readLanguageSetting();
+    const Language language =
+        chooseLanguage(languageNamed(given), stored ? languageNamed(*stored) : std::nullopt, languageOfEnvironment());
+    if (!useLanguage(language)) err << "sumire: the English texts are missing; showing Japanese" << Qt::endl;
 }
 
 QString workDirFor(const ProgramCommand& command) {
@@ -107,6 +119,7 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
     QApplication app(argc, argv);
     setUpApplication();
     QTextStream err(stderr);
+    chooseWindowLanguage(command.language, err);
     std::optional<DemoServer> demo;
     if (command.demo && !startDemoServer(demo, err)) return 1;
     Form1Options options;

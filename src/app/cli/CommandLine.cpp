@@ -8,7 +8,8 @@ namespace sumire {
 namespace {
 
 const QString kUsage = QStringLiteral(
-    "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]\n"
+    "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE]\n"
+    "              [--lang ja|en|auto] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
     "                     [--animate] [-j N]\n"
@@ -31,6 +32,10 @@ const QString kAbout = QStringLiteral(
     "                   writes); nothing is fetched from the network\n"
     "  --script FILE    perform the user actions in FILE without waiting for a person,\n"
     "                   then exit (see docs/automation.md)\n"
+    "  --lang L         the windows' language: ja (Japanese) or en (English), kept\n"
+    "                   for the next start; auto follows the desktop's language\n"
+    "                   again. Without it: Japanese for a Japanese, C or POSIX\n"
+    "                   desktop or none, English for any other\n"
     "  -h, --help       show this help and exit\n"
     "  -v, --version    show the version and exit\n"
     "\n"
@@ -236,7 +241,8 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption workDir("workdir", {}, "DIR");
     const QCommandLineOption archive("archive", {}, "DIR");
     const QCommandLineOption demo("demo", {});
-    p.addOptions({help, version, script, workDir, archive, demo});
+    const QCommandLineOption lang("lang", {}, "L");
+    p.addOptions({help, version, script, workDir, archive, demo, lang});
     if (!p.parse(arguments)) return refused(p.errorText());
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kHelp);
     if (p.isSet(version)) return answered(ProgramCommand::Action::Version, versionText() + u'\n');
@@ -246,6 +252,8 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
     if (p.isSet(demo) && !pages.isEmpty())
         return refused(QStringLiteral("--demo opens its own page, not %1").arg(pages[0]));
     if (p.isSet(demo) && p.isSet(archive)) return refused(QStringLiteral("--demo cannot be used with --archive"));
+    if (p.isSet(lang) && !QStringList{"ja", "en", "auto"}.contains(p.value(lang)))
+        return refused(QStringLiteral("--lang cannot be %1 (ja, en or auto)").arg(p.value(lang)));
 
     ProgramCommand c;
     c.script = p.value(script);
@@ -253,6 +261,7 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
     c.archive = p.value(archive);
     c.page = pages.value(0);
     c.demo = p.isSet(demo);
+    c.language = p.value(lang);
     return c;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line:
 //
-//   sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [PAGE]
+//   sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [--lang ja|en|auto] [PAGE]
 //   sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]
 //                 [--model 0|1|2] [--crop handset|lcd|window]
 //   sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]
@@ -36,10 +36,11 @@ struct RenderOptions {
 struct ProgramCommand {
     enum class Action { Viewer, Render, Export, Help, Version, Error };
     Action action = Action::Viewer;
-    QString script;   // --script FILE
-    QString workDir;  // --workdir DIR
-    QString archive;  // --archive DIR: http addresses are answered from this saved copy
-    QString page;     // PAGE: a local file or an http(s) address to open first
+    QString script;    // --script FILE
+    QString workDir;   // --workdir DIR
+    QString archive;   // --archive DIR: http addresses are answered from this saved copy
+    QString page;      // PAGE: a local file or an http(s) address to open first
+    QString language;  // --lang: "ja", "en", "auto" (forget the one given before), or empty
     bool demo = false;
     RenderOptions render;
     ExportOptions exportOptions;

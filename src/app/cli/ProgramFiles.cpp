@@ -49,8 +49,7 @@ bool isUtf8File(const QString& path) {
 }
 }  // namespace
 
-QString findGuideFile(const QString& workDir, const QStringList& dataDirs) {
-    const QString name = QStringLiteral("readme.txt");
+QString findGuideFile(const QString& workDir, const QStringList& dataDirs, const QString& name) {
     for (const QString& dir : QStringList{workDir} + dataDirs) {
         const QString candidate = QDir(dir).filePath(name);
         if (QFileInfo(candidate).isFile() && isUtf8File(candidate)) return candidate;

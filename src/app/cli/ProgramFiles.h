@@ -23,11 +23,12 @@ QStringList programDataDirs();
 // working folder's path, so that the caller fails on the usual place.
 QString findProgramFile(const QString& workDir, const QString& name, const QStringList& dataDirs = programDataDirs());
 
-// The user's guide the help menu opens: the first readme.txt, in the working
+// The user's guide the help menu opens: the first `name`, in the working
 // folder then in `dataDirs`, that is UTF-8 text, which the desktop's editors
 // read; a guide of an older version in code page 932 is passed over. When none
 // is UTF-8, the one findProgramFile gives.
-QString findGuideFile(const QString& workDir, const QStringList& dataDirs = programDataDirs());
+QString findGuideFile(const QString& workDir, const QStringList& dataDirs = programDataDirs(),
+                      const QString& name = QStringLiteral("readme.txt"));
 
 // The working folder when none is given: the program's own folder, unless the
 // program is installed or cannot write there; then the user's data folder

@@ -30,7 +30,6 @@ namespace sumire {
 namespace {
 
 const char* const kHandsetPictures[] = {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"};
-const QString kFetchFailurePrefix = QStringLiteral("ページを取得できませんでした: ");
 
 // The menu items of the display widths 20, 18, ... 10.
 void (Form1::*const kWidthItems[])() = {&Form1::Yoko001_Click, &Form1::Yoko002_Click, &Form1::Yoko003_Click,
@@ -184,7 +183,8 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
     form.Command1_Click();
     QString status = form.fetchStatus();
     if (status.isEmpty()) return std::nullopt;
-    if (status.startsWith(kFetchFailurePrefix)) status.remove(0, kFetchFailurePrefix.size());
+    const QString prefix = Form1::fetchFailurePrefix();
+    if (status.startsWith(prefix)) status.remove(0, prefix.size());
     return page + QStringLiteral(": ") + status;
 }
 
