@@ -97,7 +97,7 @@ The bookmarks were not changed.</translation>
     </message>
     <message>
         <source>添付ファイル</source>
-        <translation>Attachments</translation>
+        <translation>Attached</translation>
     </message>
     <message>
         <source>アドレス</source>
@@ -256,6 +256,10 @@ The bookmarks were not changed.</translation>
     <message>
         <source>電話機の絵 %1 を読めません。</source>
         <translation>Cannot read the handset picture %1.</translation>
+    </message>
+    <message>
+        <source>Sumire&#x3000;V1.00</source>
+        <translation>Sumire V1.00</translation>
     </message>
 </context>
 <context>

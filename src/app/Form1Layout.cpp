@@ -75,7 +75,7 @@ QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").a
 }  // namespace
 
 void Form1::createControls() {
-    setWindowTitle(QStringLiteral("Sumire\u3000V1.00"));
+    setWindowTitle(tr("Sumire　V1.00"));  // a full-width space in Japanese
     setWindowIcon(programIcon());
     setFont(windowFont(9));
     c_.client = client_;

@@ -50,6 +50,10 @@ ScriptResult Sandbox::run(const QStringList& lines, const QStringList& arguments
 
     RunSetup setup;
     setup.program = program_;
+    for (const auto& [name, value] : variables_) {
+        if (value) setup.environment.insert(name, *value);
+        else setup.environment.remove(name);
+    }
     setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
     setup.environment.insert("XDG_CONFIG_HOME", configHome());
     const ProgramResult run = runProgram(QStringList{"--script", script, "--workdir", workDir()} + arguments, setup);

@@ -2,14 +2,19 @@
 // Runs the built viewer on a script in a temporary working folder with its
 // own per-user settings folder, and reads back the JSON dumps it printed.
 
+#include "ProgramRun.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
+#include <QProcessEnvironment>
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <optional>
 #include <ostream>
 
 // Readable values in test failures.
@@ -49,12 +54,17 @@ public:
     // The stored handset setting file.
     QString settingsFile() const;
 
+    // The runs' environment is the test's at the time of the run, in the C
+    // locale, with these changes: a variable set, or removed (no value).
+    void setVariable(const QString& name, std::optional<QString> value) { variables_ << qMakePair(name, value); }
+
     // `arguments` come after --script and --workdir: --archive DIR, a PAGE.
     ScriptResult run(const QStringList& lines, const QStringList& arguments = {}) const;
 
 private:
     QTemporaryDir dir_;
     QString program_;  // the built viewer, or a copy of it
+    QList<QPair<QString, std::optional<QString>>> variables_;
 };
 
 // The characters of the text operations of a dump's drawing, in order.

@@ -4,10 +4,12 @@
 // itself.
 
 #include "ProgramRun.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
@@ -58,7 +60,8 @@ TEST_F(Installed, FilesAreWhereADesktopFindsThem) {
          {"bin/sumire", "share/sumire/phone_01.jpg", "share/sumire/phone_02.jpg", "share/sumire/phone_03.jpg",
           "share/sumire/samples/index.txt", "share/sumire/samples/photo.bmp",
           "share/applications/jp.sumire.sumire.desktop", "share/metainfo/jp.sumire.sumire.metainfo.xml",
-          "share/man/man1/sumire.1.gz", "share/doc/sumire/copyright", "share/doc/sumire/changelog.gz"})
+          "share/man/man1/sumire.1.gz", "share/man/ja/man1/sumire.1.gz", "share/sumire/readme-en.txt",
+          "share/doc/sumire/copyright", "share/doc/sumire/changelog.gz"})
         EXPECT_TRUE(QFileInfo(path(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(path("bin/sumire")).isExecutable());
     // The guide as the tree has it: UTF-8, with each pictograph's Unicode character.
@@ -93,6 +96,29 @@ TEST_F(Installed, WorksInTheUsersDataFolderWithPicturesFromBesideItself) {
     EXPECT_TRUE(QFileInfo(userDir + "/download").isDir());
     EXPECT_EQ(dump["Form1"].toObject()["picture"], QJsonValue("phone_02.jpg"));
     EXPECT_FALSE(QFileInfo::exists(path("bin/download")));
+}
+
+// The English texts are inside the program; the English guide beside it.
+TEST_F(Installed, SpeaksEnglishOnAnEnglishDesktopAndOpensTheEnglishGuide) {
+    const QString bin = home.filePath("bin");
+    QDir().mkpath(bin);
+    test::writeProgram(bin + "/xdg-open", "#!/bin/sh\nexit 0\n");
+    QFile script(home.filePath("help.txt"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("click help001\nclick help003\ndump\n");
+    script.close();
+    RunSetup setup;
+    setup.program = path("bin/sumire");
+    setup.environment = test::headlessUser(home.path());
+    setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
+    setup.environment.insert("LANG", "en_GB.UTF-8");
+    setup.environment.insert("PATH", bin);
+    const ProgramResult r = test::runProgram({"--script", script.fileName()}, setup);
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject dump = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(dump["frmAbout"].toObject()["caption"], QJsonValue("About Sumire"));
+    EXPECT_EQ(dump["book000"].toArray(), QJsonArray({"(none)"}));
+    EXPECT_EQ(dump["started"].toArray(), QJsonArray({bin + "/xdg-open " + path("share/sumire/readme-en.txt")}));
 }
 
 TEST_F(Installed, RendersAndServesItsOwnSamples) {

@@ -28,9 +28,9 @@ grep -q 'PHS handset' <<<"$description" || fail "Description: $description"
 
 dpkg-deb -c "$deb" >"$work/contents"
 for file in ./usr/bin/sumire ./usr/share/applications/jp.sumire.sumire.desktop \
-    ./usr/share/metainfo/jp.sumire.sumire.metainfo.xml ./usr/share/man/man1/sumire.1.gz \
+    ./usr/share/metainfo/jp.sumire.sumire.metainfo.xml ./usr/share/man/man1/sumire.1.gz ./usr/share/man/ja/man1/sumire.1.gz \
     ./usr/share/doc/sumire/copyright ./usr/share/doc/sumire/changelog.gz \
-    ./usr/share/sumire/phone_01.jpg ./usr/share/sumire/readme.txt ./usr/share/sumire/samples/index.txt \
+    ./usr/share/sumire/phone_01.jpg ./usr/share/sumire/readme.txt ./usr/share/sumire/readme-en.txt ./usr/share/sumire/samples/index.txt \
     ./usr/share/icons/hicolor/{16x16,32x32,48x48,128x128,256x256}/apps/sumire.png; do
   grep -qF " $file" "$work/contents" || fail "the package lacks $file"
 done

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
@@ -31,40 +32,75 @@ QString tableLine(int code) {
     return QStringLiteral("    %1 %2 %3  %4").arg(e.tag, -14).arg(codePoints(e.unicode), -9).arg(e.unicode, e.name);
 }
 
-class Readme : public ::testing::Test {
-protected:
-    QByteArray bytes = readSource("readme.txt");
-    QString text = QString::fromUtf8(bytes);
+// The two guides: the file, its source, and words each must hold.
+struct Guide {
+    const char* file;
+    const char* source;
+    const char* tableHeading;
+    QList<const char*> words;
+};
+const QList<const char*> kFormatWords{
+    "From:", "SEL=", "Append: Name=", "stream; Name=", "--VOV980907",  "<BODY=",   "BG=",        "<C=",
+    "</C>",  "<BL>", "</BL>",         "<IMG=",         "bookmark.txt", "download", "readme.txt", "Subject:"};
+const Guide kGuides[] = {
+    {"readme.txt",
+     "tools/readme/readme.utf8.txt",
+     "絵文字タグの一覧",
+     {"ありません", "をダウンロードしました。", "--lang"}},
+    {"readme-en.txt",
+     "tools/readme/readme-en.utf8.txt",
+     "The pictograph tags",
+     {"(none)", "was downloaded.", "--lang", "readme-en.txt", "Handset", "Display width", "Change phone", "URL", "Alt+",
+      "Ctrl+Shift+C"}},
 };
 
-TEST_F(Readme, IsUtf8WithLineFeedsAndMatchesItsSourceAndTheTable) {
-    ASSERT_FALSE(bytes.isEmpty());
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(bytes);
-    EXPECT_FALSE(utf8.hasError()) << "readme.txt is not UTF-8";
-    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
-    EXPECT_FALSE(bytes.contains('\r'));
-    EXPECT_TRUE(decoded.contains(QString::fromUtf8("絵文字タグの一覧")));
+QString guideText(const Guide& guide) { return QString::fromUtf8(readSource(guide.file)); }
 
-    QString source = QString::fromUtf8(readSource("tools/readme/readme.utf8.txt"));
-    ASSERT_TRUE(source.contains("\n@pictographs@\n"));
-    QString table;
-    for (int code = 0; code < kPictographCount; ++code) table += tableLine(code) + u'\n';
-    source.replace("@pictographs@\n", table);
-    EXPECT_EQ(decoded, source) << "run tools/readme/make-readme.sh";
+TEST(Readme, EachGuideIsUtf8WithLineFeedsAndMatchesItsSourceAndTheTable) {
+    for (const Guide& guide : kGuides) {
+        const QByteArray bytes = readSource(guide.file);
+        ASSERT_FALSE(bytes.isEmpty()) << guide.file;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(bytes);
+        EXPECT_FALSE(utf8.hasError()) << guide.file << " is not UTF-8";
+        EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << guide.file;
+        EXPECT_FALSE(bytes.contains('\r')) << guide.file;
+        EXPECT_TRUE(decoded.contains(QString::fromUtf8(guide.tableHeading))) << guide.file;
+
+        QString source = QString::fromUtf8(readSource(guide.source));
+        ASSERT_TRUE(source.contains("\n@pictographs@\n")) << guide.source;
+        QString table;
+        for (int code = 0; code < kPictographCount; ++code) table += tableLine(code) + u'\n';
+        source.replace("@pictographs@\n", table);
+        EXPECT_EQ(decoded, source) << "run tools/readme/make-readme.sh";
+    }
 }
 
-TEST_F(Readme, NamesThePageFormatAndEveryPictographTag) {
-    for (const char* word :
-         {"From:", "Subject:", "SEL=", "Append: Name=", "stream; Name=", "--VOV980907", "<BODY=", "BG=", "<C=", "</C>",
-          "<BL>", "</BL>", "<IMG=", "bookmark.txt", "download", "readme.txt", "ありません", "をダウンロードしました。"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
-    const QStringList lines = text.split(u'\n');
-    for (int code = 0; code < kPictographCount; ++code) {
-        const QString tag = QStringLiteral("<#%1>").arg(QString::fromLatin1(kEmojiNames[code]));
-        EXPECT_EQ(pictographEquivalent(code).tag, tag);
-        EXPECT_TRUE(lines.contains(tableLine(code))) << qPrintable(tableLine(code));
+TEST(Readme, EachGuideNamesThePageFormatTheKeysAndEveryPictographTag) {
+    for (const Guide& guide : kGuides) {
+        const QString text = guideText(guide);
+        for (const char* word : kFormatWords + guide.words)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << guide.file << ": " << word;
+        const QStringList lines = text.split(u'\n');
+        for (int code = 0; code < kPictographCount; ++code) {
+            const QString tag = QStringLiteral("<#%1>").arg(QString::fromLatin1(kEmojiNames[code]));
+            EXPECT_EQ(pictographEquivalent(code).tag, tag);
+            EXPECT_TRUE(lines.contains(tableLine(code))) << guide.file << ": " << qPrintable(tableLine(code));
+        }
     }
+}
+
+// Every chapter of the Japanese guide has its English one, in the same order.
+TEST(Readme, TheEnglishGuideHasEveryChapterOfTheJapanese) {
+    static const QRegularExpression chapter(QStringLiteral("^ {0,2}(\\d+)\\. "), QRegularExpression::MultilineOption);
+    QList<QStringList> numbers;
+    for (const Guide& guide : kGuides) {
+        QStringList found;
+        for (auto m = chapter.globalMatch(guideText(guide)); m.hasNext();) found << m.next().captured(1);
+        numbers << found;
+    }
+    EXPECT_GE(numbers[0].size(), 30);  // the contents and the chapters
+    EXPECT_EQ(numbers[0], numbers[1]);
 }
 
 }  // namespace

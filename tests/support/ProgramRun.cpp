@@ -39,8 +39,15 @@ ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup) {
     return run;
 }
 
-QProcessEnvironment headlessUser(const QString& home) {
+QProcessEnvironment japaneseDesktop() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : kLanguageVariables) env.remove(name);
+    env.insert("LANG", "C.UTF-8");
+    return env;
+}
+
+QProcessEnvironment headlessUser(const QString& home) {
+    QProcessEnvironment env = japaneseDesktop();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
     env.insert("XDG_CONFIG_HOME", QDir(home).filePath("config"));
     env.insert("XDG_DATA_HOME", QDir(home).filePath("data"));

@@ -15,10 +15,14 @@ struct ProgramResult {
     QByteArray out, err;
 };
 
+// This process's environment with the language of the C locale (which the
+// windows show in Japanese), whatever the desktop running the tests speaks.
+QProcessEnvironment japaneseDesktop();
+
 struct RunSetup {
     QString program = builtViewer();
     QString workingDirectory;  // empty: the test's own
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = japaneseDesktop();
     int timeoutMs = 120000;
 
     // The viewer of this build tree (empty in builds without it).
@@ -30,6 +34,9 @@ ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup = {
 // The environment of a new user without a display: no DISPLAY, no
 // WAYLAND_DISPLAY, no platform chosen, their own config and data folders.
 QProcessEnvironment headlessUser(const QString& home);
+
+// The variables that choose the windows' language, as gettext reads them.
+inline constexpr const char* kLanguageVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
 
 // The sample pages of the source tree.
 QString samplePath(const QString& name);
