@@ -131,6 +131,17 @@ TEST(ManPage, FormatsWithoutWarnings) {
         EXPECT_TRUE(manPageWords().contains(section)) << section;
 }
 
+// The Japanese page, installed as man/ja/man1/sumire.1: read by man's
+// indexer and formatted through groff's preprocessor for UTF-8.
+TEST(ManPage, TheJapanesePageFormatsAndNamesTheLanguage) {
+    const ProgramResult lexgrog = runTool("lexgrog", {source("dist/sumire.ja.1")});
+    EXPECT_TRUE(lexgrog.out.contains("\"sumire - ")) << lexgrog.out.constData();
+    const ProgramResult groff = runTool("groff", {"-k", "-Tutf8", "-P-cbou", "-man", source("dist/sumire.ja.1")});
+    EXPECT_EQ(groff.exitCode, 0);
+    for (const char* words : {"--lang ja|en|auto", "LANGUAGE, LC_ALL, LC_MESSAGES, LANG", "readme-en.txt", "日本語"})
+        EXPECT_TRUE(QString::fromUtf8(groff.out).contains(QString::fromUtf8(words))) << words;
+}
+
 // Pixels that are neither fully clear nor fully opaque: a smoothed upscale
 // has them all along its edges, a drawing only at rounded corners.
 double partlyClear(const QImage& image) {
