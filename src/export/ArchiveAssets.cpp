@@ -3,9 +3,11 @@
 #include "art/Pictographs.h"
 #include "display/CellWidth.h"
 #include "export/FileWrite.h"
+#include "export/OutputFiles.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 
 namespace sumire {
@@ -18,10 +20,11 @@ header dd{margin:0}
 .lcd{position:relative;overflow:hidden;font-family:"IPAGothic",monospace;box-shadow:inset 0 0 0 var(--fw) #000}
 .rows{position:absolute}
 .r{height:var(--lh);line-height:var(--lh);white-space:pre}
-.c1,.c2,.cn{display:inline-block;vertical-align:top;height:var(--lh);overflow:visible}
-.c1{width:var(--cw)}
-.c2{width:calc(2*var(--cw))}
-.p{color:transparent;overflow:hidden;background-repeat:no-repeat;background-position:center;background-size:var(--pd) var(--pd);image-rendering:pixelated}
+.r i,.r b,.cn{display:inline-block;vertical-align:top;height:var(--lh);overflow:visible;font-style:normal;font-weight:normal}
+.r i{width:var(--cw)}
+.r b{width:calc(2*var(--cw))}
+.r .p{color:transparent;overflow:hidden;background-repeat:no-repeat;background-position:center;background-size:var(--pd) var(--pd);image-rendering:pixelated}
+.r .h{background-size:calc(var(--pd)/2) var(--pd)}
 .bl{animation:sumire-blink 2s step-end infinite}
 @keyframes sumire-blink{50%{visibility:hidden}}
 @media (prefers-reduced-motion:reduce){.bl{animation:none}}
@@ -48,6 +51,9 @@ QString markName(char16_t ch, int colour) {
     return QStringLiteral("p/%1-%2.png").arg(int(ch), 4, 16, QLatin1Char('0')).arg(hex6(colour));
 }
 
+// "p/01-ff0000.png" is drawn by the class "q01-ff0000".
+QString className(const QString& file) { return u'q' + QFileInfo(file).completeBaseName(); }
+
 template <typename DotSet>
 QByteArray dotsPng(int width, int height, int colour, DotSet isSet) {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -56,26 +62,45 @@ QByteArray dotsPng(int width, int height, int colour, DotSet isSet) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             if (isSet(x, y)) image.setPixel(x, y, ink);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    return pngBytes(image);
+}
+
+bool writePng(const OutputFiles& out, const QString& path, const QByteArray& png, QString* error) {
+    if (!png.isEmpty()) return out.write(path, png, error);
+    *error = QStringLiteral("cannot write %1: the PNG encoder failed").arg(path);
+    return false;
 }
 
 }  // namespace
 
+QByteArray pngBytes(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+    return png;
+}
+
 QString ArchiveAssets::mark(char16_t ch, int colour) {
     marks_.insert({ch, colour});
-    return markName(ch, colour);
+    return className(markName(ch, colour));
 }
 
 QString ArchiveAssets::pictograph(int code, int colour) {
     pictographs_.insert({code, colour});
-    return pictographName(code, colour);
+    return className(pictographName(code, colour));
 }
 
 QByteArray ArchiveAssets::styleSheet() { return QByteArray(kStyleSheet); }
+
+QByteArray ArchiveAssets::styleSheetWithPictures() const {
+    QByteArray sheet = styleSheet();
+    const auto rule = [&sheet](const QString& file) {
+        sheet += '.' + className(file).toLatin1() + "{background-image:url(" + file.toLatin1() + ")}\n";
+    };
+    for (const auto& [code, colour] : pictographs_) rule(pictographName(code, colour));
+    for (const auto& [ch, colour] : marks_) rule(markName(ch, colour));
+    return sheet;
+}
 
 QByteArray ArchiveAssets::pictographPng(int code, int colour) {
     return dotsPng(kPictographSize, kPictographSize, colour,
@@ -88,14 +113,14 @@ QByteArray ArchiveAssets::markPng(char16_t ch, int colour) {
                    [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
 }
 
-bool ArchiveAssets::writeAll(const QString& folder, QString* error) const {
+bool ArchiveAssets::writeAll(const OutputFiles& out, const QString& folder, QString* error) const {
     const QDir dir(folder);
-    if (!writeWholeFile(dir.filePath(QStringLiteral("sumire.css")), styleSheet(), error)) return false;
+    if (!out.write(dir.filePath(QStringLiteral("sumire.css")), styleSheetWithPictures(), error)) return false;
     for (const auto& [code, colour] : pictographs_)
-        if (!writeWholeFile(dir.filePath(pictographName(code, colour)), pictographPng(code, colour), error))
+        if (!writePng(out, dir.filePath(pictographName(code, colour)), pictographPng(code, colour), error))
             return false;
     for (const auto& [ch, colour] : marks_)
-        if (!writeWholeFile(dir.filePath(markName(ch, colour)), markPng(ch, colour), error)) return false;
+        if (!writePng(out, dir.filePath(markName(ch, colour)), markPng(ch, colour), error)) return false;
     return true;
 }
 

@@ -9,14 +9,21 @@
 #include <set>
 #include <utility>
 
+class QImage;
+
 namespace sumire {
+
+class OutputFiles;
+
+// The picture as PNG; empty when it is null or the encoder fails.
+QByteArray pngBytes(const QImage& image);
 
 inline constexpr char kAssetsFolder[] = "assets";
 
 class ArchiveAssets {
 public:
-    // The asset's path inside the assets folder; the picture is written by
-    // writeAll.
+    // The class of the style sheet that draws the pictograph; its picture
+    // and rule are written by writeAll.
     QString pictograph(int code, int colour);
     // The same for the mark of a private-use character without a design, as
     // wide as the cells the character takes.
@@ -24,9 +31,11 @@ public:
 
     // Writes the style sheet and every pictograph asked for into `folder`;
     // false with `error` set when a file cannot be written.
-    bool writeAll(const QString& folder, QString* error) const;
+    bool writeAll(const OutputFiles& out, const QString& folder, QString* error) const;
 
     static QByteArray styleSheet();
+    // With a rule for each picture asked for.
+    QByteArray styleSheetWithPictures() const;
     static QByteArray pictographPng(int code, int colour);
     static QByteArray markPng(char16_t ch, int colour);
 

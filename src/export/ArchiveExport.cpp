@@ -4,8 +4,10 @@
 #include "export/FileWrite.h"
 #include "export/HtmlPage.h"
 #include "export/LcdScreen.h"
+#include "export/OutputFiles.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
+#include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
 #include <QBuffer>
@@ -18,6 +20,7 @@
 #include <QTextStream>
 #include <QUrl>
 #include <map>
+#include <new>
 #include <optional>
 
 namespace sumire {
@@ -61,19 +64,22 @@ QString targetIdentity(const QString& target, const QString& fromPage) {
 class Exporter {
 public:
     Exporter(const ExportOptions& o, QTextStream& err, QTextStream* progress)
-        : o_(o), err_(err), dir_(QDir(o.out).absolutePath()) {
+        : o_(o), err_(err), dir_(QDir(o.out).absolutePath()), entries_(plannedEntries(o)), out_(dir_, localPages()) {
         if (progress) progress_.emplace(*progress);
     }
     int run();
 
 private:
+    void exportGuarded(const ExportEntry& entry, PageLoader& loader);
     bool exportPage(const ExportEntry& entry, PageLoader& loader);
     void writeHtml(const ExportEntry& entry, const LoadedPage& page);
     QString writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
                           std::vector<LcdStyle::Picture>* files);
     std::vector<ExportLink> links(const ExportEntry& entry, const PageModel& m) const;
     QString relativeHref(const ExportEntry& from, const QString& output) const;
+    QStringList localPages() const;
     bool write(const QString& relative, const QByteArray& bytes, const QString& page);
+    bool write(const QString& relative, const FileFiller& fill, const QString& page);
     void showProgress(size_t done, size_t total, const QElapsedTimer& clock);
     void fail(const QString& why);
 
@@ -82,8 +88,8 @@ private:
     std::optional<ProgressLine> progress_;
     QString dir_;
     std::vector<ExportEntry> entries_;
+    OutputFiles out_;                      // every file goes through it
     std::map<QString, QString> outputOf_;  // page identity -> output
-    QSet<QString> inputs_;                 // identities of local pages, never written over
     ArchiveAssets assets_;
     std::vector<IndexEntry> index_;
     int status_ = 0;
@@ -91,14 +97,26 @@ private:
 
 QString Exporter::relativeHref(const ExportEntry& from, const QString& output) const {
     const QDir fromDir(QFileInfo(QDir(dir_).filePath(from.output)).absolutePath());
-    return fromDir.relativeFilePath(QDir(dir_).filePath(output));
+    return relativeLink(fromDir.relativeFilePath(QDir(dir_).filePath(output)));
+}
+
+QStringList Exporter::localPages() const {
+    QStringList pages;
+    for (const ExportEntry& e : entries_)
+        if (!isNetworkAddress(e.page)) pages << e.page;
+    return pages;
 }
 
 bool Exporter::write(const QString& relative, const QByteArray& bytes, const QString& page) {
-    const QString path = QDir(dir_).filePath(relative);
     QString error;
-    if (inputs_.contains(identity(path))) error = QStringLiteral("%1 is one of the pages exported").arg(path);
-    else if (writeWholeFile(path, bytes, &error)) return true;
+    if (out_.write(out_.path(relative), bytes, &error)) return true;
+    fail(page + QStringLiteral(": ") + error);
+    return false;
+}
+
+bool Exporter::write(const QString& relative, const FileFiller& fill, const QString& page) {
+    QString error;
+    if (out_.write(out_.path(relative), fill, &error)) return true;
     fail(page + QStringLiteral(": ") + error);
     return false;
 }
@@ -130,11 +148,10 @@ QString Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page
                                int(std::min<int64_t>(p.height, inner.height())));
             if (!inner.isNull() && !copied.isEmpty()) {
                 file = {QStringLiteral("%1-%2.png").arg(base).arg(p.slot), copied.width(), copied.height()};
-                QByteArray png;
-                QBuffer buffer(&png);
-                buffer.open(QIODevice::WriteOnly);
-                inner.copy(copied).save(&buffer, "PNG");
-                if (!write(file.file, png, entry.page)) file = {};
+                const QByteArray png = pngBytes(inner.copy(copied));
+                if (png.isEmpty())
+                    fail(entry.page + QStringLiteral(": cannot write %1: the PNG encoder failed").arg(file.file));
+                if (png.isEmpty() || !write(file.file, png, entry.page)) file = {};
             }
             it = written.emplace(p.slot, file).first;
         }
@@ -150,38 +167,44 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     const QString up = QStringLiteral("../").repeated(depth);
     LcdStyle style;
     style.fallback = o_.fallback;
-    style.assetsHref = up + QLatin1String(kAssetsFolder) + u'/';
-    const LcdScreen whole = readLcdScreen(page.model, page.pictures, ScreenExtent::WholePage);
-    writePictures(entry, page, whole, &style.pictures);
+    style.assetsHref = relativeLink(up + QLatin1String(kAssetsFolder)) + u'/';
+    LcdScreenReader whole(page.model, page.pictures, ScreenExtent::WholePage);
+    writePictures(entry, page, whole.screen(), &style.pictures);
 
     HtmlPageParts parts;
     parts.sender = page.sender;
     parts.caption = page.title;
     parts.title = page.title.trimmed().isEmpty() ? baseName(entry.page) : page.title.trimmed();
-    parts.lcd = lcdHtml(whole, page.model, style, assets_);
+    parts.lcd = [&](HtmlOut& out) { writeLcdHtml(whole, page.model, style, assets_, out); };
     parts.links = links(entry, page.model);
     parts.source = page.source;
     parts.assetsHref = style.assetsHref;
-    parts.indexHref = up + kIndexFile;
-    if (!write(entry.output, pageHtml(parts).toUtf8(), entry.page)) return;
+    parts.indexHref = relativeLink(up + kIndexFile);
+    const auto fill = [&parts](QIODevice& file) {
+        HtmlOut out(&file);
+        writePageHtml(parts, out);
+        return out.finish();
+    };
+    if (!write(entry.output, fill, entry.page)) return;
 
     // The index shows the first screen, as the window does at the page's top.
     const LcdScreen first = readLcdScreen(page.model, page.pictures, ScreenExtent::FirstScreen);
     LcdStyle small = style;
     small.scale = 1;
-    small.assetsHref = QLatin1String(kAssetsFolder) + u'/';
+    small.assetsHref = relativeLink(QLatin1String(kAssetsFolder)) + u'/';
     // The same picture files, named from DIR.
     small.pictures.clear();
     for (const LcdPicture& p : first.pictures) {
         LcdStyle::Picture same;
-        for (size_t i = 0; i < whole.pictures.size() && same.file.isEmpty(); ++i)
-            if (whole.pictures[i].slot == p.slot && !style.pictures[i].file.isEmpty()) same = style.pictures[i];
+        for (size_t i = 0; i < whole.screen().pictures.size() && same.file.isEmpty(); ++i)
+            if (whole.screen().pictures[i].slot == p.slot && !style.pictures[i].file.isEmpty())
+                same = style.pictures[i];
         if (!same.file.isEmpty())
-            same.file = QStringLiteral("%1-%2.png").arg(withoutExtension(entry.output)).arg(p.slot);
+            same.file = relativeLink(QStringLiteral("%1-%2.png").arg(withoutExtension(entry.output)).arg(p.slot));
         small.pictures.push_back(same);
     }
-    index_.push_back(
-        {entry.output, entry.output, page.sender.trimmed(), parts.title, lcdHtml(first, page.model, small, assets_)});
+    index_.push_back({relativeLink(entry.output), entry.output, page.sender.trimmed(), parts.title,
+                      lcdHtml(first, page.model, small, assets_)});
 }
 
 bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
@@ -203,6 +226,15 @@ bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
     return write(entry.output, text.toUtf8(), entry.page);
 }
 
+// A page too large for the memory left fails alone.
+void Exporter::exportGuarded(const ExportEntry& entry, PageLoader& loader) {
+    try {
+        exportPage(entry, loader);
+    } catch (const std::bad_alloc&) {
+        fail(entry.page + QStringLiteral(": not enough memory"));
+    }
+}
+
 void Exporter::showProgress(size_t done, size_t total, const QElapsedTimer& clock) {
     progress_->show(QStringLiteral("sumire: export: %1/%2, %3 pages/s")
                         .arg(done)
@@ -219,32 +251,29 @@ void Exporter::fail(const QString& why) {
 }
 
 int Exporter::run() {
-    entries_ = plannedEntries(o_);
     if (!QDir().mkpath(dir_) || !QFileInfo(dir_).isDir()) {
         err_ << "sumire: export: cannot make the folder " << o_.out << Qt::endl;
         return 1;
     }
-    for (const ExportEntry& e : entries_) {
-        outputOf_.emplace(identity(e.page), e.output);
-        if (!isNetworkAddress(e.page)) inputs_.insert(identity(e.page));
-    }
+    for (const ExportEntry& e : entries_) outputOf_.emplace(identity(e.page), e.output);
     // The attachment files of each page live inside DIR while it is read.
     QTemporaryDir work(QDir(dir_).filePath(QStringLiteral(".sumire-export-XXXXXX")));
+    const RemovedOnInterrupt workRemoved(work.path());
     HttpFetcher fetcher;
     PageLoader loader(fetcher, work.path(), o_.width, o_.localText);
     const bool showing = progress_ && entries_.size() > 3;
     QElapsedTimer clock;
     clock.start();
     for (size_t i = 0; i < entries_.size(); ++i) {
-        exportPage(entries_[i], loader);
+        exportGuarded(entries_[i], loader);
         if (showing) showProgress(i + 1, entries_.size(), clock);
     }
     if (o_.text) return status_;
     QString error;
-    if (!assets_.writeAll(QDir(dir_).filePath(QLatin1String(kAssetsFolder)), &error)) {
+    if (!assets_.writeAll(out_, out_.path(QLatin1String(kAssetsFolder)), &error)) {
         fail(error);
     }
-    write(kIndexFile, indexHtml(index_, QLatin1String(kAssetsFolder) + u'/').toUtf8(), kIndexFile);
+    write(kIndexFile, indexHtml(index_, relativeLink(QLatin1String(kAssetsFolder)) + u'/').toUtf8(), kIndexFile);
     return status_;
 }
 

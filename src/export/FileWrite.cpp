@@ -1,5 +1,7 @@
 #include "export/FileWrite.h"
 
+#include "text/Interruption.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,12 +18,22 @@ bool sameBytes(const QString& path, const QByteArray& bytes) {
     return old.size() == bytes.size() && old.open(QIODevice::ReadOnly) && old.readAll() == bytes;
 }
 
+bool makeFolderOf(const QString& path, QString* error) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QDir().mkpath(folder) && QFileInfo(folder).isDir()) return true;
+    *error = QStringLiteral("cannot make the folder %1").arg(folder);
+    return false;
+}
+
 }  // namespace
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+bool replaceFile(const QString& path, const FileFiller& fill, QString* error) {
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+    const bool opened = file.open();
+    const RemovedOnInterrupt partial(file.fileName());
+    if (!opened || !fill(file) || !file.flush()) {
         *error = file.errorString();
+        if (error->isEmpty() || error->startsWith(QLatin1String("Unknown"))) *error = QStringLiteral("write failed");
         return false;
     }
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
@@ -34,15 +46,24 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     return true;
 }
 
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    return replaceFile(
+        path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); }, error);
+}
+
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        *error = QStringLiteral("cannot make the folder %1").arg(folder);
-        return false;
-    }
+    if (!makeFolderOf(path, error)) return false;
     if (QFileInfo(path).isFile() && sameBytes(path, bytes)) return true;  // an earlier export's, unchanged
     QString why;
     if (replaceFile(path, bytes, &why)) return true;
+    *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+    return false;
+}
+
+bool writeWholeFile(const QString& path, const FileFiller& fill, QString* error) {
+    if (!makeFolderOf(path, error)) return false;
+    QString why;
+    if (replaceFile(path, fill, &why)) return true;
     *error = QStringLiteral("cannot write %1: %2").arg(path, why);
     return false;
 }

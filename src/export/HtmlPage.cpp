@@ -3,6 +3,7 @@
 #include "display/LcdRenderer.h"
 #include "display/PictographText.h"
 
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -38,70 +39,104 @@ QString head(const QString& title, const QString& assetsHref) {
 
 // One row's glyphs, each in its cells: a glyph that does not start where the
 // previous one ended is moved there by a margin (a gap, or an overprint to
-// the left); runs of one colour and blink state share one span.
+// the left); runs of one colour and blink state share one span. A glyph is
+// <i> in one cell and <b> in two, so that a character costs a few bytes; a
+// pictograph's picture is a class of the style sheet.
 class RowWriter {
 public:
-    RowWriter(const LcdScreen& s, const LcdStyle& st, ArchiveAssets& a, QString& out)
+    RowWriter(const LcdScreen& s, const LcdStyle& st, ArchiveAssets& a, HtmlOut& out)
         : screen_(s), style_(st), assets_(a), out_(out) {}
 
     void write(const std::vector<LcdGlyph>& glyphs) {
-        out_ += QStringLiteral("<div class=\"r\">");
+        out_ << QLatin1String("<div class=\"r\">");
         int64_t pen = 0;
         bool open = false;
         int runColour = screen_.textColour;
         bool runBlinks = false;
         for (const LcdGlyph& g : glyphs) {
             if (!open || g.colour != runColour || g.blinks != runBlinks) {
-                if (open) out_ += QStringLiteral("</span>");
+                if (open) out_ << QLatin1String("</span>");
                 runColour = g.colour;
                 runBlinks = g.blinks;
-                out_ += QStringLiteral("<span") +
-                        QString(runBlinks ? QStringLiteral(" class=\"bl\"") : QStringLiteral("")) +
-                        QStringLiteral(" style=\"color:") + cssColour(runColour) + QStringLiteral("\">");
+                out_ << QLatin1String(runBlinks ? "<span class=\"bl\"" : "<span") << QLatin1String(" style=\"color:")
+                     << cssColour(runColour) << QLatin1String("\">");
                 open = true;
             }
             glyph(g, g.col - pen);
             pen = g.col + g.cells;
         }
-        if (open) out_ += QStringLiteral("</span>");
-        out_ += QStringLiteral("</div>\n");
+        if (open) out_ << QLatin1String("</span>");
+        out_ << QLatin1String("</div>\n");
+        out_.spill();
     }
 
 private:
     void glyph(const LcdGlyph& g, int64_t offset) {
         const int code = g.text.size() == 1 ? pictographCode(g.text[0].unicode()) : -1;
-        QString cls = g.cells == 1 ? QStringLiteral("c1") : g.cells == 2 ? QStringLiteral("c2") : QStringLiteral("cn");
-        QString style;
-        if (g.cells > 2) style += QStringLiteral("width:calc(var(--cw)*%1);").arg(g.cells);
+        QString cls, style, title, text;
+        if (g.cells > 2) {
+            cls = QStringLiteral("cn");
+            style += QStringLiteral("width:calc(var(--cw)*%1);").arg(g.cells);
+        }
         if (offset != 0) style += QStringLiteral("margin-left:calc(var(--cw)*%1);").arg(offset);
-        QString text = escapeHtml(g.text), title;
         if (code >= 0) {
             const PictographEquivalent& p = pictographEquivalent(code);
-            cls += QStringLiteral(" p");
-            title = QStringLiteral(" title=\"") + escapeHtml(p.tag) + u'"';
-            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.pictograph(code, g.colour) +
-                     QStringLiteral(");");
+            cls = joined(cls, QStringLiteral("p ") + assets_.pictograph(code, g.colour));
+            title = escapeHtml(p.tag);
             text = escapeHtml(style_.fallback == PictographFallback::Emoji ? p.unicode : u'[' + p.name + u']');
         } else if (g.text.size() == 1 && isPrivateUse(g.text[0].unicode())) {
             const char16_t ch = g.text[0].unicode();
             text = unknownPictographText(ch);
-            cls += QStringLiteral(" p");
-            title = QStringLiteral(" title=\"") + text.mid(1, text.size() - 2) + u'"';
-            style += QStringLiteral("background-image:url(") + style_.assetsHref + assets_.mark(ch, g.colour) +
-                     QStringLiteral(");");
+            title = text.mid(1, text.size() - 2);
             // A one-cell mark is half as wide as the square a pictograph fills.
-            if (g.cells == 1) style += QStringLiteral("background-size:calc(var(--pd)/2) var(--pd);");
+            cls = joined(cls, QStringLiteral("p ") + assets_.mark(ch, g.colour) + (g.cells == 1 ? " h" : ""));
+        } else {
+            text = escapeHtml(g.text);
         }
-        out_ += QStringLiteral("<span class=\"") + cls + u'"' + title;
-        if (!style.isEmpty()) out_ += QStringLiteral(" style=\"") + style + u'"';
-        out_ += u'>' + text + QStringLiteral("</span>");
+        const QLatin1String tag(g.cells == 1 ? "i" : g.cells == 2 ? "b" : "span");
+        out_ << u'<' << tag;
+        if (!cls.isEmpty()) out_ << QLatin1String(" class=\"") << cls << u'"';
+        if (!title.isEmpty()) out_ << QLatin1String(" title=\"") << title << u'"';
+        if (!style.isEmpty()) out_ << QLatin1String(" style=\"") << style << u'"';
+        out_ << u'>' << text << QLatin1String("</") << tag << u'>';
     }
+
+    static QString joined(const QString& a, const QString& b) { return a.isEmpty() ? b : a + u' ' + b; }
 
     const LcdScreen& screen_;
     const LcdStyle& style_;
     ArchiveAssets& assets_;
-    QString& out_;
+    HtmlOut& out_;
 };
+
+void writeLcdOpen(const LcdScreen& screen, const PageModel& m, const LcdStyle& style, HtmlOut& out) {
+    const double s = style.scale;
+    const double cw = m.charWidth / kTwipsPerPixel * s, lh = m.lineHeight / kTwipsPerPixel * s;
+    // Pictograph dots of whole device pixels, as large as two cells allow.
+    const double dot = std::max(1.0, std::floor(std::min(2 * cw, lh) / 12));
+    const int fontPx = int(std::lround(m.fontSize * 96.0 / 72.0)) * style.scale;
+    out << QStringLiteral(
+               "<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
+               "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")
+               .arg(px(screen.widthPx * s), px(screen.heightPx * s), cssColour(screen.background),
+                    cssColour(screen.textColour), px(cw), px(lh), px(dot * 12), px(s))
+               .arg(fontPx);
+    out << QStringLiteral("<div class=\"rows\" style=\"left:%1;top:%2\">\n")
+               .arg(px((kTextLeft - kLcdLeft) / kTwipsPerPixel * s), px((kTextTop - kLcdTop) / kTwipsPerPixel * s));
+}
+
+void writeLcdClose(const LcdScreen& screen, const LcdStyle& style, HtmlOut& out) {
+    const double s = style.scale;
+    out << QLatin1String("</div>\n");
+    for (size_t i = 0; i < screen.pictures.size() && i < style.pictures.size(); ++i) {
+        const LcdPicture& p = screen.pictures[i];
+        const LcdStyle::Picture& file = style.pictures[i];
+        if (file.file.isEmpty()) continue;
+        out << QStringLiteral("<img class=\"pic\" src=\"%1\" alt=\"\" style=\"left:%2;top:%3;width:%4;height:%5\">\n")
+                   .arg(escapeHtml(file.file), px(p.x * s), px(p.y * s), px(file.width * s), px(file.height * s));
+    }
+    out << QLatin1String("</div>\n");
+}
 
 }  // namespace
 
@@ -125,61 +160,81 @@ QString escapeHtml(const QString& text) {
     return out;
 }
 
+void HtmlOut::spill() {
+    if (file_ && text_.size() >= (qsizetype(1) << 17)) finish();
+}
+
+bool HtmlOut::finish() {
+    if (!file_) return true;
+    const QByteArray bytes = text_.toUtf8();
+    failed_ = failed_ || file_->write(bytes) != bytes.size();
+    text_.clear();
+    return !failed_;
+}
+
+void writeLcdHtml(LcdScreenReader& reader, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets,
+                  HtmlOut& out) {
+    writeLcdOpen(reader.screen(), model, style, out);
+    RowWriter rows(reader.screen(), style, assets, out);
+    reader.readRows([&rows](std::vector<LcdGlyph>& row) { rows.write(row); });
+    writeLcdClose(reader.screen(), style, out);
+}
+
 QString lcdHtml(const LcdScreen& screen, const PageModel& m, const LcdStyle& style, ArchiveAssets& assets) {
-    const double s = style.scale;
-    const double cw = m.charWidth / kTwipsPerPixel * s, lh = m.lineHeight / kTwipsPerPixel * s;
-    // Pictograph dots of whole device pixels, as large as two cells allow.
-    const double dot = std::max(1.0, std::floor(std::min(2 * cw, lh) / 12));
-    const int fontPx = int(std::lround(m.fontSize * 96.0 / 72.0)) * style.scale;
-    QString out;
-    out.reserve(qsizetype(512 + screen.rows * 64));
-    out += QStringLiteral(
-               "<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
-               "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")
-               .arg(px(screen.widthPx * s), px(screen.heightPx * s), cssColour(screen.background),
-                    cssColour(screen.textColour), px(cw), px(lh), px(dot * 12), px(s))
-               .arg(fontPx);
-    out += QStringLiteral("<div class=\"rows\" style=\"left:%1;top:%2\">\n")
-               .arg(px((kTextLeft - kLcdLeft) / kTwipsPerPixel * s), px((kTextTop - kLcdTop) / kTwipsPerPixel * s));
+    HtmlOut out;
+    writeLcdOpen(screen, m, style, out);
     RowWriter rows(screen, style, assets, out);
     for (const std::vector<LcdGlyph>& row : screen.glyphs) rows.write(row);
-    out += QStringLiteral("</div>\n");
-    for (size_t i = 0; i < screen.pictures.size() && i < style.pictures.size(); ++i) {
-        const LcdPicture& p = screen.pictures[i];
-        const LcdStyle::Picture& file = style.pictures[i];
-        if (file.file.isEmpty()) continue;
-        out += QStringLiteral("<img class=\"pic\" src=\"%1\" alt=\"\" style=\"left:%2;top:%3;width:%4;height:%5\">\n")
-                   .arg(escapeHtml(file.file), px(p.x * s), px(p.y * s), px(file.width * s), px(file.height * s));
+    writeLcdClose(screen, style, out);
+    return out.text();
+}
+
+void writePageHtml(const HtmlPageParts& parts, HtmlOut& out) {
+    out << head(parts.title, parts.assetsHref);
+    out << QLatin1String("<body>\n<header>\n<nav><a href=\"") << escapeHtml(parts.indexHref)
+        << QStringLiteral("\">一覧</a></nav>\n<dl>\n");
+    out << QStringLiteral("<dt>アドレス</dt><dd class=\"sender\">") << escapeHtml(parts.sender)
+        << QLatin1String("</dd>\n");
+    out << QStringLiteral("<dt>タイトル</dt><dd class=\"title\">") << escapeHtml(parts.caption)
+        << QLatin1String("</dd>\n</dl>\n</header>\n<main>\n");
+    if (parts.lcd) parts.lcd(out);
+    if (!parts.links.empty()) {
+        out << QLatin1String("<ol class=\"links\">\n");
+        for (const ExportLink& l : parts.links) {
+            out << QLatin1String("<li><span class=\"key\">") << escapeHtml(l.key) << QLatin1String("</span> ");
+            if (l.href.isEmpty()) out << QLatin1String("<span>") << escapeHtml(l.address) << QLatin1String("</span>");
+            else
+                out << QLatin1String("<a href=\"") << escapeHtml(l.href) << QLatin1String("\">")
+                    << escapeHtml(l.address) << QLatin1String("</a>");
+            out << QLatin1String("</li>\n");
+            out.spill();
+        }
+        out << QLatin1String("</ol>\n");
     }
-    out += QStringLiteral("</div>\n");
-    return out;
+    out << QStringLiteral("<details>\n<summary>ページのテキスト</summary>\n<pre>");
+    out.spill();
+    for (qsizetype at = 0; at < parts.source.size(); at += 1 << 16) {
+        out << escapeHtml(parts.source.mid(at, 1 << 16));
+        out.spill();
+    }
+    out << QLatin1String("</pre>\n</details>\n</main>\n</body>\n</html>\n");
 }
 
 QString pageHtml(const HtmlPageParts& parts) {
-    QString out = head(parts.title, parts.assetsHref);
-    out += QStringLiteral("<body>\n<header>\n<nav><a href=\"") + escapeHtml(parts.indexHref) +
-           QStringLiteral("\">一覧</a></nav>\n<dl>\n");
-    out +=
-        QStringLiteral("<dt>アドレス</dt><dd class=\"sender\">") + escapeHtml(parts.sender) + QStringLiteral("</dd>\n");
-    out += QStringLiteral("<dt>タイトル</dt><dd class=\"title\">") + escapeHtml(parts.caption) +
-           QStringLiteral("</dd>\n</dl>\n</header>\n<main>\n");
-    out += parts.lcd;
-    if (!parts.links.empty()) {
-        out += QStringLiteral("<ol class=\"links\">\n");
-        for (const ExportLink& l : parts.links) {
-            out += QStringLiteral("<li><span class=\"key\">") + escapeHtml(l.key) + QStringLiteral("</span> ");
-            if (l.href.isEmpty()) out += QStringLiteral("<span>") + escapeHtml(l.address) + QStringLiteral("</span>");
-            else
-                out += QStringLiteral("<a href=\"") + escapeHtml(l.href) + QStringLiteral("\">") +
-                       escapeHtml(l.address) + QStringLiteral("</a>");
-            out += QStringLiteral("</li>\n");
-        }
-        out += QStringLiteral("</ol>\n");
-    }
-    out += QStringLiteral("<details>\n<summary>ページのテキスト</summary>\n<pre>") + escapeHtml(parts.source) +
-           QStringLiteral("</pre>\n</details>\n");
-    out += QStringLiteral("</main>\n</body>\n</html>\n");
-    return out;
+    HtmlOut out;
+    writePageHtml(parts, out);
+    return out.text();
+}
+
+QString relativeLink(const QString& path) {
+    QStringList names = path.split(u'/');
+    for (QString& name : names)
+        if (name != QLatin1String("..") && name != QLatin1String("."))
+            name = QString::fromLatin1(QUrl::toPercentEncoding(name));
+    const QString joined = names.join(u'/');
+    return joined.startsWith(QLatin1String("../")) || joined.startsWith(QLatin1String("./"))
+               ? joined
+               : QStringLiteral("./") + joined;
 }
 
 QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsHref) {

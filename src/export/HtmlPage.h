@@ -6,7 +6,9 @@
 #include "export/ArchiveAssets.h"
 #include "export/LcdScreen.h"
 
+#include <QIODevice>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace sumire {
@@ -32,17 +34,44 @@ struct LcdStyle {
     std::vector<Picture> pictures;
 };
 
+// Markup as it is made: handed on to a file as UTF-8 a few hundred
+// kilobytes at a time, so that no page is held whole; or, without a file,
+// kept whole in text().
+class HtmlOut {
+public:
+    explicit HtmlOut(QIODevice* file = nullptr) : file_(file) {}
+    template <typename T>
+    HtmlOut& operator<<(const T& part) {
+        text_ += part;
+        return *this;
+    }
+    // Hands the text made so far on when it is long.
+    void spill();
+    // Hands on the rest; false when a write to the file failed.
+    bool finish();
+    const QString& text() const { return text_; }
+
+private:
+    QIODevice* file_;
+    QString text_;
+    bool failed_ = false;
+};
+
+// The whole page's LCD, its rows read as they are written.
+void writeLcdHtml(LcdScreenReader& reader, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets,
+                  HtmlOut& out);
 QString lcdHtml(const LcdScreen& screen, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets);
 
 struct HtmlPageParts {
-    QString title;            // of the document
-    QString sender, caption;  // the sender and title boxes
-    QString lcd;              // lcdHtml of the whole page
+    QString title;                      // of the document
+    QString sender, caption;            // the sender and title boxes
+    std::function<void(HtmlOut&)> lcd;  // writes the LCD
     std::vector<ExportLink> links;
     QString source;  // the raw page text
     QString assetsHref, indexHref;
 };
 
+void writePageHtml(const HtmlPageParts& parts, HtmlOut& out);
 QString pageHtml(const HtmlPageParts& parts);
 
 struct IndexEntry {
@@ -55,5 +84,9 @@ QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsH
 // Text for HTML content and attribute values; characters HTML does not allow
 // (controls other than tab, line feed and carriage return) become U+FFFD.
 QString escapeHtml(const QString& text);
+
+// A relative path as a link: each name percent-encoded, and "./" in front
+// unless it goes up first, so that no name reads as an address's scheme.
+QString relativeLink(const QString& path);
 
 }  // namespace sumire

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace sumire {
@@ -42,6 +43,23 @@ struct LcdScreen {
 enum class ScreenExtent { WholePage, FirstScreen };
 
 LcdScreen readLcdScreen(const PageModel& model, const PictureSlots& pictures, ScreenExtent extent);
+
+// The same, for a page of any length: the screen without its glyphs first,
+// then the glyphs a row at a time, so that only one row is ever held.
+class LcdScreenReader {
+public:
+    LcdScreenReader(const PageModel& model, const PictureSlots& pictures, ScreenExtent extent);
+    const LcdScreen& screen() const { return screen_; }  // glyphs empty
+    // Calls `row` for every row, 0 to rows - 1, in order, empty ones too.
+    void readRows(const std::function<void(std::vector<LcdGlyph>&)>& row);
+
+private:
+    const PageModel& model_;
+    const PictureSlots& pictures_;
+    ScreenExtent extent_;
+    LcdScreen screen_;
+    std::vector<int> hiddenColours_;  // of each character, in blink phase 1
+};
 
 // Whether the window draws nothing for a character (control characters).
 bool drawsNothing(char16_t code);

@@ -6,6 +6,7 @@
 #include "ProgramRun.h"
 #include "TestFiles.h"
 #include "cli/PictureFile.h"
+#include "export/OutputFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -202,7 +203,7 @@ TEST(Animate, APictureLargerThanWebpAllowsIsRefusedWithItsReason) {
     EXPECT_TRUE(encodeWebp({tall, tall}, 1000, &why).isEmpty());
     EXPECT_TRUE(why.contains("16383")) << why.toStdString();
     const QString file = dir.filePath("tall.webp");
-    const QString failure = writePicture(file, {tall}, PictureFormat::Webp, 1000);
+    const QString failure = writePicture(OutputFiles({}, {}), file, {tall}, PictureFormat::Webp, 1000);
     EXPECT_TRUE(failure.contains(file)) << failure.toStdString();
     EXPECT_FALSE(QFileInfo::exists(file));
     // One pixel less is accepted and read back whole.

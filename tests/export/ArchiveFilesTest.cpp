@@ -69,8 +69,8 @@ TEST(ArchiveFiles, ASecondExportUpdatesTheFolderInPlace) {
     ASSERT_EQ(exportPages(o).status, 0);
     EXPECT_EQ(readText(dir.filePath("out/notes.txt")), u"mine");
     const QString html = readText(dir.filePath("out/p.html"));
-    EXPECT_TRUE(html.contains("<span class=\"c1\">s</span><span class=\"c1\">e</span>"));
-    EXPECT_FALSE(html.contains("<span class=\"c1\">f</span><span class=\"c1\">i</span>"));
+    EXPECT_TRUE(html.contains("<i>s</i><i>e</i>"));
+    EXPECT_FALSE(html.contains("<i>f</i><i>i</i>"));
 }
 
 TEST(ArchiveFiles, AFileThatCannotBeWrittenFailsItsPageOnly) {

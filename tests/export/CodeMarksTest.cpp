@@ -43,19 +43,19 @@ TEST(CodeMarks, EachCodeWithoutADesignGetsItsMarkInItsCells) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
 
     const QString sjis = readText(dir.filePath("out/sjis.html"));
-    EXPECT_TRUE(sjis.contains(
-        "<span class=\"c2 p\" title=\"U+E05F\" style=\"background-image:url(assets/p/e05f-ff0000.png);\">[U+E05F]</span>"))
+    EXPECT_TRUE(sjis.contains("<b class=\"p qe05f-ff0000\" title=\"U+E05F\">[U+E05F]</b>")) << sjis.toStdString();
+    EXPECT_TRUE(sjis.contains("<b class=\"p qe63f-000000\" title=\"U+E63F\">[U+E63F]</b><i>A</i>"))
         << sjis.toStdString();
-    EXPECT_TRUE(sjis.contains(
-        "<span class=\"c2 p\" title=\"U+E63F\" style=\"background-image:url(assets/p/e63f-000000.png);\">[U+E63F]</span><span class=\"c1\">A</span>"))
-        << sjis.toStdString();
+    const QString sheet = readText(dir.filePath("out/assets/sumire.css"));
+    for (const char* rule : {".qe05f-ff0000{background-image:url(p/e05f-ff0000.png)}",
+                             ".qe63f-000000{background-image:url(p/e63f-000000.png)}",
+                             ".qe800-000000{background-image:url(p/e800-000000.png)}"})
+        EXPECT_TRUE(sheet.contains(rule)) << rule;
     expectMarkPicture(dir.filePath("out/assets/p/e05f-ff0000.png"), u'\uE05F', 2, qRgb(255, 0, 0));
     expectMarkPicture(dir.filePath("out/assets/p/e63f-000000.png"), u'\uE63F', 2, qRgb(0, 0, 0));
 
     const QString utf8 = readText(dir.filePath("out/utf8.html"));
-    EXPECT_TRUE(
-        utf8.contains("<span class=\"c1 p\" title=\"U+E800\" style=\"background-image:url(assets/p/e800-000000.png);"
-                      "background-size:calc(var(--pd)/2) var(--pd);\">[U+E800]</span><span class=\"c1\">b</span>"))
+    EXPECT_TRUE(utf8.contains("<i class=\"p qe800-000000 h\" title=\"U+E800\">[U+E800]</i><i>b</i>"))
         << utf8.toStdString();
     expectMarkPicture(dir.filePath("out/assets/p/e800-000000.png"), u'\uE800', 1, qRgb(0, 0, 0));
 }

@@ -10,6 +10,7 @@
 #include "cli/DemoServer.h"
 #include "cli/ProgramFiles.h"
 #include "cli/RenderCommand.h"
+#include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
 #include <QApplication>
@@ -156,6 +157,7 @@ int runExporter(int argc, char** argv, ExportOptions options) {
 }  // namespace
 
 int runProgram(int argc, char** argv) {
+    installInterruptHandlers();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const ProgramCommand command = parseCommandLine(arguments);

@@ -1,10 +1,12 @@
 #include "cli/PictureFile.h"
 
 #include "cli/PngFile.h"
-#include "export/FileWrite.h"
+#include "export/OutputFiles.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <memory>
+#include <new>
 #include <webp/encode.h>
 #include <webp/mux.h>
 
@@ -36,7 +38,37 @@ QString encoderError(WebPAnimEncoder* encoder) {
     return text && *text ? QString::fromUtf8(text) : QStringLiteral("the WebP encoder failed");
 }
 
+// Memory a picture may take in all: its pixels as drawn and scaled, and the
+// encoder's copies of them. Peak use must stay well within 1 GiB.
+constexpr int64_t kPictureBudgetBytes = int64_t(384) << 20;
+
+// Bytes a pixel of one frame costs on the way to the file, measured: the
+// drawn and scaled pictures (4 bytes each), PNG's rows and indexes; WebP's
+// lossless encoder keeps several ARGB copies and hash chains.
+constexpr int64_t kPngBytesPerPixel = 12;
+constexpr int64_t kWebpBytesPerPixel = 40;
+
+QString tooLarge(int64_t width, int64_t height) {
+    return QStringLiteral("a picture of %1 x %2 pixels is too large").arg(width).arg(height);
+}
+
 }  // namespace
+
+QString pictureSizeRefusal(int64_t width, int64_t height, int frames, PictureFormat format) {
+    const bool webp = format == PictureFormat::Webp;
+    const int64_t side = webp ? WEBP_MAX_DIMENSION : kPngLargestSide;
+    if (width > side || height > side)
+        return tooLarge(width, height) + QStringLiteral(": %1 takes at most %2 pixels a side")
+                                             .arg(webp ? QStringLiteral("WebP") : QStringLiteral("PNG"))
+                                             .arg(side);
+    const int64_t perPixel = (webp ? kWebpBytesPerPixel : kPngBytesPerPixel) * std::max(frames, 1);
+    const int64_t most = kPictureBudgetBytes / perPixel;
+    if (width * height > most)
+        return tooLarge(width, height) + QStringLiteral(": at most %1 pixels fit the %2 MiB a picture may take")
+                                             .arg(most)
+                                             .arg(kPictureBudgetBytes >> 20);
+    return {};
+}
 
 PictureFormat pictureFormat(const QString& file, bool animate) {
     const QString suffix = QFileInfo(file).suffix().toLower();
@@ -100,21 +132,42 @@ QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
     return bytes;
 }
 
-QString writePicture(const QString& file, const QList<QImage>& frames, PictureFormat format, int frameMs) {
+namespace {
+
+// Every frame drawn, then the encoder's result: empty, with `why`, when a
+// picture or the encoder ran out of memory or refused the picture.
+QByteArray encodedFrames(const QList<QImage>& frames, PictureFormat format, int frameMs, QString* why) {
+    for (const QImage& frame : frames)
+        if (frame.isNull()) {
+            *why = QStringLiteral("not enough memory to draw the picture");
+            return {};
+        }
+    if (format == PictureFormat::Png && frames.size() != 1) {  // an animation is always WebP
+        *why = QStringLiteral("an animation cannot be PNG");
+        return {};
+    }
+    try {
+        QByteArray bytes = format == PictureFormat::Webp ? encodeWebp(frames, frameMs, why) : encodePng(frames.first());
+        if (bytes.isEmpty() && why->isEmpty()) *why = QStringLiteral("the PNG encoder failed");
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        *why = QStringLiteral("not enough memory to encode a picture of %1 x %2 pixels")
+                   .arg(frames.first().width())
+                   .arg(frames.first().height());
+        return {};
+    }
+}
+
+}  // namespace
+
+QString writePicture(const OutputFiles& out, const QString& file, const QList<QImage>& frames, PictureFormat format,
+                     int frameMs) {
     const QString cannot = QStringLiteral("cannot write %1").arg(file);
     QString why;
-    QByteArray bytes;
-    if (format == PictureFormat::Webp) {
-        bytes = encodeWebp(frames, frameMs, &why);
-    } else if (frames.size() == 1) {  // PNG holds one picture here: an animation is always WebP
-        bytes = encodePng(frames.first());
-        if (bytes.isEmpty()) why = QStringLiteral("the PNG encoder failed");
-    } else {
-        why = QStringLiteral("an animation cannot be PNG");
-    }
+    const QByteArray bytes = encodedFrames(frames, format, frameMs, &why);
     if (bytes.isEmpty()) return cannot + QStringLiteral(": ") + why;
     // An earlier picture of that name stays whole until the new one is.
-    if (!replaceFile(file, bytes, &why)) return cannot + QStringLiteral(": ") + why;
+    if (!out.write(file, bytes, &why)) return why;
     return {};
 }
 

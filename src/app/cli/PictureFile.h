@@ -19,6 +19,12 @@ PictureFormat pictureFormat(const QString& file, bool animate);
 // ".webp" for an animation, ".png" otherwise: the default file names.
 QString pictureSuffix(bool animate);
 
+// Why a picture of width x height pixels, in `frames` frames, cannot be
+// made and written in `format`, naming the limit it passes: the format's
+// largest side, or the memory a picture may take. Empty when it can be.
+// Asked before anything is drawn.
+QString pictureSizeRefusal(int64_t width, int64_t height, int frames, PictureFormat format);
+
 // The frames of an animated page: the page as shown (phase 0), then as
 // hidden (phase 1) when that looks different. A page without a visible
 // blinking run is a single, still frame.
@@ -29,8 +35,11 @@ QList<QImage> blinkFrames(const QImage& shown, const QImage& hidden);
 // cannot be encoded; `why` then says why.
 QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why);
 
-// Writes the frames to `file` in `format`, whole or not at all. Returns why
-// it failed, naming the file; empty when it was written.
-QString writePicture(const QString& file, const QList<QImage>& frames, PictureFormat format, int frameMs);
+class OutputFiles;
+
+// Writes the frames to `file` in `format` through `out`, whole or not at
+// all. Returns why it failed, naming the file; empty when it was written.
+QString writePicture(const OutputFiles& out, const QString& file, const QList<QImage>& frames, PictureFormat format,
+                     int frameMs);
 
 }  // namespace sumire

@@ -8,8 +8,12 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 
 namespace sumire {
+
+// The longest side libpng writes by default (its user limits).
+inline constexpr int64_t kPngLargestSide = 1000000;
 
 // The PNG file of the picture; empty for a null picture or when libpng fails.
 QByteArray encodePng(const QImage& picture);

@@ -3,7 +3,6 @@
 #include "ClientArea.h"
 #include "Form1.h"
 #include "SystemActions.h"
-#include "cli/PictureFile.h"
 #include "cli/ProgramFiles.h"
 #include "cli/RenderReport.h"
 #include "cli/RenderWorkers.h"
@@ -11,6 +10,7 @@
 #include "page/TextCodec.h"
 #include "display/DiscardingCanvas.h"
 #include "display/WholePage.h"
+#include "export/OutputFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace sumire {
 namespace {
@@ -65,13 +66,24 @@ void addFolderPages(const QString& folder, QStringList& pages, QStringList& name
     }
 }
 
+// The bottom pixel of the whole page on a client area as tall as the page.
+int64_t wholePageBottom(const Form1& form) {
+    DiscardingCanvas measure;
+    return std::lround(double(DrawWholePage(form.model(), form.pictureBoxes(), measure).lcdBottom) / 15.0);
+}
+
+// The size of the picture the options ask for, before scaling.
+std::pair<int64_t, int64_t> pictureSize(const Form1& form, const RenderOptions& options) {
+    const QRect lcd = cropRect(options.full ? Crop::Lcd : options.crop);
+    if (!options.full) return {lcd.width(), lcd.height()};
+    return {lcd.width(), wholePageBottom(form) - lcd.top() + 1};
+}
+
 // The whole page drawn by the window's painter on a client area as tall as
 // the page, then cut to the LCD. Null when no picture that tall can be made.
 QImage drawWholePage(const Form1& form) {
-    DiscardingCanvas measure;
-    const int64_t bottom = DrawWholePage(form.model(), form.pictureBoxes(), measure).lcdBottom;
     const QRect lcd = cropRect(Crop::Lcd);
-    const int64_t bottomPixel = std::lround(double(bottom) / 15.0);
+    const int64_t bottomPixel = wholePageBottom(form);
     if (bottomPixel >= INT32_MAX / 4 / (lcd.right() + 1)) return {};
     ClientArea tall;
     tall.image() = QImage(lcd.right() + 1, int(bottomPixel) + 1, QImage::Format_RGB32);
@@ -86,6 +98,8 @@ QImage drawWholePage(const Form1& form) {
 QImage drawPicture(const Form1& form, const RenderOptions& options) {
     return options.full ? drawWholePage(form) : form.controls().client->snapshot(cropRect(options.crop));
 }
+
+RenderedPage failedPage(const QString& page, const QString& why) { return {{}, page + QStringLiteral(": ") + why, {}}; }
 
 // name.png, or name-2.png and on when the name was taken by an earlier page
 // (.webp for an animation).
@@ -125,21 +139,21 @@ QString PageRenderer::workDir() {
     return dir;
 }
 
-RenderedPage PageRenderer::render(const QString& page) {
-    if (!root_.isValid()) return {{}, page + QStringLiteral(": cannot make a temporary folder"), {}};
+RenderedPage PageRenderer::render(const QString& page, PictureFormat format) {
+    if (!root_.isValid()) return failedPage(page, QStringLiteral("cannot make a temporary folder"));
     Form1Options formOptions;
     formOptions.workDir = workDir();
     formOptions.scriptMode = true;  // Timer1 ticks only when told to
     RecordingActions recorded;      // no message box waits, nothing is started
     Form1 form(formOptions, recorded);
     form.Form_Load();
-    RenderedPage rendered = drawPage(form, page);
+    RenderedPage rendered = drawPage(form, page, format);
     // The next page's window starts without this page's attachment files.
     QDir(form.attachFolder()).removeRecursively();
     return rendered;
 }
 
-RenderedPage PageRenderer::drawPage(Form1& form, const QString& page) {
+RenderedPage PageRenderer::drawPage(Form1& form, const QString& page, PictureFormat format) {
     // The window is shown and active, its controls laid out as a person sees
     // them; they are painted once, into the picture, not onto the screen too.
     // A crop without controls is the LCD painter's image alone: the window is
@@ -158,13 +172,28 @@ RenderedPage PageRenderer::drawPage(Form1& form, const QString& page) {
         QCoreApplication::processEvents();  // the text box's scroll bar, as it follows the text
         form.setUpdatesEnabled(true);
     }
+    const auto [width, height] = pictureSize(form, options_);
+    const QString refusal =
+        pictureSizeRefusal(width * options_.scale, height * options_.scale, options_.animate ? 2 : 1, format);
+    if (!refusal.isEmpty()) return failedPage(page, refusal);
+    return drawFrames(form, page);
+}
+
+// The picture, and for --animate the other blink phase; a failed allocation
+// fails the page.
+RenderedPage PageRenderer::drawFrames(Form1& form, const QString& page) {
+    const QString noMemory = QStringLiteral("not enough memory to draw the picture");
     const QImage picture = drawPicture(form, options_);
-    if (picture.isNull()) return {{}, page + QStringLiteral(": the page is too long for one picture"), {}};
+    if (picture.isNull()) return failedPage(page, noMemory);
     RenderedPage rendered{scaled(picture, options_.scale), {}, form.lastDrawing()};
+    if (rendered.image.isNull()) return failedPage(page, noMemory);
     if (options_.animate) {
         form.Timer1_Timer();  // the next tick: the other blink phase
-        const QList<QImage> frames = blinkFrames(picture, drawPicture(form, options_));
+        const QImage other = drawPicture(form, options_);
+        if (other.isNull()) return failedPage(page, noMemory);
+        const QList<QImage> frames = blinkFrames(picture, other);
         if (frames.size() > 1) rendered.hidden = scaled(frames[1], options_.scale);
+        if (frames.size() > 1 && rendered.hidden.isNull()) return failedPage(page, noMemory);
     }
     return rendered;
 }
@@ -253,28 +282,39 @@ namespace {
 // For the tests: a worker given the page of this file name crashes.
 constexpr char kWorkerCrashVariable[] = "SUMIRE_RENDER_WORKER_CRASH_ON";
 
+// The pages read from files: never written over.
+QStringList localPages(const RenderOptions& options) {
+    QStringList pages;
+    for (const QString& page : options.pages)
+        if (!isNetworkAddress(page)) pages << page;
+    return pages;
+}
+
 // Draws the page and writes its file: empty when written, else why not,
 // naming the page.
-PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const PageJob& job) {
-    const RenderedPage page = renderer.render(job.page);
-    if (page.image.isNull()) return page.error;
-    const QString why = writePicture(job.file, blinkFrames(page.image, page.hidden),
-                                     pictureFormat(job.file, options.animate), kTimer1IntervalMs);
+PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const OutputFiles& out,
+                       const PageJob& job) {
+    const PictureFormat format = pictureFormat(job.file, options.animate);
+    const RenderedPage page = renderer.render(job.page, format);
+    if (page.image.isNull()) return page.error.isEmpty() ? job.page + QStringLiteral(": no picture") : page.error;
+    const QString why = writePicture(out, job.file, blinkFrames(page.image, page.hidden), format, kTimer1IntervalMs);
     return why.isEmpty() ? QString() : job.page + QStringLiteral(": ") + why;
 }
 
 // A worker: a job a line on standard input, an answer a line on standard
 // output, until the input ends.
 int runRenderWorker(const RenderOptions& options) {
-    QFile in, out;
-    if (!in.open(stdin, QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly)) return 1;
+    QFile in, answers;
+    if (!in.open(stdin, QIODevice::ReadOnly) || !answers.open(stdout, QIODevice::WriteOnly)) return 1;
+    QStringList names;
+    const OutputFiles out({}, localPages(expandFolders(options, &names)));
     PageRenderer renderer(options);
     const QString crashOn = qEnvironmentVariable(kWorkerCrashVariable);
     PageJob job;
     for (QByteArray line = in.readLine(); readJobLine(line, &job); line = in.readLine()) {
         if (!crashOn.isEmpty() && QFileInfo(job.page).fileName() == crashOn) std::abort();
-        out.write(outcomeLine(renderPage(renderer, options, job)));
-        out.flush();
+        answers.write(outcomeLine(renderPage(renderer, options, out, job)));
+        answers.flush();
     }
     return 0;
 }
@@ -312,9 +352,10 @@ int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
              [&](qsizetype done) { report.finished(done); }, [&](const QString& line) { report.message(line); }});
         return report.end();
     }
+    const OutputFiles out({}, localPages(options));
     PageRenderer renderer(options);
     for (qsizetype i = 0; i < jobs.size(); ++i) {
-        const PageOutcome outcome = renderPage(renderer, options, jobs[i]);
+        const PageOutcome outcome = renderPage(renderer, options, out, jobs[i]);
         report.finished(i + 1);
         report.failed(outcome);
     }

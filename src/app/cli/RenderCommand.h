@@ -6,7 +6,9 @@
 // folder and settings store are temporary.
 
 #include "LcdPainter.h"
+#include "cli/PictureFile.h"
 #include "cli/CommandLine.h"
+#include "text/Interruption.h"
 
 #include <QImage>
 #include <QRect>
@@ -37,16 +39,20 @@ struct RenderedPage {
 class PageRenderer {
 public:
     explicit PageRenderer(RenderOptions options);
-    RenderedPage render(const QString& page);
+    // The page's picture, for a file of `format`; refused before drawing
+    // when that picture would be too large for it.
+    RenderedPage render(const QString& page, PictureFormat format = PictureFormat::Png);
 
 private:
     QString workDir();
-    RenderedPage drawPage(Form1& form, const QString& page);
+    RenderedPage drawPage(Form1& form, const QString& page, PictureFormat format);
+    RenderedPage drawFrames(Form1& form, const QString& page);
     std::optional<QString> loadPage(Form1& form, const QString& page);
     void applyView(Form1& form) const;
 
     RenderOptions options_;
     QTemporaryDir root_;
+    RemovedOnInterrupt rootRemoved_{root_.path()};
     bool workDirMade_ = false;
 };
 

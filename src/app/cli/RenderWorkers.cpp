@@ -1,5 +1,7 @@
 #include "cli/RenderWorkers.h"
 
+#include "text/Interruption.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
@@ -30,6 +32,7 @@ QProcessEnvironment workerEnvironment() {
 // One worker process and the job it is drawing (-1: none).
 struct Worker {
     std::unique_ptr<QProcess> process;
+    std::unique_ptr<StoppedOnInterrupt> stopped;  // told when this program is
     qsizetype job = -1;
     QByteArray pending;   // answer bytes read so far
     QByteArray messages;  // standard error bytes read so far
@@ -74,6 +77,7 @@ private:
         });
         workers_.push_back(std::move(worker));
         process->start(QCoreApplication::applicationFilePath(), arguments_);
+        w->stopped = std::make_unique<StoppedOnInterrupt>(pid_t(process->processId()));
         giveJob(*w);
     }
 

@@ -1,0 +1,78 @@
+#include "export/OutputFiles.h"
+
+#include "export/FileWrite.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+namespace sumire {
+namespace {
+
+std::pair<quint64, quint64> nodeOf(const QString& path, bool* exists) {
+    struct stat st = {};
+    *exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+bool isInside(const QString& path, const QString& folder) {
+    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+}  // namespace
+
+QString resolvedPath(const QString& path) {
+    QString rest;
+    QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    // The deepest part that exists, resolved; the names below it as given.
+    while (!info.exists() && !info.isSymLink() && info.fileName() != info.filePath()) {
+        rest = rest.isEmpty() ? info.fileName() : info.fileName() + u'/' + rest;
+        const QString up = info.path();
+        if (up == info.filePath()) break;
+        info = QFileInfo(up);
+    }
+    QString base = info.canonicalFilePath();
+    if (base.isEmpty()) base = info.absoluteFilePath();  // a dangling link: its own name
+    return rest.isEmpty() ? base : QDir::cleanPath(base + u'/' + rest);
+}
+
+OutputFiles::OutputFiles(const QString& folder, const QStringList& inputs)
+    : folder_(folder.isEmpty() ? QString() : resolvedPath(folder)) {
+    for (const QString& input : inputs) addInput(input);
+}
+
+void OutputFiles::addInput(const QString& path) {
+    inputs_.insert(resolvedPath(path));
+    bool exists = false;
+    const auto node = nodeOf(path, &exists);
+    if (exists) inputNodes_.insert(node);
+}
+
+QString OutputFiles::path(const QString& relative) const { return QDir(folder_).filePath(relative); }
+
+QString OutputFiles::refusal(const QString& path) const {
+    const QString resolved = resolvedPath(path);
+    if (!folder_.isEmpty() && (resolved == folder_ || !isInside(resolved, folder_)))
+        return QStringLiteral("%1 lies outside %2").arg(path, folder_);
+    bool exists = false;
+    const auto node = nodeOf(resolved, &exists);
+    for (const QString& input : inputs_)
+        if (resolved == input || isInside(input, resolved))
+            return QStringLiteral("%1 is %2, which this command reads").arg(path, input);
+    if (exists && inputNodes_.contains(node)) return QStringLiteral("%1 is a file this command reads").arg(path);
+    return {};
+}
+
+bool OutputFiles::write(const QString& path, const QByteArray& bytes, QString* error) const {
+    *error = refusal(path);
+    if (!error->isEmpty()) return false;
+    return writeWholeFile(path, bytes, error);
+}
+
+bool OutputFiles::write(const QString& path, const std::function<bool(QIODevice&)>& fill, QString* error) const {
+    *error = refusal(path);
+    if (!error->isEmpty()) return false;
+    return writeWholeFile(path, fill, error);
+}
+
+}  // namespace sumire

@@ -1,0 +1,44 @@
+#pragma once
+// The one way a command writes its files. Each is written whole or not at
+// all, and refused when it would land on a file the command reads (after
+// resolving links, so "page.txt", "./page.txt" and a link to it are one
+// file) or, given a folder, outside that folder.
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <utility>
+
+namespace sumire {
+
+class OutputFiles {
+public:
+    // `folder`: where every file goes (empty: anywhere); `inputs`: the local
+    // files and folders of pages the command reads.
+    OutputFiles(const QString& folder, const QStringList& inputs);
+    void addInput(const QString& path);
+
+    // `relative` inside the folder.
+    QString path(const QString& relative) const;
+    // Why `path` may not be written; empty when it may.
+    QString refusal(const QString& path) const;
+
+    // Writes `bytes`, or what `fill` writes into the device given (false
+    // when it fails), to `path`. False with `error` naming the file when
+    // refused or not written.
+    bool write(const QString& path, const QByteArray& bytes, QString* error) const;
+    bool write(const QString& path, const std::function<bool(QIODevice&)>& fill, QString* error) const;
+
+private:
+    QString folder_;  // resolved; empty: anywhere
+    QSet<QString> inputs_;
+    QSet<std::pair<quint64, quint64>> inputNodes_;  // device and inode
+};
+
+// The path with every link and "..", as far as it exists, resolved.
+QString resolvedPath(const QString& path);
+
+}  // namespace sumire
