@@ -31,9 +31,13 @@ bool replaceFile(const QString& path, const FileFiller& fill, QString* error) {
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     const bool opened = file.open();
     const RemovedOnInterrupt partial(file.fileName());
+    errno = 0;
     if (!opened || !fill(file) || !file.flush()) {
+        // Qt's text for a failed write is often "Unknown error"; the system's says why.
+        const int code = errno;
         *error = file.errorString();
-        if (error->isEmpty() || error->startsWith(QLatin1String("Unknown"))) *error = QStringLiteral("write failed");
+        if (code != 0 && (error->isEmpty() || error->startsWith(QLatin1String("Unknown"))))
+            *error = QString::fromLocal8Bit(std::strerror(code));
         return false;
     }
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |

@@ -69,13 +69,18 @@ void removeAt(int dir, const char* name, int depth) {
     const int fd = openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return;
     alignas(8) char buffer[2048];
-    for (long got; (got = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0;) {
-        for (long at = 0; at < got;) {
-            const auto* entry = reinterpret_cast<const DirEntry64*>(buffer + at);
-            if (!isDotOrDotDot(entry->name)) removeAt(fd, entry->name, depth + 1);
-            at += entry->reclen;
-        }
-        lseek(fd, 0, SEEK_SET);  // what was removed is gone from the next reading
+    // Read again from the start while a reading finds names: what was removed
+    // is gone from the next one, and what cannot be removed ends the loop.
+    for (bool found = true; found;) {
+        found = false;
+        lseek(fd, 0, SEEK_SET);
+        for (long got; (got = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0;)
+            for (long at = 0; at < got; at += reinterpret_cast<const DirEntry64*>(buffer + at)->reclen) {
+                const char* entry = reinterpret_cast<const DirEntry64*>(buffer + at)->name;
+                if (isDotOrDotDot(entry)) continue;
+                removeAt(fd, entry, depth + 1);
+                found = found || faccessat(fd, entry, F_OK, AT_SYMLINK_NOFOLLOW) != 0;
+            }
     }
     close(fd);
     unlinkat(dir, name, AT_REMOVEDIR);
