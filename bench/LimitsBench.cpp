@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <functional>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -94,10 +95,16 @@ const std::vector<std::pair<const char*, QStringList>> kCommands{
     {"export_text", {"export", "PAGE", "--text", "-o", "OUT"}},
 };
 
+// The page is made, written and freed, and the freed memory handed back.
 bool writePage(const QString& file, const PageMaker& make) {
-    const QByteArray text = make();
-    QFile page(file);
-    return page.open(QIODevice::WriteOnly) && page.write(text) == text.size();
+    bool written = false;
+    {
+        const QByteArray text = make();
+        QFile page(file);
+        written = page.open(QIODevice::WriteOnly) && page.write(text) == text.size();
+    }
+    malloc_trim(0);
+    return written;
 }
 
 void BM_PageThroughCommand(benchmark::State& state, const QString& name, const PageMaker& make,

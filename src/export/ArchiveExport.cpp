@@ -73,8 +73,8 @@ private:
     void exportGuarded(const ExportEntry& entry, PageLoader& loader);
     bool exportPage(const ExportEntry& entry, PageLoader& loader);
     void writeHtml(const ExportEntry& entry, const LoadedPage& page);
-    QString writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
-                          std::vector<LcdStyle::Picture>* files);
+    void writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
+                       std::map<int, LcdStyle::Picture>* files);
     std::vector<ExportLink> links(const ExportEntry& entry, const PageModel& m) const;
     QString relativeHref(const ExportEntry& from, const QString& output) const;
     QStringList localPages() const;
@@ -133,12 +133,12 @@ std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageMode
     return out;
 }
 
-// The picture of each slot the LCD copies, as the copy shows it, beside the
-// page's HTML; `files` gets each copy's file relative to the page.
-QString Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
-                                std::vector<LcdStyle::Picture>* files) {
+// The picture of each slot the LCD copies, as its first copy shows it,
+// beside the page's HTML; `files` gets each slot's file relative to DIR.
+void Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
+                             std::map<int, LcdStyle::Picture>* files) {
     const QString base = withoutExtension(entry.output);
-    std::map<int, LcdStyle::Picture> written;
+    std::map<int, LcdStyle::Picture>& written = *files;
     for (const LcdPicture& p : screen.pictures) {
         auto it = written.find(p.slot);
         if (it == written.end()) {
@@ -153,13 +153,9 @@ QString Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page
                     fail(entry.page + QStringLiteral(": cannot write %1: the PNG encoder failed").arg(file.file));
                 if (png.isEmpty() || !write(file.file, png, entry.page)) file = {};
             }
-            it = written.emplace(p.slot, file).first;
+            written.emplace(p.slot, file);
         }
-        LcdStyle::Picture shown = it->second;
-        if (!shown.file.isEmpty()) shown.file = relativeHref(entry, shown.file);
-        files->push_back(shown);
     }
-    return base;
 }
 
 void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
@@ -169,7 +165,12 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     style.fallback = o_.fallback;
     style.assetsHref = relativeLink(up + QLatin1String(kAssetsFolder)) + u'/';
     LcdScreenReader whole(page.model, page.pictures, ScreenExtent::WholePage);
-    writePictures(entry, page, whole.screen(), &style.pictures);
+    std::map<int, LcdStyle::Picture> files;
+    writePictures(entry, page, whole.screen(), &files);
+    for (auto [slot, file] : files) {
+        if (!file.file.isEmpty()) file.file = relativeHref(entry, file.file);
+        style.pictures.emplace(slot, file);
+    }
 
     HtmlPageParts parts;
     parts.sender = page.sender;
@@ -194,14 +195,9 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     small.assetsHref = relativeLink(QLatin1String(kAssetsFolder)) + u'/';
     // The same picture files, named from DIR.
     small.pictures.clear();
-    for (const LcdPicture& p : first.pictures) {
-        LcdStyle::Picture same;
-        for (size_t i = 0; i < whole.screen().pictures.size() && same.file.isEmpty(); ++i)
-            if (whole.screen().pictures[i].slot == p.slot && !style.pictures[i].file.isEmpty())
-                same = style.pictures[i];
-        if (!same.file.isEmpty())
-            same.file = relativeLink(QStringLiteral("%1-%2.png").arg(withoutExtension(entry.output)).arg(p.slot));
-        small.pictures.push_back(same);
+    for (auto [slot, file] : files) {
+        if (!file.file.isEmpty()) file.file = relativeLink(file.file);
+        small.pictures.emplace(slot, file);
     }
     index_.push_back({relativeLink(entry.output), entry.output, page.sender.trimmed(), parts.title,
                       lcdHtml(first, page.model, small, assets_)});

@@ -128,12 +128,13 @@ void writeLcdOpen(const LcdScreen& screen, const PageModel& m, const LcdStyle& s
 void writeLcdClose(const LcdScreen& screen, const LcdStyle& style, HtmlOut& out) {
     const double s = style.scale;
     out << QLatin1String("</div>\n");
-    for (size_t i = 0; i < screen.pictures.size() && i < style.pictures.size(); ++i) {
-        const LcdPicture& p = screen.pictures[i];
-        const LcdStyle::Picture& file = style.pictures[i];
-        if (file.file.isEmpty()) continue;
+    for (const LcdPicture& p : screen.pictures) {
+        const auto found = style.pictures.find(p.slot);
+        if (found == style.pictures.end() || found->second.file.isEmpty()) continue;
+        const LcdStyle::Picture& file = found->second;
         out << QStringLiteral("<img class=\"pic\" src=\"%1\" alt=\"\" style=\"left:%2;top:%3;width:%4;height:%5\">\n")
                    .arg(escapeHtml(file.file), px(p.x * s), px(p.y * s), px(file.width * s), px(file.height * s));
+        out.spill();
     }
     out << QLatin1String("</div>\n");
 }

@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QString>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace sumire {
@@ -25,13 +26,13 @@ struct LcdStyle {
     int scale = 2;
     PictographFallback fallback = PictographFallback::Emoji;
     QString assetsHref;  // "../assets/", ending in "/"
-    // For each picture copy of the screen: its file (relative; empty: none)
-    // and the pixels the copy covers, which the picture's box limits.
+    // For each slot the screen copies: its file (relative; empty: none) and
+    // the pixels a copy covers, which the picture's box limits.
     struct Picture {
         QString file;
         int64_t width = 0, height = 0;
     };
-    std::vector<Picture> pictures;
+    std::map<int, Picture> pictures;
 };
 
 // Markup as it is made: handed on to a file as UTF-8 a few hundred
