@@ -56,9 +56,7 @@ QString OutputFiles::refusal(const QString& path) const {
         return QStringLiteral("%1 lies outside %2").arg(path, folder_);
     bool exists = false;
     const auto node = nodeOf(resolved, &exists);
-    for (const QString& input : inputs_)
-        if (resolved == input || isInside(input, resolved))
-            return QStringLiteral("%1 is %2, which this command reads").arg(path, input);
+    if (inputs_.contains(resolved)) return QStringLiteral("%1 is %2, which this command reads").arg(path, resolved);
     if (exists && inputNodes_.contains(node)) return QStringLiteral("%1 is a file this command reads").arg(path);
     return {};
 }
