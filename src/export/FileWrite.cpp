@@ -21,7 +21,7 @@ bool sameBytes(const QString& path, const QByteArray& bytes) {
 bool makeFolderOf(const QString& path, QString* error) {
     const QString folder = QFileInfo(path).absolutePath();
     if (QDir().mkpath(folder) && QFileInfo(folder).isDir()) return true;
-    *error = QStringLiteral("cannot make the folder %1").arg(folder);
+    *error = QStringLiteral("cannot write %1: cannot make the folder %2").arg(path, folder);
     return false;
 }
 

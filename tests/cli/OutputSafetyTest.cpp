@@ -142,8 +142,8 @@ TEST(OutputSafety, AWritePastTheFileSizeLimitFailsItsPageAndLeavesNothing) {
         writeFile(dir.filePath("page.txt"), kPage + QByteArray("text\r\n").repeated(400));
         writeFile(dir.filePath("b.txt"), "x\r\n");
         writeFile(dir.filePath("bookmark.txt"), kPage);
-        writeFile(dir.filePath("s.txt"),
-                  "click book3\nset Form2.Text1 http://y/" + QByteArray(3000, 'y') + "\nclick Form2.Command1\ndump\n");
+        writeFile(dir.filePath("s.txt"), "click book3\nset Form2.Text1 http://y/" + QByteArray(3000, 'y') +
+                                             "\nset Form2.Text2 t\nclick Form2.Command1\ndump\n");
         QDir().mkpath(dir.filePath("out"));
         const ProgramResult r = runLimited(dir, 1, c.arguments);
         const std::string what = c.arguments.join(' ').toStdString();
