@@ -2,7 +2,9 @@
 // largest a page file may be): `sumire render` with each option and `sumire
 // export` finish in under 30 s with a peak of at most 1 GiB, whether they
 // write the picture or refuse it with its limit. Each run is one process;
-// peak_MiB is its own peak resident memory, within_goal 1 when both hold.
+// peak_MiB is its peak resident memory, an upper bound: a child started
+// with posix_spawn starts from this process's own high-water mark, which the
+// hostile pages raise to about 430 MiB. within_goal is 1 when both hold.
 // SUMIRE_BENCH_PAGE_MIB sets a smaller page size.
 
 #include "PageInputs.h"
