@@ -2,6 +2,7 @@
 
 #include "ClientArea.h"
 #include "PictureBoxes.h"
+#include "art/LcdFace.h"
 #include "art/Pictographs.h"
 #include "display/CellWidth.h"
 #include "display/PageModel.h"
@@ -32,14 +33,28 @@ LcdPainter::LcdPainter(ClientArea& area, const PageModel& model, const PictureBo
     : area_(area), model_(model), boxes_(boxes) {}
 
 QFont LcdPainter::lcdFont() const {
-    // The fixed-pitch face: a half-width glyph is half a full-width one, so
-    // each half-width letter stays in its own cell as on a handset.
+    // Where the dot face lacks a glyph, or its package is missing: the
+    // fixed-pitch outline face at the dot face's size, so that rows still
+    // never touch.
     QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(int(std::lround(model_.fontSize * 96.0 / 72.0)));
+    font.setPixelSize(dotSize());
     // Crisp dots, as on a handset's screen.
     font.setStyleStrategy(QFont::NoAntialias);
     font.setKerning(false);
     return font;
+}
+
+int LcdPainter::dotSize() const { return lcdDotSize(model_.charWidth, model_.lineHeight); }
+
+// The cells a character of `cells` half-width cells takes, in pixels.
+QRectF LcdPainter::cellsRect(int64_t x, int64_t y, int cells) const {
+    return QRectF(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel,
+                  cells * double(model_.charWidth) / kTwipsPerPixel, model_.lineHeight / kTwipsPerPixel);
+}
+
+// Text and pictographs stay inside the LCD box's frame.
+void LcdPainter::clipToScreen(QPainter& p) const {
+    if (!screen_.isEmpty()) p.setClipRect(screen_);
 }
 
 void LcdPainter::changed(const QRect& r) { area_.update(r); }
@@ -49,6 +64,7 @@ void LcdPainter::box(int x1, int y1, int x2, int y2, int colour) {
     pendingHigh_ = 0;
     ops_.push_back({QStringLiteral("box"), {x1, y1, x2, y2, colour}});
     const QRect r = cornersRect(x1, y1, x2, y2);
+    screen_ = r.adjusted(1, 1, -1, -1);
     QPainter p(&area_.image());
     p.fillRect(r, colourOf(colour));
     changed(r);
@@ -91,34 +107,45 @@ void LcdPainter::text(int64_t x, int64_t y, char16_t code, int colour) {
 }
 
 void LcdPainter::drawString(int64_t x, int64_t y, const QString& s, int colour) {
-    const QFont font = lcdFont();
-    const QFontMetrics metrics(font);
-    const QPoint topLeft(toPixels(x), toPixels(y));
+    const int size = dotSize();
+    int width = 0;
+    for (const QChar c : s) width += cellWidth(c.unicode());
+    const QRectF cells = cellsRect(x, y, width);
     QPainter p(&area_.image());
-    p.setFont(font);
-    p.setPen(colourOf(colour));
-    p.drawText(topLeft + QPoint(0, metrics.ascent()), s);
-    changed(QRect(topLeft, QSize(metrics.horizontalAdvance(s) + 2, metrics.height())));
+    clipToScreen(p);
+    if (!drawDotText(p, lcdDotFace(size), cells, s, colourOf(colour))) {
+        const QFont font = lcdFont();
+        const QFontMetrics metrics(font);
+        const QPoint topLeft = centredIn(cells, QSize(metrics.horizontalAdvance(s), size));
+        p.setFont(font);
+        p.setPen(colourOf(colour));
+        p.drawText(topLeft + QPoint(0, metrics.ascent()), s);
+    }
+    changed(cells.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
-// A pictograph fills two half-width cells of one row.
+// A pictograph fills two half-width cells of one row, as tall as a
+// full-width glyph.
 void LcdPainter::paintPictograph(int64_t x, int64_t y, int code, int colour) {
-    const QRectF cell(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel, 2.0 * model_.charWidth / kTwipsPerPixel,
-                      model_.lineHeight / kTwipsPerPixel);
+    const int size = dotSize();
+    const QRectF cells = cellsRect(x, y, 2);
     QPainter p(&area_.image());
-    ::sumire::drawPictograph(p, code, cell, colourOf(colour));
-    changed(cell.toAlignedRect());
+    clipToScreen(p);
+    drawPictographDots(p, code, centredIn(cells, QSize(size, size)), size, colourOf(colour));
+    changed(cells.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 // A private-use code without a design: its mark in the cells it takes, never
 // a font's blank or missing-glyph box.
 void LcdPainter::paintMark(int64_t x, int64_t y, char16_t code, int colour) {
+    const int size = dotSize();
     const int cells = cellWidth(code);
-    const QRectF cell(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel,
-                      cells * double(model_.charWidth) / kTwipsPerPixel, model_.lineHeight / kTwipsPerPixel);
+    const QRectF box = cellsRect(x, y, cells);
     QPainter p(&area_.image());
-    drawMark(p, code, cells, cell, colourOf(colour));
-    changed(cell.toAlignedRect());
+    clipToScreen(p);
+    const QSize mark(cells >= 2 ? size : size / 2, size);
+    drawMarkDots(p, code, cells, centredIn(box, mark), size, colourOf(colour));
+    changed(box.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void LcdPainter::blt(int slot, int64_t x, int64_t y, int64_t width, int64_t height) {

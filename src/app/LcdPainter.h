@@ -6,6 +6,7 @@
 #include "display/LcdCanvas.h"
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -39,20 +40,24 @@ public:
     bool autoRedraw() const { return autoRedraw_; }
     const std::vector<LcdOp>& lastPass() const { return ops_; }
 
-    // The LCD font: the fixed-pitch face of the window font's family at the
-    // display width's size (96 dpi).
+    // The outline face for what the dot face cannot draw (LcdFace.h).
     QFont lcdFont() const;
+    // The dot face's size at the display width, in pixels.
+    int dotSize() const;
 
 private:
     void drawString(int64_t x, int64_t y, const QString& s, int colour);
     void paintPictograph(int64_t x, int64_t y, int code, int colour);
     void paintMark(int64_t x, int64_t y, char16_t code, int colour);
     void changed(const QRect& r);
+    QRectF cellsRect(int64_t x, int64_t y, int cells) const;
+    void clipToScreen(QPainter& p) const;
 
     ClientArea& area_;
     const PageModel& model_;
     const PictureBoxes& boxes_;
     std::vector<LcdOp> ops_;
+    QRect screen_;  // inside the latest box's frame, pixels
     std::function<void(bool)> timer1Changed_;
     bool autoRedraw_ = true;
     // A high surrogate waits for its low half, which completes the character.

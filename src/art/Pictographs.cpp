@@ -71,6 +71,24 @@ void drawDots(QPainter& p, const QRectF& cell, int cols, int rows, const QColor&
     p.restore();
 }
 
+// Paints a cols x rows grid as `size` pixels from `topLeft`, each pixel
+// taking the dot under its centre; one rectangle per run of set pixels.
+template <typename DotSet>
+void drawScaledDots(QPainter& p, QPoint topLeft, int cols, int rows, QSize size, const QColor& colour, DotSet isSet) {
+    const int w = size.width(), h = size.height();
+    for (int ty = 0; ty < h; ++ty) {
+        const int y = (2 * ty + 1) * rows / (2 * h);
+        int runStart = -1;
+        for (int tx = 0; tx <= w; ++tx) {
+            const bool set = tx < w && isSet((2 * tx + 1) * cols / (2 * w), y);
+            if (set && runStart < 0) runStart = tx;
+            if (set || runStart < 0) continue;
+            p.fillRect(QRect(topLeft.x() + runStart, topLeft.y() + ty, tx - runStart, 1), colour);
+            runStart = -1;
+        }
+    }
+}
+
 }  // namespace
 
 bool pictographDot(int code, int x, int y) {
@@ -101,6 +119,19 @@ bool markDot(char16_t ch, int cells, int x, int y) {
 void drawMark(QPainter& p, char16_t ch, int cells, const QRectF& cell, const QColor& colour) {
     drawDots(p, cell, markWidth(cells), kMarkHeight, colour,
              [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
+}
+
+void drawPictographDots(QPainter& p, int code, QPoint topLeft, int size, const QColor& colour) {
+    if (code < 0 || code >= kPictographCount || size <= 0) return;
+    drawScaledDots(p, topLeft, kPictographSize, kPictographSize, QSize(size, size), colour,
+                   [code](int x, int y) { return pictographDot(code, x, y); });
+}
+
+void drawMarkDots(QPainter& p, char16_t ch, int cells, QPoint topLeft, int size, const QColor& colour) {
+    if (size <= 0) return;
+    const QSize box(cells >= 2 ? size : std::max(1, size / 2), size);
+    drawScaledDots(p, topLeft, markWidth(cells), kMarkHeight, box, colour,
+                   [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
 }
 
 }  // namespace sumire

@@ -37,4 +37,12 @@ bool markDot(char16_t ch, int cells, int x, int y);
 // the way drawPictograph draws a design.
 void drawMark(QPainter& p, char16_t ch, int cells, const QRectF& cell, const QColor& colour);
 
+// The LCD's way: design `code` as `size` x `size` pixels from `topLeft` (in
+// the painter's coordinates, taken as pixels), each dot repeated by nearest
+// neighbour, never smoothed: by a whole number when `size` is a multiple of
+// 12, otherwise with rows and columns repeated evenly.
+void drawPictographDots(QPainter& p, int code, QPoint topLeft, int size, const QColor& colour);
+// The mark the same way: `size` tall, as wide in two cells, half in one.
+void drawMarkDots(QPainter& p, char16_t ch, int cells, QPoint topLeft, int size, const QColor& colour);
+
 }  // namespace sumire

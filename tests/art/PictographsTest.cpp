@@ -208,3 +208,68 @@ TEST(DrawPictograph, DrawsNothingForUnknownCodesOrRotatedPainters) {
 
 }  // namespace
 }  // namespace sumire
+
+namespace sumire {
+namespace {
+
+// A black and white picture as rows of '#' and '.', with each run of equal
+// neighbouring rows and then of equal columns kept once: what is left is the
+// same for a design and any nearest-neighbour enlargement of it.
+QStringList collapsed(const QImage& image) {
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            EXPECT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255)) << "a smoothed pixel";
+            row += pixel == qRgb(0, 0, 0) ? QLatin1Char('#') : QLatin1Char('.');
+        }
+        if (rows.isEmpty() || rows.last() != row) rows.append(row);
+    }
+    QList<int> keep;
+    const auto column = [&rows](int x) {
+        QString c;
+        for (const QString& row : rows) c += row[x];
+        return c;
+    };
+    for (int x = 0; x < image.width(); ++x)
+        if (x == 0 || column(x) != column(x - 1)) keep.append(x);
+    for (QString& row : rows) {
+        QString kept;
+        for (int x : keep) kept += row[x];
+        row = kept;
+    }
+    return rows;
+}
+
+QImage designImage(int code) {
+    QImage image(kPictographSize, kPictographSize, QImage::Format_RGB32);
+    for (int y = 0; y < kPictographSize; ++y)
+        for (int x = 0; x < kPictographSize; ++x)
+            image.setPixel(x, y, pictographDot(code, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    return image;
+}
+
+// The LCD's sizes: every design enlarged by nearest neighbour, never smoothed,
+// nothing outside its square; at 24, each dot exactly 2 x 2 pixels.
+TEST(DrawPictographDots, EnlargesByNearestNeighbourOnly) {
+    for (int size : {12, 14, 16, 24}) {
+        for (int code = 0; code < kPictographCount; ++code) {
+            QImage image(size + 4, size + 4, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            drawPictographDots(p, code, QPoint(2, 2), size, Qt::black);
+            p.end();
+            const QImage inside = image.copy(2, 2, size, size);
+            EXPECT_EQ(paintedPixels(image, Qt::black, QRect(2, 2, size, size)),
+                      paintedPixels(inside, Qt::black, inside.rect()));
+            ASSERT_EQ(collapsed(inside), collapsed(designImage(code))) << "code " << code << " size " << size;
+            if (size % kPictographSize == 0) {
+                EXPECT_EQ(inside, designImage(code).scaled(size, size)) << "code " << code << " size " << size;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sumire

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree with cpack into a temporary
 # folder and checks what a user's apt and desktop rely on: its control fields
-# (dependencies from the shared libraries and the font), its files and their
+# (dependencies from the shared libraries and the fonts), its files and their
 # modes, a stripped program without a search path of its own.
 # Usage: package-test.sh BUILD_DIR
 set -euo pipefail
@@ -19,7 +19,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 [[ "$(field Package)" == sumire ]] || fail "Package: $(field Package)"
 depends="$(field Depends)"
-for needed in fonts-ipafont-gothic libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libqt6httpserver6 libwebpmux3 libwebp7 libc6; do
+for needed in fonts-ipafont-gothic xfonts-efont-unicode libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libqt6httpserver6 libwebpmux3 libwebp7 libc6; do
   grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 description="$(field Description)"

@@ -59,6 +59,8 @@ void RenderReport::failed(const QString& why) {
 }
 
 void RenderReport::message(const QString& line) {
+    if (said_.contains(line)) return;
+    said_.insert(line);
     line_.clear();
     err_ << line << Qt::endl;
     if (bar_) draw();

@@ -9,6 +9,7 @@
 #include "text/ProgressLine.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QString>
 
 class QTextStream;
@@ -28,7 +29,8 @@ public:
 
     // A page that was not written, `why` naming it; nothing when empty.
     void failed(const QString& why);
-    // A line of another part of the program (a worker's warning), as it is.
+    // A line of another part of the program (a worker's warning), as it is;
+    // a line that every worker says about the system is passed on once.
     void message(const QString& line);
     // `done` pages have finished, written or not.
     void finished(qsizetype done);
@@ -45,6 +47,7 @@ private:
     const qsizetype pages_;
     const bool bar_;
     qsizetype done_ = 0, failed_ = 0;
+    QSet<QString> said_;  // the messages passed on
 };
 
 }  // namespace sumire
