@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdio>
+#include <future>
 #include <map>
+#include <mutex>
+#include <zlib.h>
 
 namespace sumire {
 namespace {
@@ -20,11 +23,49 @@ QString faceFolder() {
     return dir.isEmpty() ? QStringLiteral("/usr/share/fonts/X11/misc") : dir;
 }
 
+// The file's bytes inflated in memory: FreeType reads a large gzip file by
+// seeking in it, which inflates it again from its start at each step back.
+QByteArray gunzip(const QByteArray& packed) {
+    z_stream z{};
+    if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) return {};
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData()));
+    z.avail_in = uInt(packed.size());
+    QByteArray out;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const qsizetype done = out.size();
+        out.resize(done + (qsizetype(1) << 21));
+        z.next_out = reinterpret_cast<Bytef*>(out.data() + done);
+        z.avail_out = uInt(out.size() - done);
+        status = inflate(&z, Z_NO_FLUSH);
+        out.resize(out.size() - qsizetype(z.avail_out));
+    }
+    inflateEnd(&z);
+    return status == Z_STREAM_END ? out : QByteArray();
+}
+
+// The biwidth files: 6 x 12 half-width and 12 x 12 full-width glyphs.
+QString faceFile(int size) { return QDir(faceFolder()).filePath(QStringLiteral("b%1.pcf.gz").arg(size)); }
+
+QByteArray faceBytes(int size) {
+    QFile in(faceFile(size));
+    return in.open(QIODevice::ReadOnly) ? gunzip(in.readAll()) : QByteArray();
+}
+
+// Faces being read on other threads, by size.
+std::mutex pendingLock;
+std::map<int, std::shared_future<QByteArray>> pending;
+
 QRawFont readFace(int size) {
-    // The biwidth files: 6 x 12 half-width and 12 x 12 full-width glyphs.
-    const QString file = QDir(faceFolder()).filePath(QStringLiteral("b%1.pcf.gz").arg(size));
+    const QString file = faceFile(size);
+    std::shared_future<QByteArray> bytes;
+    {
+        const std::lock_guard<std::mutex> lock(pendingLock);
+        const auto it = pending.find(size);
+        if (it != pending.end()) bytes = it->second;
+    }
     QRawFont face;
-    if (QFile::exists(file)) face.loadFromFile(file, size, QFont::PreferNoHinting);
+    face.loadFromData(bytes.valid() ? bytes.get() : faceBytes(size), size, QFont::PreferNoHinting);
     static bool told = false;
     if (!face.isValid() && !told) {
         told = true;
@@ -45,6 +86,11 @@ int lcdDotSize(int charWidth, int lineHeight) {
     return kSizes[std::size(kSizes) - 1];
 }
 
+void prefetchLcdDotFace(int size) {
+    const std::lock_guard<std::mutex> lock(pendingLock);
+    if (!pending.count(size)) pending.emplace(size, std::async(std::launch::async, faceBytes, size).share());
+}
+
 const QRawFont& lcdDotFace(int size) {
     // Kept for the life of the process: a few hundred kilobytes a size.
     static auto* faces = new std::map<int, QRawFont>;
@@ -54,8 +100,12 @@ const QRawFont& lcdDotFace(int size) {
 }
 
 QPoint centredIn(const QRectF& cells, QSize size) {
-    return QPoint(int(std::lround(cells.center().x() - size.width() / 2.0)),
-                  int(std::lround(cells.center().y() - size.height() / 2.0)));
+    // From the cells' rounded corner by whole pixels, so that a glyph lies
+    // the same way in every cell and row whatever their edges round to.
+    const auto start = [](double edge, double length, int inner) {
+        return int(std::lround(edge)) + (int(std::floor(length + 1e-9)) - inner) / 2;
+    };
+    return QPoint(start(cells.left(), cells.width(), size.width()), start(cells.top(), cells.height(), size.height()));
 }
 
 bool drawDotText(QPainter& p, const QRawFont& face, const QRectF& cells, const QString& text, const QColor& colour) {

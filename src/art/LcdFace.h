@@ -25,7 +25,12 @@ int lcdDotSize(int charWidth, int lineHeight);
 // SUMIRE_LCD_FONT_DIR when set (X fonts kept elsewhere).
 const QRawFont& lcdDotFace(int size);
 
-// The top left pixel of a box of `size` centred in `cells` (device pixels).
+// Starts reading the face at `size` on another thread, while the program
+// starts up, so that the first drawing finds it ready.
+void prefetchLcdDotFace(int size);
+
+// The top left pixel of a box of `size` centred in `cells` (device pixels),
+// at the same offset from the cells' first pixel in every cell and row.
 QPoint centredIn(const QRectF& cells, QSize size);
 
 // Draws `text` in `face`, centred in `cells`; false, drawing nothing, when

@@ -1,5 +1,6 @@
 #include "export/HtmlPage.h"
 
+#include "art/LcdFace.h"
 #include "display/LcdRenderer.h"
 #include "display/PictographText.h"
 
@@ -112,9 +113,10 @@ private:
 void writeLcdOpen(const LcdScreen& screen, const PageModel& m, const LcdStyle& style, HtmlOut& out) {
     const double s = style.scale;
     const double cw = m.charWidth / kTwipsPerPixel * s, lh = m.lineHeight / kTwipsPerPixel * s;
-    // Pictograph dots of whole device pixels, as large as two cells allow.
-    const double dot = std::max(1.0, std::floor(std::min(2 * cw, lh) / 12));
-    const int fontPx = int(std::lround(m.fontSize * 96.0 / 72.0)) * style.scale;
+    // The window's dot face size, for the letters and the pictographs alike,
+    // so that rows never touch here either.
+    const int fontPx = lcdDotSize(m.charWidth, m.lineHeight) * style.scale;
+    const double dot = fontPx / 12.0;
     out << QStringLiteral(
                "<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
                "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")

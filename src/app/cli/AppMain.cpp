@@ -6,10 +6,12 @@
 #include "PhoneSetting.h"
 #include "SystemActions.h"
 #include "WindowLook.h"
+#include "art/LcdFace.h"
 #include "cli/CommandLine.h"
 #include "cli/DemoServer.h"
 #include "cli/ProgramFiles.h"
 #include "cli/RenderCommand.h"
+#include "display/PageModel.h"
 #include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
@@ -117,6 +119,7 @@ int runDesktop(const Form1Options& options, const ProgramCommand& command, const
 }
 
 int runViewer(int argc, char** argv, const ProgramCommand& command) {
+    prefetchLcdDotFace(lcdDotSize(kDisplayWidths[0].charWidth, kDisplayWidths[0].lineHeight));
     QApplication app(argc, argv);
     setUpApplication();
     QTextStream err(stderr);
@@ -138,6 +141,11 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
 // Rendering needs no display: without a platform chosen it draws off screen,
 // which also keeps the pictures the same on every machine.
 int runRenderer(int argc, char** argv, const RenderOptions& options) {
+    // A page is drawn at width 20 as it loads, then at the width asked for.
+    for (const int width : {20, options.width}) {
+        const DisplayWidth& w = kDisplayWidths[size_t((20 - width) / 2) % kDisplayWidths.size()];
+        prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setUpApplication();
