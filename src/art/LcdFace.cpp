@@ -1,7 +1,6 @@
 #include "LcdFace.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGlyphRun>
 #include <QPainter>
 #include <cmath>
@@ -9,6 +8,8 @@
 #include <future>
 #include <map>
 #include <mutex>
+#include <string>
+#include <vector>
 #include <zlib.h>
 
 namespace sumire {
@@ -23,33 +24,24 @@ QString faceFolder() {
     return dir.isEmpty() ? QStringLiteral("/usr/share/fonts/X11/misc") : dir;
 }
 
-// The file's bytes inflated in memory: FreeType reads a large gzip file by
-// seeking in it, which inflates it again from its start at each step back.
-QByteArray gunzip(const QByteArray& packed) {
-    z_stream z{};
-    if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) return {};
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData()));
-    z.avail_in = uInt(packed.size());
-    QByteArray out;
-    int status = Z_OK;
-    while (status == Z_OK) {
-        const qsizetype done = out.size();
-        out.resize(done + (qsizetype(1) << 21));
-        z.next_out = reinterpret_cast<Bytef*>(out.data() + done);
-        z.avail_out = uInt(out.size() - done);
-        status = inflate(&z, Z_NO_FLUSH);
-        out.resize(out.size() - qsizetype(z.avail_out));
-    }
-    inflateEnd(&z);
-    return status == Z_STREAM_END ? out : QByteArray();
+// The biwidth files: 6 x 12 half-width and 12 x 12 full-width glyphs.
+std::string faceFile(int size) {
+    return QDir(faceFolder()).filePath(QStringLiteral("b%1.pcf.gz").arg(size)).toStdString();
 }
 
-// The biwidth files: 6 x 12 half-width and 12 x 12 full-width glyphs.
-QString faceFile(int size) { return QDir(faceFolder()).filePath(QStringLiteral("b%1.pcf.gz").arg(size)); }
-
-QByteArray faceBytes(int size) {
-    QFile in(faceFile(size));
-    return in.open(QIODevice::ReadOnly) ? gunzip(in.readAll()) : QByteArray();
+// The file inflated in memory: FreeType reads a large gzip file by seeking
+// in it, which inflates it again from its start at each step back. Plain C
+// and zlib only: on a thread started before the application object, a Qt
+// object would make Qt take that thread for the main one.
+QByteArray faceBytes(const std::string& file) {
+    QByteArray out;
+    const gzFile in = gzopen(file.c_str(), "rb");
+    if (!in) return out;
+    gzbuffer(in, 1 << 17);
+    std::vector<char> chunk(size_t(1) << 17);
+    for (int n; (n = gzread(in, chunk.data(), unsigned(chunk.size()))) > 0;) out.append(chunk.data(), n);
+    gzclose(in);
+    return out;
 }
 
 // Faces being read on other threads, by size.
@@ -57,7 +49,7 @@ std::mutex pendingLock;
 std::map<int, std::shared_future<QByteArray>> pending;
 
 QRawFont readFace(int size) {
-    const QString file = faceFile(size);
+    const std::string file = faceFile(size);
     std::shared_future<QByteArray> bytes;
     {
         const std::lock_guard<std::mutex> lock(pendingLock);
@@ -65,12 +57,12 @@ QRawFont readFace(int size) {
         if (it != pending.end()) bytes = it->second;
     }
     QRawFont face;
-    face.loadFromData(bytes.valid() ? bytes.get() : faceBytes(size), size, QFont::PreferNoHinting);
+    face.loadFromData(bytes.valid() ? bytes.get() : faceBytes(file), size, QFont::PreferNoHinting);
     static bool told = false;
     if (!face.isValid() && !told) {
         told = true;
         std::fprintf(stderr, "sumire: %s is not installed (no %s); the LCD uses an outline face instead\n",
-                     kLcdFacePackage, qPrintable(file));
+                     kLcdFacePackage, file.c_str());
     }
     return face;
 }
@@ -88,7 +80,7 @@ int lcdDotSize(int charWidth, int lineHeight) {
 
 void prefetchLcdDotFace(int size) {
     const std::lock_guard<std::mutex> lock(pendingLock);
-    if (!pending.count(size)) pending.emplace(size, std::async(std::launch::async, faceBytes, size).share());
+    if (!pending.count(size)) pending.emplace(size, std::async(std::launch::async, faceBytes, faceFile(size)).share());
 }
 
 const QRawFont& lcdDotFace(int size) {
