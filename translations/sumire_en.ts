@@ -48,6 +48,10 @@ The bookmarks were not changed.</translation>
         <translation>Could not fetch the page: </translation>
     </message>
     <message>
+        <source>添付ファイルを取得できませんでした: </source>
+        <translation>Could not fetch attachments: </translation>
+    </message>
+    <message>
         <source>アーカイブ表示: %1</source>
         <translation>Archive: %1</translation>
     </message>

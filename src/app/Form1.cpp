@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace sumire {
 namespace {
@@ -37,7 +38,7 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
       archive_(options_.archiveDir.isEmpty()
                    ? nullptr
                    : std::make_unique<ArchiveFetcher>(options_.archiveDir, options_.fetchLimits.maxBytes)),
-      attachments_(options_.workDir + QStringLiteral("/attachments")),
+      attachments_(AttachmentFolder::inside(options_.workDir)),
       windows_(*this, bookmarks_) {
     createControls();
     createMenus();
@@ -82,7 +83,11 @@ void Form1::Command1_Click() {
     }
     requestRunning_ = false;
     if (!revisiting_) history_.shown({networkMode(), addressText(), networkMode() ? QString() : model_.pageSource});
+    failedAttachments_ = outcome.failedAttachments;
     if (outcome.fetchFailed) showFetchFailure(outcome.error);
+    else if (!failedAttachments_.isEmpty())
+        setStatusMessage(attachmentFailurePrefix() + failedAttachments_.join(QStringLiteral("; ")));
+    if (std::exchange(closeAfterRequest_, false)) close();
 }
 
 Fetcher& Form1::pageFetcher() {
@@ -96,6 +101,8 @@ QString Form1::archiveFolder() const { return archive_ ? archive_->folder() : QS
 void Form1::showFetchFailure(const QString& reason) { setStatusMessage(fetchFailurePrefix() + reason); }
 
 QString Form1::fetchFailurePrefix() { return tr("ページを取得できませんでした: "); }
+
+QString Form1::attachmentFailurePrefix() { return tr("添付ファイルを取得できませんでした: "); }
 
 // In archive mode the status line always says so.
 void Form1::setStatusMessage(const QString& message) {

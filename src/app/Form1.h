@@ -25,6 +25,7 @@
 
 namespace sumire {
 
+
 class SystemActions;
 
 // Timer1 ticks once a second; each tick changes the blink phase.
@@ -122,6 +123,10 @@ public:
     QString fetchStatus() const;  // the status line's text
     // What the status line puts before the reason a page was not fetched.
     static QString fetchFailurePrefix();
+    // What it puts before the attachments a page was shown without.
+    static QString attachmentFailurePrefix();
+    // "name: reason" for each attachment the last request could not keep.
+    QStringList failedAttachments() const { return failedAttachments_; }
     QString archiveFolder() const;  // empty when pages come from the network
     const PageHistory& history() const { return history_; }
     SystemActions& actions() { return actions_; }
@@ -206,6 +211,8 @@ private:
     QVariant phoneModel_ = QString();
     QString pictureName_ = QStringLiteral("builtin");
     bool requestRunning_ = false;
+    QStringList failedAttachments_;
+    bool closeAfterRequest_ = false;  // the close box was pressed during a request
     bool shownOnce_ = false;
     bool ended_ = false;
     SecondaryWindows windows_;  // after the bookmark store they use

@@ -19,7 +19,9 @@ void Form1::Form_Load() {
     model_.lineChars = 20;
     c_.label2->setText(QString::number(model_.lineChars));
     readBookmarks();
-    // From here on a failing step is skipped.
+    // From here on a failing step is skipped. The working folder is the
+    // one base the attachment and download folders are made in.
+    QDir().mkpath(options_.workDir);
     QDir(options_.workDir).mkdir(QStringLiteral("download"));
     phoneModel_ = readPhoneSetting().value_or(QString());
     SelectHandsetPicture();
@@ -69,13 +71,16 @@ void Form1::changeEvent(QEvent* event) {
     if ((old ^ windowState()) & Qt::WindowMinimized) Form_Resize();  // minimized or restored
 }
 
-// The close box runs the exit command; during a request nothing else runs.
+// The close box runs the exit command. During a request it stops the
+// request, and the window closes once the request has ended.
 void Form1::closeEvent(QCloseEvent* event) {
     if (ended_) {
         event->accept();
         return;
     }
     if (requestRunning_) {
+        closeAfterRequest_ = true;
+        pageFetcher().cancel();
         event->ignore();
         return;
     }

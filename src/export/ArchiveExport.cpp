@@ -209,6 +209,10 @@ bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
         fail(entry.page + QStringLiteral(": ") + page->error);
         return false;
     }
+    // The page is still written; each attachment it lacks is named.
+    if (progress_ && !page->failedAttachments.isEmpty()) progress_->clear();
+    for (const QString& failed : page->failedAttachments)
+        err_ << "sumire: export: " << entry.page << ": attachment " << failed << Qt::endl;
     if (!o_.text) {
         writeHtml(entry, *page);
         return true;
@@ -254,6 +258,10 @@ int Exporter::run() {
     for (const ExportEntry& e : entries_) outputOf_.emplace(identity(e.page), e.output);
     // The attachment files of each page live inside DIR while it is read.
     QTemporaryDir work(QDir(dir_).filePath(QStringLiteral(".sumire-export-XXXXXX")));
+    if (!work.isValid()) {
+        err_ << "sumire: export: cannot make a temporary folder in " << dir_ << ": " << work.errorString() << Qt::endl;
+        return 1;
+    }
     const RemovedOnInterrupt workRemoved(work.path());
     HttpFetcher fetcher;
     PageLoader loader(fetcher, work.path(), o_.width, o_.localText);

@@ -59,7 +59,11 @@ std::unique_ptr<LoadedPage> PageLoader::load(const QString& page) {
     PageModel& m = loaded->model;
     m.backRed = m.backGreen = m.backBlue = 255;  // as start-up leaves it
     m.setDisplayWidth(kDisplayWidths[size_t(widthIndex_)]);
-    AttachmentFolder attachments(workDir_);
+    AttachmentFolder attachments = AttachmentFolder::inside(workDir_);
+    if (QString error; !attachments.make(&error)) {
+        loaded->error = error;
+        return loaded;
+    }
     DiscardingCanvas canvas;
     PageServices services{host, loaded->pictures, fetcher_, attachments, canvas};
     const RequestOutcome outcome = runPageRequest(m, services);
@@ -68,6 +72,7 @@ std::unique_ptr<LoadedPage> PageLoader::load(const QString& page) {
         loaded->error = outcome.error;
         return loaded;
     }
+    loaded->failedAttachments = outcome.failedAttachments;
     loaded->sender = host.sender;
     loaded->title = host.title;
     loaded->source = m.pageSource;

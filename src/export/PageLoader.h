@@ -18,8 +18,9 @@ struct LoadedPage {
     QString error;  // why the page could not be read or fetched; empty when shown
     PageModel model;
     ExportSlots pictures;
-    QString sender, title;  // the captions of the sender and title boxes
-    QString source;         // the page text the request scanned
+    QString sender, title;          // the captions of the sender and title boxes
+    QString source;                 // the page text the request scanned
+    QStringList failedAttachments;  // "name: reason" for each attachment not kept
 };
 
 // What a local page's text becomes before it is shown (the sample pages put
@@ -28,7 +29,8 @@ using LocalTextHook = std::function<QString(const QString& text, const QString& 
 
 class PageLoader {
 public:
-    // Attachment files go into `workDir`; pages and attachments come
+    // Attachment files go into a folder made inside `workDir`, which must
+    // exist (a page fails when it cannot be made); pages and attachments come
     // through `fetcher`.
     PageLoader(Fetcher& fetcher, QString workDir, int displayWidth, LocalTextHook hook = {});
 

@@ -1,5 +1,7 @@
 #include "page/ArchiveFetcher.h"
 
+#include "page/LocalRead.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -57,19 +59,21 @@ ArchiveFetcher::ArchiveFetcher(const QString& folder, qint64 maxBytes)
 // The file's real path, when it is a file and it, with every link on the way
 // resolved, lies inside the folder.
 std::optional<QString> ArchiveFetcher::fileFor(const QString& name) const {
-    QString root = QFileInfo(folder_).canonicalFilePath();
-    if (root.isEmpty()) return std::nullopt;
-    if (!root.endsWith(u'/')) root += u'/';
+    if (!QFileInfo(folder_).isDir()) return std::nullopt;
     QString path = folder_ + u'/' + name;
     // A folder's address without its "/" was answered with the folder's index.
     if (QFileInfo(path).isDir()) path += QStringLiteral("/index.html");
-    const QFileInfo real(QFileInfo(path).canonicalFilePath());
-    if (!real.filePath().startsWith(root) || !real.isFile()) return std::nullopt;
-    return real.filePath();
+    const std::optional<QString> real = confinedPath(folder_, path);
+    if (!real || !QFileInfo(*real).isFile()) return std::nullopt;
+    return real;
 }
 
 FetchResult ArchiveFetcher::fetch(const QString& address) {
-    if (!isNetworkAddress(address)) return local_.fetch(address);
+    if (!isNetworkAddress(address)) {
+        FetchResult refused;
+        refused.error = QStringLiteral("archive mode answers only http addresses: %1").arg(address);
+        return refused;
+    }
     const std::optional<QString> name = archiveName(address);
     const std::optional<QString> file = name ? fileFor(*name) : std::nullopt;
     if (!file) return missing(address);

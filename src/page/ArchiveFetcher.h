@@ -4,7 +4,7 @@
 // address names a port other than the scheme's own, the query kept in the
 // file name ("cgi?x=1"), and "index.html" for an address that ends with "/".
 // Nothing goes to the network and nothing is written; no address can name a
-// file outside DIR. Other addresses are read as local files.
+// file outside DIR. Any other address is refused.
 
 #include "page/Fetcher.h"
 #include "page/LocalFetcher.h"
@@ -28,8 +28,7 @@ public:
 private:
     std::optional<QString> fileFor(const QString& name) const;
 
-    QString folder_;     // absolute, as given
-    QString canonical_;  // the folder with its links resolved; empty if it does not exist
+    QString folder_;  // absolute, as given
     LocalFetcher local_;
 };
 

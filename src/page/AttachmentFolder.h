@@ -11,7 +11,10 @@ namespace sumire {
 
 class AttachmentFolder {
 public:
+    // The folder `dir`, made when first needed; an empty `dir` is no folder.
     explicit AttachmentFolder(QString dir);
+    // The folder "attachments" inside `base`; none when `base` is empty.
+    static AttachmentFolder inside(const QString& base);
 
     QString path() const { return dir_; }
 
@@ -20,9 +23,17 @@ public:
     // or the name is "." or "..".
     static QString plainFileName(const QString& pageName);
 
-    // Writes the bytes whole under the plain name (creating the folder when
-    // needed) and returns the file's path; empty when nothing was written.
-    QString write(const QString& pageName, const QByteArray& bytes);
+    // The one place the folder is made. It is made only inside a base folder
+    // that already exists: an empty or relative path, a missing base, or a
+    // link in the folder's place is refused, so no file ever lands in the
+    // current folder or wherever a link points. False with the reason when
+    // the folder is not there to write in.
+    bool make(QString* error = nullptr);
+
+    // Writes the bytes whole under the plain name (making the folder when
+    // needed) and returns the file's path; empty, with the reason in `error`,
+    // when nothing was written.
+    QString write(const QString& pageName, const QByteArray& bytes, QString* error = nullptr);
 
     // Path of the file written for a page's attachment name, or empty.
     QString writtenPath(const QString& pageName) const;

@@ -1,9 +1,37 @@
 #include "page/Attachments.h"
 
 #include "page/Base64.h"
+#include "page/LocalRead.h"
+
+#include <QFileInfo>
 
 namespace sumire {
 namespace {
+
+void noteFailure(PageServices& s, const QString& name, const QString& reason) {
+    if (s.failedAttachments) s.failedAttachments->append(name + QStringLiteral(": ") + reason);
+}
+
+// The attachment's bytes, from beside the page's address. A local file is
+// read only from the page's own folder and its subfolders.
+FetchResult fetchAttachment(PageServices& s, const QString& name) {
+    const QString base = baseAddress(s.host.addressText());
+    const QString address = base + name;
+    if (isNetworkAddress(address)) return s.fetcher.fetch(address);
+    const QString folder = base.isEmpty() ? QStringLiteral(".") : localPathOf(base);
+    if (const std::optional<QString> path = confinedPath(folder, localPathOf(address))) return s.fetcher.fetch(*path);
+    FetchResult refused;
+    refused.error = QStringLiteral("outside the page's folder");
+    return refused;
+}
+
+// The picture of that name in the file browser's folder, when it is a
+// regular file inside that folder once every link is resolved.
+std::optional<QString> browserPicture(const QString& folder, const QString& plain) {
+    const std::optional<QString> path = confinedPath(folder, folder + u'/' + plain);
+    if (path && QFileInfo(*path).isFile()) return path;
+    return std::nullopt;
+}
 
 
 // attachNames(n) = the text from scanPos up to the next double quote. False
@@ -27,7 +55,9 @@ void updateSlot(const PageModel& m, PageServices& s, int n, const QString& writt
         if (!written.isEmpty()) s.pictures.loadSlot(n, written);
         // Offline, the picture comes from the folder the file browser shows.
         const QString plain = AttachmentFolder::plainFileName(name);
-        if (!s.host.networkMode() && !plain.isEmpty()) s.pictures.loadSlot(n, s.host.browserFolder() + u'/' + plain);
+        const std::optional<QString> offline =
+            s.host.networkMode() || plain.isEmpty() ? std::nullopt : browserPicture(s.host.browserFolder(), plain);
+        if (offline) s.pictures.loadSlot(n, *offline);
         if (flag == SlotFlag::AutoSize) s.pictures.setAutoSize(n);
         if (flag == SlotFlag::AutoRedraw) s.pictures.setAutoRedraw(n);
     } else if (ext == u"dxm") {
@@ -41,7 +71,10 @@ void updateSlot(const PageModel& m, PageServices& s, int n, const QString& writt
 // eleventh or later attachment, which has no slot.
 QString keepBytes(PageModel& m, PageServices& s, int64_t n, const QByteArray& bytes) {
     m.fetchBytes = bytes;
-    return s.attachments.write(m.attachNames[n], bytes);
+    QString error;
+    const QString written = s.attachments.write(m.attachNames[n], bytes, &error);
+    if (written.isEmpty()) noteFailure(s, m.attachNames[n], error);
+    return written;
 }
 
 }  // namespace
@@ -56,7 +89,8 @@ void handleFetchedAttachment(PageModel& m, const ScanText& text, PageServices& s
     m.scanPos += token.size() + 1;  // and the opening quote
     const bool named = takeName(m, text, n);
     if (named && n < kPictureSlots) {
-        const FetchResult r = s.fetcher.fetch(baseAddress(s.host.addressText()) + m.attachNames[n]);
+        const FetchResult r = fetchAttachment(s, m.attachNames[n]);
+        if (!r.ok) noteFailure(s, m.attachNames[n], r.error);
         const QString written = r.ok ? keepBytes(m, s, n, r.body) : QString();
         updateSlot(m, s, int(n), written, flag);
     }
@@ -82,6 +116,7 @@ void handleEmbeddedAttachment(PageModel& m, const ScanText& text, PageServices& 
         m.scanScratch = StripLineBreaks(m.scanScratch);
         const std::optional<QByteArray> bytes = DecodeBase64(m.scanScratch);
         if (named && n < kPictureSlots) {
+            if (!bytes) noteFailure(s, m.attachNames[n], QStringLiteral("its Base64 text cannot be decoded"));
             const QString written = bytes ? keepBytes(m, s, n, *bytes) : QString();
             updateSlot(m, s, int(n), written, SlotFlag::None);
         }

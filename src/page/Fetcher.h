@@ -3,6 +3,7 @@
 // other address as a local file. A fetch returns the whole resource or fails.
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 
 namespace sumire {
@@ -18,6 +19,19 @@ class Fetcher {
 public:
     virtual ~Fetcher() = default;
     virtual FetchResult fetch(const QString& address) = 0;
+
+    // A page request gives its page and all its attachments one deadline;
+    // fetches made until it is lifted end by then.
+    void setDeadline(QDeadlineTimer deadline) { deadline_ = deadline; }
+    // Stops the request: the fetch under way ends soon, the next at once.
+    void cancel() { deadline_ = QDeadlineTimer(0); }
+    QDeadlineTimer deadline() const { return deadline_; }
+    // The time a whole request may take.
+    virtual int requestTimeMs() const { return kRequestTimeMs; }
+    static constexpr int kRequestTimeMs = 30000;
+
+private:
+    QDeadlineTimer deadline_{QDeadlineTimer::Forever};
 };
 
 bool isNetworkAddress(const QString& address);

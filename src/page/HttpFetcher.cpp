@@ -1,5 +1,6 @@
 #include "page/HttpFetcher.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -97,10 +98,44 @@ Hop finishedHop(QNetworkReply& reply, QByteArray body, qint64 maxBytes) {
     return hop;
 }
 
-// Runs one GET to its end, or until `deadline`, in a local event loop that
-// keeps the window painting but takes no user input.
-Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits& limits,
-             const QDeadlineTimer& deadline) {
+// While a fetch waits, the window paints and its close box is heard (the
+// window then stops the request); no other input reaches it.
+class InputHold : public QObject {
+public:
+    InputHold() {
+        if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::InputMethod:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::TabletMove: return true;
+        default: return false;
+        }
+    }
+};
+
+// Runs one GET to its end, until `deadline`, or until the owner's deadline is
+// moved up (a stopped request), in a local event loop.
+Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits& limits, const QDeadlineTimer& deadline,
+             const Fetcher& owner) {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
 
@@ -128,8 +163,14 @@ Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits&
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop,
                      [&] { decide(finishedHop(*reply, std::move(body), limits.maxBytes)); });
 
+    QTimer stopped;
+    QObject::connect(&stopped, &QTimer::timeout, &loop, [&] {
+        if (owner.deadline().hasExpired()) decide(failedHop(QStringLiteral("the request was stopped")));
+    });
+    stopped.start(50);
     timer.start(std::max<qint64>(0, deadline.remainingTime()));
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const InputHold hold;
+    loop.exec();
     if (!reply->isFinished()) {
         reply->disconnect(&loop);
         reply->abort();
@@ -157,9 +198,11 @@ FetchResult HttpFetcher::fetchHttp(const QString& address) {
     // fetch works on whichever thread calls it.
     QNetworkAccessManager manager;
     manager.setProxy(QNetworkProxy::NoProxy);
-    const QDeadlineTimer deadline(limits_.timeoutMs);
+    // The request's deadline, when it comes before this fetch's own.
+    const QDeadlineTimer deadline = std::min(QDeadlineTimer(limits_.timeoutMs), this->deadline());
+    if (deadline.hasExpired()) return failedHop(QStringLiteral("the request's time ran out")).result;
     for (int redirects = 0;; ++redirects) {
-        Hop hop = exchange(manager, url, limits_, deadline);
+        Hop hop = exchange(manager, url, limits_, deadline, *this);
         if (!hop.redirectTo.isValid()) return hop.result;
         if (redirects == limits_.maxRedirects)
             return failedHop(QStringLiteral("too many redirects (more than %1)").arg(limits_.maxRedirects)).result;

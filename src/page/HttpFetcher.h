@@ -17,6 +17,7 @@ class HttpFetcher : public Fetcher {
 public:
     explicit HttpFetcher(FetchLimits limits = {});
     FetchResult fetch(const QString& address) override;
+    int requestTimeMs() const override { return limits_.timeoutMs; }
 
 private:
     FetchResult fetchHttp(const QString& address);

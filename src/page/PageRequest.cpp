@@ -154,8 +154,29 @@ void fillDownloadMenu(const PageModel& m, RequestHost& host) {
     }
 }
 
-RequestOutcome runPageRequest(PageModel& m, PageServices& s) {
+namespace {
+
+// The page and all its attachments share one deadline, lifted at the end.
+class RequestDeadline {
+public:
+    explicit RequestDeadline(Fetcher& fetcher) : fetcher_(fetcher) {
+        fetcher_.setDeadline(QDeadlineTimer(fetcher_.requestTimeMs()));
+    }
+    ~RequestDeadline() { fetcher_.setDeadline(QDeadlineTimer(QDeadlineTimer::Forever)); }
+    RequestDeadline(const RequestDeadline&) = delete;
+    RequestDeadline& operator=(const RequestDeadline&) = delete;
+
+private:
+    Fetcher& fetcher_;
+};
+
+}  // namespace
+
+RequestOutcome runPageRequest(PageModel& m, PageServices& services) {
     RequestOutcome outcome;
+    PageServices s = services;
+    s.failedAttachments = &outcome.failedAttachments;
+    const RequestDeadline deadline(s.fetcher);
     s.host.setGoEnabled(false);
     s.host.setSenderCaption(QString());
     s.host.setTitleCaption(QString());

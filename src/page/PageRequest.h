@@ -18,12 +18,14 @@ struct PageServices {
     Fetcher& fetcher;
     AttachmentFolder& attachments;
     LcdCanvas& canvas;
+    QStringList* failedAttachments = nullptr;  // "name: reason" for each attachment not kept
 };
 
 struct RequestOutcome {
     bool fetchFailed = false;
-    QString error;         // why the page fetch failed
-    int64_t scanWork = 0;  // code units searched and copied by the two passes
+    QString error;                  // why the page fetch failed
+    QStringList failedAttachments;  // "name: reason" for each attachment not kept
+    int64_t scanWork = 0;           // code units searched and copied by the two passes
 };
 
 // The whole request: go button off, address completion, page text, reset,

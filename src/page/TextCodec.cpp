@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <optional>
 
 namespace sumire {
 namespace {
@@ -46,6 +48,25 @@ bool looksLikeUtf8(const QByteArray& bytes) {
     return multiByte;
 }
 
+// A UTF-16 page says so with its byte order mark, in either order; bytes
+// that only begin like one (an odd count, a lone surrogate, a control no
+// page holds) are not UTF-16.
+std::optional<QString> utf16Text(const QByteArray& bytes) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    std::optional<QStringDecoder> decoder;
+    if (bytes.startsWith("\xFF\xFE")) decoder.emplace(QStringDecoder::Utf16LE);
+    else if (bytes.startsWith("\xFE\xFF")) decoder.emplace(QStringDecoder::Utf16BE);
+    else return std::nullopt;
+    const QString text = decoder->decode(bytes.mid(2));
+    // No page holds a NUL or a C1 control; broken bytes that decode to one
+    // are read as code page 932.
+    const bool stray = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.unicode() == 0 || (c.unicode() >= 0x80 && c.unicode() <= 0x9F);
+    });
+    if (decoder->hasError() || stray) return std::nullopt;
+    return text;
+}
+
 }  // namespace
 
 QString decodeCp932(const QByteArray& bytes) {
@@ -55,6 +76,7 @@ QString decodeCp932(const QByteArray& bytes) {
 
 QString decodePageBytes(const QByteArray& bytes, const QString& charset) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    if (const std::optional<QString> text = utf16Text(bytes)) return *text;
     const QString cs = charset.trimmed().toLower();
     if (cs == u"utf-8" || cs == u"utf8" || looksLikeUtf8(bytes)) return QString::fromUtf8(bytes);
     return decodeCp932(bytes);

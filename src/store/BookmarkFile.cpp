@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <optional>
 
 namespace sumire {
 namespace {
@@ -35,6 +36,8 @@ public:
         endField();
         return field;
     }
+
+    qsizetype pos() const { return pos_; }
 
 private:
     bool lineEndAt(qsizetype i) const { return text_[i] == u'\r' || text_[i] == u'\n'; }
@@ -86,6 +89,50 @@ private:
 
 QString writableField(QString field) { return field.replace(kQuote, kFullWidthQuote); }
 
+// Code page 932 bytes read one byte a character: every byte that shapes the
+// file (quote, comma, space, CR, LF) is below 0x40, where no second byte of a
+// double-byte character lies, so the fields fall where they fall in the text
+// and each record keeps the bytes it came from.
+BookmarkRecords parseCp932Bytes(const QByteArray& bytes) {
+    const QString latin1 = QString::fromLatin1(bytes);
+    BookmarkRecords records;
+    FieldReader reader(latin1);
+    qsizetype start = 0;
+    while (reader.moreFields()) {
+        BookmarkRecord record;
+        record.title = decodeCp932(reader.next().toLatin1());
+        record.address = decodeCp932(reader.next().toLatin1());
+        record.raw = bytes.mid(start, reader.pos() - start);
+        start = reader.pos();
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+// The bytes a record was read from, while they still read as the record.
+std::optional<QByteArray> untouchedBytes(const BookmarkRecord& r) {
+    if (r.raw.isEmpty()) return std::nullopt;
+    const BookmarkRecords again = parseCp932Bytes(r.raw);
+    if (again.size() != 1 || !(again[0] == r)) return std::nullopt;
+    QByteArray bytes = r.raw;
+    if (!bytes.endsWith('\n') && !bytes.endsWith('\r')) bytes += "\r\n";
+    return bytes;
+}
+
+QByteArray formattedRecord(const BookmarkRecord& r) {
+    return encodeCp932(QLatin1Char('"') + writableField(r.title) + QLatin1Char('"')) +
+           encodeCp932(QLatin1String(",\"") + writableField(r.address) + QLatin1String("\"\r\n"));
+}
+
+// Just past the first record's title when it is quoted; -1 otherwise.
+qsizetype afterFirstTitle(const QByteArray& bytes) {
+    qsizetype open = 0;
+    while (open < bytes.size() && (bytes[open] == ' ' || bytes[open] == '\r' || bytes[open] == '\n')) ++open;
+    if (open >= bytes.size() || bytes[open] != '"') return -1;
+    const qsizetype close = bytes.indexOf('"', open + 1);
+    return close < 0 ? -1 : close + 1;
+}
+
 }  // namespace
 
 BookmarkRecords parseBookmarkText(const QString& text) {
@@ -102,20 +149,28 @@ BookmarkRecords parseBookmarkText(const QString& text) {
 
 QByteArray formatBookmarkFile(const BookmarkRecords& records) {
     QByteArray bytes;
-    for (const BookmarkRecord& r : records) {
-        bytes += encodeCp932(QLatin1Char('"') + writableField(r.title) + QLatin1Char('"'));
-        bytes += encodeCp932(QLatin1String(",\"") + writableField(r.address) + QLatin1String("\"\r\n"));
-    }
+    for (const BookmarkRecord& r : records) bytes += untouchedBytes(r).value_or(formattedRecord(r));
     // Some code page 932 text (pairs of half-width kana) is also valid UTF-8,
     // and the reader would take it for UTF-8. One byte that is no UTF-8 after
     // the first title's closing quote, where the format skips what it finds,
     // keeps such a file reading as code page 932.
     if (!records.empty() && decodePageBytes(bytes) != decodeCp932(bytes)) {
-        const qsizetype afterTitle =
-            encodeCp932(QLatin1Char('"') + writableField(records[0].title) + QLatin1Char('"')).size();
-        bytes.insert(afterTitle, '\x80');
+        const qsizetype afterTitle = afterFirstTitle(bytes);
+        if (afterTitle >= 0) {
+            bytes.insert(afterTitle, '\x80');
+        } else {
+            BookmarkRecords fresh = records;
+            fresh[0].raw.clear();
+            return formatBookmarkFile(fresh);
+        }
     }
     return bytes;
+}
+
+BookmarkRecords parseBookmarkBytes(const QByteArray& bytes) {
+    const QString text = decodePageBytes(bytes);
+    if (text != decodeCp932(bytes)) return parseBookmarkText(text);
+    return parseCp932Bytes(bytes);
 }
 
 QString bookmarkFieldAsWritten(const QString& field) { return decodeCp932(encodeCp932(writableField(field))); }
@@ -132,7 +187,7 @@ BookmarkResult readBookmarkFile(const QString& path, BookmarkRecords* records) {
             QCoreApplication::translate("sumire::BookmarkFile", "ブックマークを読み込めませんでした（%1）: %2")
                 .arg(path, reason));
     }
-    *records = parseBookmarkText(decodePageBytes(file.readAll()));
+    *records = parseBookmarkBytes(file.readAll());
     return {};
 }
 

@@ -13,7 +13,10 @@ namespace sumire {
 struct BookmarkRecord {
     QString title;
     QString address;
-    bool operator==(const BookmarkRecord&) const = default;
+    // The bytes the record was read from in a code page 932 file; written
+    // back as they were while they still read as this title and address.
+    QByteArray raw = {};
+    bool operator==(const BookmarkRecord& other) const { return title == other.title && address == other.address; }
 };
 using BookmarkRecords = std::vector<BookmarkRecord>;
 
@@ -44,7 +47,9 @@ BookmarkRecords parseBookmarkText(const QString& text);
 
 // The whole file: every record on its own line in code page 932. The format
 // has no escape for a double quote, so one inside a field is written as the
-// full-width quote U+FF02, which keeps the file readable. A character code
+// full-width quote U+FF02, which keeps the file readable. A record that was
+// read from the file and not changed is written as the bytes it was read
+// from, byte for byte. A character code
 // page 932 cannot encode is written as "?"; such a title or address does not
 // read back as it was.
 QByteArray formatBookmarkFile(const BookmarkRecords& records);
@@ -52,6 +57,10 @@ QByteArray formatBookmarkFile(const BookmarkRecords& records);
 // A title or address as the file gives it back once written: with U+FF02 for
 // every double quote and "?" for every character without a code.
 QString bookmarkFieldAsWritten(const QString& field);
+
+// The records of the file's bytes; in a code page 932 file each keeps the
+// bytes it was read from.
+BookmarkRecords parseBookmarkBytes(const QByteArray& bytes);
 
 // Reads and parses the file. The bytes are decoded as code page 932 unless
 // they are recognisably UTF-8. A missing file is no error: it reads as no

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <utility>
+#include <vector>
 
 namespace sumire {
 
@@ -12,6 +13,7 @@ BookmarkResult BookmarkStore::ReadBookmarkFile(const QString& path) {
     BookmarkRecords records;
     BookmarkResult result = readBookmarkFile(path, &records);
     readError_ = result ? QString() : result.error;
+    asRead_ = records;
     titles_.clear();
     addresses_.clear();
     for (const BookmarkRecord& r : records) {
@@ -32,9 +34,21 @@ BookmarkResult BookmarkStore::save(int last) {
     if (!readError_.isEmpty())
         return BookmarkResult::failed(
             readError_ + QCoreApplication::translate("sumire::BookmarkFile", "\nブックマークは変更していません。"));
+    // A bookmark the user did not change keeps the bytes it was read from.
+    std::vector<bool> used(asRead_.size(), false);
     BookmarkRecords records;
-    for (int i = 0; i <= last; ++i) records.push_back({titles_[i], addresses_[i]});
-    return saveBookmarkFile(path_, records);
+    for (int i = 0; i <= last; ++i) {
+        BookmarkRecord record{titles_[i], addresses_[i]};
+        for (size_t k = 0; k < asRead_.size() && record.raw.isEmpty(); ++k) {
+            if (used[k] || !(asRead_[k] == record)) continue;
+            used[k] = true;
+            record.raw = asRead_[k].raw;
+        }
+        records.push_back(std::move(record));
+    }
+    BookmarkResult saved = saveBookmarkFile(path_, records);
+    if (saved) asRead_ = std::move(records);
+    return saved;
 }
 
 BookmarkResult BookmarkStore::changed(BookmarkResult saved) {

@@ -60,7 +60,8 @@ private:
     QStringList titles_;
     QStringList addresses_;
     QString path_ = QStringLiteral("bookmark.txt");
-    QString readError_;  // set when the file existed but could not be read
+    QString readError_;       // set when the file existed but could not be read
+    BookmarkRecords asRead_;  // the records in the file, with the bytes each was read from
 };
 
 }  // namespace sumire

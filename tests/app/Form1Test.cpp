@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace sumire {
@@ -152,6 +153,24 @@ TEST(Form1Timer, RunsOnTheDesktopOnlyWhileABlinkRunIsShown) {
         EXPECT_FALSE(form.timer1Enabled());
         EXPECT_FALSE(form.timer1().isActive());
     }
+}
+
+// The close box pressed while an attachment's server does not answer stops
+// the request at once, and the window ends when the request has.
+TEST(CloseDuringRequest, TheCloseBoxStopsTheRequestAndEndsTheWindow) {
+    TestHttpServer server;
+    server.serveBytes("/page.txt", "Append:Name=\"a.dat\"\r\nAppend:Name=\"b.dat\"\r\nbody");
+    server.stallBeforeHeaders("/a.dat");
+    server.stallBeforeHeaders("/b.dat");
+    QTemporaryDir work;
+    RecordingActions recorded;
+    const auto form = apptest::startedWindow(work.path(), recorded);
+    form->setAddressText(server.url("/page.txt"));
+    QTimer::singleShot(200, form.get(), [&] { form->close(); });
+    form->Command1_Click();
+    EXPECT_TRUE(form->ended());
+    EXPECT_EQ(form->failedAttachments(),
+              QStringList({"a.dat: the request was stopped", "b.dat: the request's time ran out"}));
 }
 
 }  // namespace

@@ -87,6 +87,28 @@ TEST(Render, TheSamePageGivesTheSameBytes) {
     }
 }
 
+// A page in UTF-16 with its byte order mark, either end first, draws as the
+// same page in UTF-8 does.
+TEST(Render, Utf16PagesWithAByteOrderMarkAreRecognised) {
+    QTemporaryDir dir;
+    const QString text = QStringLiteral("Subject: 件名\r\n<BODY=000066 BG=FFFFCC>すみれ<#HEART>\r\nabc");
+    const QByteArray le =
+        QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    QByteArray be = le;
+    for (qsizetype i = 0; i < be.size(); i += 2) std::swap(be[i], be[i + 1]);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } pages[] = {{"utf8.txt", text.toUtf8()}, {"le.txt", le}, {"be.txt", be}};
+    for (const auto& page : pages) {
+        test::writeFile(dir.filePath(page.name), page.bytes);
+        const ProgramResult run =
+            render(dir, {dir.filePath(page.name), "--crop", "lcd", "-o", dir.filePath(page.name) + ".png"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        EXPECT_EQ(readFile(dir.filePath(page.name) + ".png"), readFile(dir.filePath("utf8.txt.png"))) << page.name;
+    }
+}
+
 // The cells of the blinking characters: the text operations drawn in the
 // background colour in phase 1, in pixels (a little larger than the cell).
 QList<QRect> blinkCells(const RenderedPage& phase0, const RenderedPage& phase1, int background) {

@@ -149,11 +149,14 @@ TEST_F(Archive, AFolderThatIsGoneAnswersNothing) {
     EXPECT_FALSE(archive.fetch("http://host/page.txt").ok);
 }
 
-TEST_F(Archive, OtherAddressesAreLocalFiles) {
+TEST_F(Archive, OtherAddressesAreRefused) {
     ArchiveFetcher archive(site());
-    const FetchResult r = archive.fetch(root.filePath("outside.txt"));
-    EXPECT_TRUE(r.ok) << qPrintable(r.error);
-    EXPECT_EQ(r.body, "a file beside the archive");
+    for (const QString& address : {root.filePath("outside.txt"), "file://" + root.filePath("outside.txt")}) {
+        const FetchResult r = archive.fetch(address);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.body.isEmpty());
+        EXPECT_EQ(r.error, "archive mode answers only http addresses: " + address);
+    }
 }
 
 TEST_F(Archive, LargerFilesThanTheLimitAreRefused) {

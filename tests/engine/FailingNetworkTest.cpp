@@ -31,6 +31,9 @@ protected:
         server.redirect("/loop-a", "/loop-b");
         server.redirect("/loop-b", "/loop-a");
         server.serveLarge("/large", 4096);
+        server.serveBytes("/slow/page.txt",
+                          "Append:Name=\"1.dat\"\r\nAppend:Name=\"2.dat\"\r\nAppend:Name=\"3.dat\"\r\nbody");
+        for (const char* name : {"/slow/1.dat", "/slow/2.dat", "/slow/3.dat"}) server.stallBeforeHeaders(name);
         server.serveBytes("/invalid", QByteArray("\xff\xfe\x81\x00<#HEART>\xf0\x7f\x80", 12));
     }
     RequestOutcome request(const QString& path) {
@@ -68,6 +71,19 @@ TEST_F(FailingNetworkTest, EveryFailureEndsTheRequestAndClearsThePreviousPage) {
         EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty()) << path;
         EXPECT_EQ(host.menuCaptions[0], QString("ファイルがありません")) << path;
     }
+}
+
+// The page and its attachments share one time limit: once it has run out, the
+// attachments left fail at once, each named.
+TEST_F(FailingNetworkTest, ARequestHasOneDeadlineForThePageAndAllItsAttachments) {
+    const RequestOutcome outcome = request("/slow/page.txt");
+    EXPECT_FALSE(outcome.fetchFailed);
+    EXPECT_EQ(model.lcdText, QString("\r\nbody"));
+    ASSERT_EQ(outcome.failedAttachments.size(), 3) << outcome.failedAttachments.join('\n').toStdString();
+    EXPECT_EQ(outcome.failedAttachments[0], QString("1.dat: timed out after 700 ms"));
+    for (const char* late : {"2.dat: the request's time ran out", "3.dat: the request's time ran out"})
+        EXPECT_TRUE(outcome.failedAttachments.contains(late)) << late;
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(FailingNetworkTest, InvalidBytesAreShownAsWellAsTheyDecode) {

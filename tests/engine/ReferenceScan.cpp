@@ -4,6 +4,8 @@
 
 #include "ReferenceScan.h"
 
+#include "page/LocalRead.h"
+
 #include "display/CellWidth.h"
 #include "display/EmojiTags.h"
 #include "page/Base64.h"
@@ -188,8 +190,13 @@ void fetchedAttachment(Request& r, int advance, Flag flag) {
     m.scanPos += advance;                      // step 1
     const bool named = storeAttachName(r, n);  // step 2
     if (n < kPictureSlots && named) {          // steps 3 to 6
-        const QString address = baseOf(r.s.host.addressText()) + m.attachNames[n];
-        const FetchResult got = r.s.fetcher.fetch(address);
+        const QString base = baseOf(r.s.host.addressText());
+        const QString address = base + m.attachNames[n];
+        // A local name is read only inside the page's folder, links resolved.
+        const std::optional<QString> from =
+            isNetworkAddress(address) ? std::optional(address)
+                                      : confinedPath(base.isEmpty() ? "." : localPathOf(base), localPathOf(address));
+        const FetchResult got = from ? r.s.fetcher.fetch(*from) : FetchResult{};
         QString written;
         if (got.ok) {
             m.fetchBytes = got.body;

@@ -43,6 +43,21 @@ TEST_F(BookmarkStoreTest, ReadsRecordsInFileOrder) {
     EXPECT_EQ(store.filePath(), path);
 }
 
+// Entries the user did not touch keep their bytes (undecodable ones, odd
+// spacing, a bare line feed); only a changed entry is written anew.
+TEST_F(BookmarkStoreTest, UntouchedEntriesAreWrittenBackByteForByte) {
+    const QByteArray odd = "\"\x85\x40 \xEF\x40\",\"http://x/\xFD\xA0\"\r\n";
+    const QByteArray spaced = "  \"spaced\" , \"http://s/\"\n";
+    const QByteArray last = "\"last\",\"http://l/\"";  // no line end
+    start(odd + spaced + last);
+    ASSERT_TRUE(store.AddBookmark("new", "http://n/"));
+    EXPECT_EQ(fileBytes(), odd + spaced + last + "\r\n\"new\",\"http://n/\"\r\n");
+    ASSERT_TRUE(store.UpdateBookmark(1, "http://t/", "touched"));
+    EXPECT_EQ(fileBytes(), odd + "\"touched\",\"http://t/\"\r\n" + last + "\r\n\"new\",\"http://n/\"\r\n");
+    ASSERT_TRUE(store.DeleteBookmark(1));
+    EXPECT_EQ(fileBytes(), odd + last + "\r\n\"new\",\"http://n/\"\r\n");
+}
+
 TEST_F(BookmarkStoreTest, EmptyOrMissingFileGivesNoBookmarks) {
     start("");
     EXPECT_EQ(store.lastBookmark(), -1);

@@ -1,5 +1,7 @@
 #include "cli/AppMain.h"
 
+#include "page/LocalRead.h"
+
 #include "Automation.h"
 #include "Form1.h"
 #include "Language.h"
@@ -68,11 +70,6 @@ bool startDemoServer(std::optional<DemoServer>& server, QTextStream& err) {
     return true;
 }
 
-bool isInside(const QString& path, const QString& folder) {
-    if (path.isEmpty() || folder.isEmpty()) return false;
-    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
-}
-
 // The archive folder, absolute; an error on `err` when it is not a folder or
 // when the working folder, which the program writes, lies inside it.
 std::optional<QString> archiveFolderFor(const ProgramCommand& command, const QString& workDir, QTextStream& err) {
@@ -81,9 +78,8 @@ std::optional<QString> archiveFolderFor(const ProgramCommand& command, const QSt
         err << "sumire: --archive: " << command.archive << " is not a folder" << Qt::endl;
         return std::nullopt;
     }
-    const QString realFolder = QFileInfo(folder).canonicalFilePath();
-    const QString realWork = QFileInfo(workDir).canonicalFilePath();
-    if (isInside(workDir, folder) || isInside(realWork, realFolder)) {
+    // Compared with every link resolved, also in the part not made yet.
+    if (isInsideFolder(resolvedPath(workDir), resolvedPath(folder))) {
         err << "sumire: --archive: the working folder " << workDir << " lies inside the archive, which is never written"
             << Qt::endl;
         return std::nullopt;

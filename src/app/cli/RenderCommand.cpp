@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <utility>
 
 namespace sumire {
@@ -147,9 +148,12 @@ RenderedPage PageRenderer::render(const QString& page, PictureFormat format) {
     RecordingActions recorded;      // no message box waits, nothing is started
     Form1 form(formOptions, recorded);
     form.Form_Load();
+    warnings_.clear();
     RenderedPage rendered = drawPage(form, page, format);
+    rendered.warnings = warnings_;
     // The next page's window starts without this page's attachment files.
-    QDir(form.attachFolder()).removeRecursively();
+    // An empty path would name the current folder.
+    if (!form.attachFolder().isEmpty()) QDir(form.attachFolder()).removeRecursively();
     return rendered;
 }
 
@@ -211,6 +215,12 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
     form.setAddressText(page);
     form.Command1_Click();
     QString status = form.fetchStatus();
+    // A page shown without some attachments is still drawn; they are named.
+    if (!form.failedAttachments().isEmpty() && status.startsWith(Form1::attachmentFailurePrefix())) {
+        for (const QString& failed : form.failedAttachments())
+            warnings_ << page + QStringLiteral(": attachment ") + failed;
+        return std::nullopt;
+    }
     if (status.isEmpty()) return std::nullopt;
     const QString prefix = Form1::fetchFailurePrefix();
     if (status.startsWith(prefix)) status.remove(0, prefix.size());
@@ -293,9 +303,10 @@ QStringList localPages(const RenderOptions& options) {
 // Draws the page and writes its file: empty when written, else why not,
 // naming the page.
 PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const OutputFiles& out,
-                       const PageJob& job) {
+                       const PageJob& job, const std::function<void(const QString&)>& warn) {
     const PictureFormat format = pictureFormat(job.file, options.animate);
     const RenderedPage page = renderer.render(job.page, format);
+    for (const QString& warning : page.warnings) warn(QStringLiteral("sumire: render: ") + warning);
     if (page.image.isNull()) return page.error.isEmpty() ? job.page + QStringLiteral(": no picture") : page.error;
     const QString why = writePicture(out, job.file, blinkFrames(page.image, page.hidden), format, kTimer1IntervalMs);
     return why.isEmpty() ? QString() : job.page + QStringLiteral(": ") + why;
@@ -313,7 +324,9 @@ int runRenderWorker(const RenderOptions& options) {
     PageJob job;
     for (QByteArray line = in.readLine(); readJobLine(line, &job); line = in.readLine()) {
         if (!crashOn.isEmpty() && QFileInfo(job.page).fileName() == crashOn) std::abort();
-        answers.write(outcomeLine(renderPage(renderer, options, out, job)));
+        answers.write(outcomeLine(renderPage(renderer, options, out, job, [](const QString& line) {
+            QTextStream(stderr) << line << Qt::endl;  // the parent shows it as a message
+        })));
         answers.flush();
     }
     return 0;
@@ -355,7 +368,8 @@ int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
     const OutputFiles out({}, localPages(options));
     PageRenderer renderer(options);
     for (qsizetype i = 0; i < jobs.size(); ++i) {
-        const PageOutcome outcome = renderPage(renderer, options, out, jobs[i]);
+        const PageOutcome outcome =
+            renderPage(renderer, options, out, jobs[i], [&](const QString& line) { report.message(line); });
         report.finished(i + 1);
         report.failed(outcome);
     }

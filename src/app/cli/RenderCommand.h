@@ -34,6 +34,7 @@ struct RenderedPage {
     QString error;               // why not, naming the page
     std::vector<LcdOp> drawing;  // the operations of the last DrawLcd pass
     QImage hidden = {};          // --animate: the blinking run hidden; null when none shows
+    QStringList warnings = {};   // each attachment the page was drawn without, naming the page
 };
 
 class PageRenderer {
@@ -54,6 +55,7 @@ private:
     QTemporaryDir root_;
     RemovedOnInterrupt rootRemoved_{root_.path()};
     bool workDirMade_ = false;
+    QStringList warnings_;  // of the page being drawn
 };
 
 // The options with each folder among the pages replaced by its *.txt pages,
