@@ -8,8 +8,14 @@
 namespace sumire {
 namespace {
 
+// Names the attachment for a status line or a terminal; a control character
+// the page put into its name (and so into a path) becomes "?".
 void noteFailure(PageServices& s, const QString& name, const QString& reason) {
-    if (s.failedAttachments) s.failedAttachments->append(name + QStringLiteral(": ") + reason);
+    if (!s.failedAttachments) return;
+    QString line = name + QStringLiteral(": ") + reason;
+    for (QChar& c : line)
+        if (c.category() == QChar::Other_Control) c = u'?';
+    s.failedAttachments->append(line);
 }
 
 // The attachment's bytes, from beside the page's address. A local file is
@@ -32,7 +38,6 @@ std::optional<QString> browserPicture(const QString& folder, const QString& plai
     if (path && QFileInfo(*path).isFile()) return path;
     return std::nullopt;
 }
-
 
 // attachNames(n) = the text from scanPos up to the next double quote. False
 // when the quote does not follow; the entry then keeps what it held.

@@ -35,7 +35,7 @@ const QStringList kHostileNames = {
 const QString kFineName = QStringLiteral("sub/fine.bmp");
 
 QByteArray hostilePage() {
-    QByteArray page = "From: a stranger\r\n";
+    QByteArray page = "From: a stranger\r\nAppend: Name=\"\x1b[2J.bmp\"\r\n";  // cannot act on a terminal
     for (const QString& name : kHostileNames + QStringList{kFineName})
         page += "Append: Name=\"" + name.toUtf8() + "\"\r\n";
     for (const QString& name : kHostileNames + QStringList{kFineName}) page += "<IMG=\"" + name.toUtf8() + "\">";
@@ -54,9 +54,11 @@ protected:
         const QByteArray canaryBmp = test::makeBmp(16, 16, qRed(kCanary), qGreen(kCanary), qBlue(kCanary));
         test::writeFile(path("outside/secret.bmp"), canaryBmp);
         test::writeFile(path("outside/secret.txt"), kCanaryText);
-        for (const char* name : {".bashrc", "bookmark.txt", "secret.bmp"})
+        // The names a page's attachments could be written under, had they
+        // landed in the folder the program was started in.
+        for (const char* name : {".bashrc", "bookmark.txt", "fine.bmp"})
             test::writeFile(path(QStringLiteral("cwd/") + name),
-                            name == QByteArray("secret.bmp") ? canaryBmp : kCanaryText);
+                            name == QByteArray("fine.bmp") ? canaryBmp : kCanaryText);
         test::writeFile(path("site/sub/fine.bmp"), test::makeBmp(16, 16, qRed(kFine), qGreen(kFine), qBlue(kFine)));
         test::writeFile(path("site/reach.txt"), hostilePage());
         ASSERT_EQ(::mkfifo(QFile::encodeName(path("site/fifo.bmp")).constData(), 0600), 0);
@@ -89,7 +91,7 @@ protected:
         for (const QString& name : kHostileNames)
             EXPECT_TRUE(err.contains(before + name.toUtf8() + ": ")) << name.toStdString() << "\n" << err.data();
         EXPECT_FALSE(err.contains(before + kFineName.toUtf8() + ": ")) << err.data();
-        EXPECT_FALSE(err.contains(kCanaryText)) << err.data();
+        EXPECT_FALSE(err.contains(kCanaryText) || err.contains('\x1b')) << err.data();
     }
 
     // Pixels of the canary and of the page's own picture in every PNG below.
@@ -130,7 +132,7 @@ TEST_F(Canary, RenderAndExportReadOnlyThePagesFolder) {
 // archive mode, follows links to local files and out of the archive.
 TEST_F(Canary, ScriptSessionsReachOnlyWhatThePageMay) {
     QStringList lines;
-    for (int i = 0; i <= kHostileNames.size(); ++i) lines << QStringLiteral("click File001(%1)").arg(i);
+    for (int i = 0; i < 10; ++i) lines << QStringLiteral("click File001(%1)").arg(i);
     test::writeFile(path("script.txt"), lines.join('\n').toUtf8() + "\ndump\n");
     const test::ProgramResult r =
         run({"--script", path("script.txt"), "--workdir", path("work"), path("site/reach.txt")});
