@@ -1,6 +1,7 @@
 #include "export/OutputFiles.h"
 
 #include "export/FileWrite.h"
+#include "page/LocalRead.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,26 +16,7 @@ std::pair<quint64, quint64> nodeOf(const QString& path, bool* exists) {
     return {quint64(st.st_dev), quint64(st.st_ino)};
 }
 
-bool isInside(const QString& path, const QString& folder) {
-    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
-}
-
 }  // namespace
-
-QString resolvedPath(const QString& path) {
-    QString rest;
-    QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    // The deepest part that exists, resolved; the names below it as given.
-    while (!info.exists() && !info.isSymLink() && info.fileName() != info.filePath()) {
-        rest = rest.isEmpty() ? info.fileName() : info.fileName() + u'/' + rest;
-        const QString up = info.path();
-        if (up == info.filePath()) break;
-        info = QFileInfo(up);
-    }
-    QString base = info.canonicalFilePath();
-    if (base.isEmpty()) base = info.absoluteFilePath();  // a dangling link: its own name
-    return rest.isEmpty() ? base : QDir::cleanPath(base + u'/' + rest);
-}
 
 OutputFiles::OutputFiles(const QString& folder, const QStringList& inputs)
     : folder_(folder.isEmpty() ? QString() : resolvedPath(folder)) {
@@ -52,7 +34,7 @@ QString OutputFiles::path(const QString& relative) const { return QDir(folder_).
 
 QString OutputFiles::refusal(const QString& path) const {
     const QString resolved = resolvedPath(path);
-    if (!folder_.isEmpty() && (resolved == folder_ || !isInside(resolved, folder_)))
+    if (!folder_.isEmpty() && (resolved == folder_ || !isInsideFolder(resolved, folder_)))
         return QStringLiteral("%1 lies outside %2").arg(path, folder_);
     bool exists = false;
     const auto node = nodeOf(resolved, &exists);

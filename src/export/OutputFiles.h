@@ -38,7 +38,4 @@ private:
     QSet<std::pair<quint64, quint64>> inputNodes_;  // device and inode
 };
 
-// The path with every link and "..", as far as it exists, resolved.
-QString resolvedPath(const QString& path);
-
 }  // namespace sumire

@@ -302,8 +302,8 @@ QStringList localPages(const RenderOptions& options) {
 
 // Draws the page and writes its file: empty when written, else why not,
 // naming the page.
-PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const OutputFiles& out,
-                       const PageJob& job, const std::function<void(const QString&)>& warn) {
+PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const OutputFiles& out, const PageJob& job,
+                       const std::function<void(const QString&)>& warn) {
     const PictureFormat format = pictureFormat(job.file, options.animate);
     const RenderedPage page = renderer.render(job.page, format);
     for (const QString& warning : page.warnings) warn(QStringLiteral("sumire: render: ") + warning);
