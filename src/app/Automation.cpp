@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QMenu>
 #include <QAbstractButton>
@@ -143,10 +145,21 @@ std::optional<ScriptRunner::Failure> ScriptRunner::dump(const QStringList& args)
     return std::nullopt;
 }
 
+// `shot FILE` writes the client area at 1x; `shot --zoom FILE` as the screen
+// shows it, every pixel of the window's zoom.
 std::optional<ScriptRunner::Failure> ScriptRunner::shot(const QString& rest) {
-    if (rest.isEmpty()) return Failure{QStringLiteral("missing file")};
-    if (!form_.controls().client->snapshot().save(rest, "PNG"))
-        return Failure{QStringLiteral("cannot write %1").arg(rest)};
+    const QString zoomFlag = QStringLiteral("--zoom ");
+    const bool zoomed = rest.startsWith(zoomFlag);
+    const QString file = zoomed ? rest.mid(zoomFlag.size()) : rest;
+    if (file.isEmpty()) return Failure{QStringLiteral("missing file")};
+    QImage picture;
+    if (zoomed) {
+        picture = form_.controls().client->grab().toImage();
+        picture.setDevicePixelRatio(1);
+    } else {
+        picture = form_.controls().client->snapshot();
+    }
+    if (!picture.save(file, "PNG")) return Failure{QStringLiteral("cannot write %1").arg(file)};
     return std::nullopt;
 }
 

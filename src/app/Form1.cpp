@@ -46,6 +46,7 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
     connectWindowCommands();
     connectHistory();
     connectCopyText();
+    connectZoom();
     setStatusMessage(QString());
     connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
     painter_.onTimer1Changed([this](bool on) { setTimer1(on); });
@@ -82,11 +83,15 @@ void Form1::Command1_Click() {
         outcome = runPageRequest(model_, services);
     }
     requestRunning_ = false;
-    if (!revisiting_) history_.shown({networkMode(), addressText(), networkMode() ? QString() : model_.pageSource});
-    failedAttachments_ = outcome.failedAttachments;
-    if (outcome.fetchFailed) showFetchFailure(outcome.error);
-    else if (!failedAttachments_.isEmpty())
-        setStatusMessage(attachmentFailurePrefix() + failedAttachments_.join(QStringLiteral("; ")));
+    lastFetchFailed_ = outcome.fetchFailed;
+    if (outcome.fetchFailed) {
+        showFetchFailure(outcome.error);  // the page shown stays, and so does its place in the history
+    } else {
+        if (!revisiting_) history_.shown({networkMode(), addressText(), networkMode() ? QString() : model_.pageSource});
+        failedAttachments_ = outcome.failedAttachments;
+        if (!failedAttachments_.isEmpty())
+            setStatusMessage(attachmentFailurePrefix() + failedAttachments_.join(QStringLiteral("; ")));
+    }
     if (std::exchange(closeAfterRequest_, false)) close();
 }
 
@@ -115,6 +120,8 @@ void Form1::setStatusMessage(const QString& message) {
 }
 
 QString Form1::fetchStatus() const { return c_.fetchStatus->text(); }
+
+void Form1::clearStatus() { setStatusMessage(QString()); }
 
 QString Form1::addressText() const { return c_.text1->text(); }
 void Form1::setAddressText(const QString& text) { c_.text1->setText(text); }

@@ -11,6 +11,7 @@
 #include "PageHistory.h"
 #include "PictureBoxes.h"
 #include "SecondaryWindows.h"
+#include "ViewSession.h"
 #include "display/PageModel.h"
 #include "page/ArchiveFetcher.h"
 #include "page/AttachmentFolder.h"
@@ -22,6 +23,8 @@
 #include <QTimer>
 #include <QVariant>
 #include <memory>
+
+class QKeyEvent;
 
 namespace sumire {
 
@@ -35,7 +38,9 @@ struct Form1Options {
     QString workDir;          // absolute; bookmark.txt, download/, pictures
     bool scriptMode = false;  // Timer1 then ticks only when told to
     FetchLimits fetchLimits;
-    QString archiveDir;  // absolute; every http address is answered from it
+    QString archiveDir;   // absolute; every http address is answered from it
+    QString demoAddress;  // "http://127.0.0.1:PORT" of the demo's server, when it runs
+    int zoom = 0;         // the zoom asked for, 1 to 4; 0: the desktop's scale factor
 };
 
 class Form1 : public QMainWindow, public RequestHost {
@@ -107,6 +112,12 @@ public:
     // equivalents, onto the clipboard.
     void copyText();
 
+    // The zoom, 1 to 4, and the window rebuilt at another (Form1Zoom.cpp).
+    int zoom() const;
+    void changeZoom(int zoom);  // 0: as the desktop's scale factor
+    ViewSession viewSession() const;
+    void restoreView(ViewSession session);
+
     // State, for the automation dump and the tests.
     const PageModel& model() const { return model_; }
     const Form1Controls& controls() const { return c_; }
@@ -127,6 +138,7 @@ public:
     static QString attachmentFailurePrefix();
     // "name: reason" for each attachment the last request could not keep.
     QStringList failedAttachments() const { return failedAttachments_; }
+    void clearStatus();             // a new page's text is shown
     QString archiveFolder() const;  // empty when pages come from the network
     const PageHistory& history() const { return history_; }
     SystemActions& actions() { return actions_; }
@@ -190,7 +202,11 @@ private:
     void openFile(const QString& path);
     void connectHistory();
     void connectCopyText();
-    void revisit(const HistoryEntry& entry);
+    void connectZoom();
+    bool revisit(const HistoryEntry& entry);
+    // The keyboard (Form1Keys.cpp).
+    bool onHandset(const QWidget* w) const;
+    bool handsetKey(QKeyEvent* key);
     void readBookmarks();
 
     Form1Options options_;
@@ -213,6 +229,7 @@ private:
     bool requestRunning_ = false;
     QStringList failedAttachments_;
     bool closeAfterRequest_ = false;  // the close box was pressed during a request
+    bool lastFetchFailed_ = false;  // the page of the last request could not be fetched
     bool shownOnce_ = false;
     bool ended_ = false;
     SecondaryWindows windows_;  // after the bookmark store they use

@@ -211,7 +211,8 @@ void Form1::createPageInformation() {
 // Labels and picture boxes take no focus, so they drop out of the chain.
 void Form1::setTabOrder() {
     auto& cmd = c_.command;
-    QList<QWidget*> order{c_.text1, cmd[1], cmd[2], cmd[3], c_.text3, cmd[4]};
+    client_->setFocusPolicy(Qt::StrongFocus);  // the LCD: the handset's keys go to the key box
+    QList<QWidget*> order{c_.text1, cmd[1], client_, cmd[2], cmd[3], c_.text3, cmd[4]};
     for (QPushButton* digit : c_.command5) order << digit;
     order << cmd[6] << cmd[7] << cmd[8] << cmd[9] << c_.text2;
     for (int n = 10; n <= 21; ++n) order << cmd[n];

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -101,6 +102,10 @@ void Form1::connectHistory() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A key press is seen here once, on its way to the focused control.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && isEnabled() &&
+        static_cast<QWidget*>(watched)->window() == this && (watched == QApplication::focusWidget() || watched == this))
+        return handsetKey(static_cast<QKeyEvent*>(event)) || QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
@@ -115,17 +120,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::historyBack() {
     if (requestRunning_ || !isEnabled()) return;
-    if (const std::optional<HistoryEntry> entry = history_.back()) revisit(*entry);
+    const std::optional<HistoryEntry> entry = history_.back();
+    if (entry && !revisit(*entry)) history_.forward();  // the page shown is still the current entry
 }
 
 void Form1::historyForward() {
     if (requestRunning_ || !isEnabled()) return;
-    if (const std::optional<HistoryEntry> entry = history_.forward()) revisit(*entry);
+    const std::optional<HistoryEntry> entry = history_.forward();
+    if (entry && !revisit(*entry)) history_.back();
 }
 
 // A page of network or archive mode is requested again; an offline page is
-// shown with the text it had, in offline mode.
-void Form1::revisit(const HistoryEntry& entry) {
+// shown with the text it had, in offline mode. False when the page could not
+// be fetched again.
+bool Form1::revisit(const HistoryEntry& entry) {
     if (entry.network && !networkMode()) Menu002_Click();
     if (!entry.network) {
         if (networkMode()) Menu003_Click();
@@ -135,6 +143,7 @@ void Form1::revisit(const HistoryEntry& entry) {
     revisiting_ = true;
     Command1_Click();
     revisiting_ = false;
+    return !lastFetchFailed_;
 }
 
 }  // namespace sumire

@@ -55,8 +55,12 @@ void Form1::File001_Click(int index) {
     const QString name = model_.attachNames[index];
     const QString downloadDir = QDir(options_.workDir).filePath(QStringLiteral("download"));
     const KeepResult kept = keepAttachment(attachments_.writtenPath(name), downloadDir, name);
-    if (kept.ok) actions_.showMessage(this, tr("%1をダウンロードしました。").arg(name));
-    else actions_.showMessage(this, tr("%1をダウンロードできませんでした。\n%2").arg(name, kept.error));
+    if (kept.ok) {
+        setStatusMessage(tr("保存しました: %1").arg(kept.path));
+        actions_.showMessage(this, tr("%1をダウンロードしました。").arg(name));
+    } else {
+        actions_.showMessage(this, tr("%1をダウンロードできませんでした。\n%2").arg(name, kept.error));
+    }
 }
 
 void Form1::file002_Click() { emptyDownloadFolder(QDir(options_.workDir).filePath(QStringLiteral("download"))); }
@@ -78,8 +82,13 @@ void Form1::help001_Click() {
         actions_.showMessage(this, tr("ヘルプのファイル %1 がありません。").arg(readme));
         return;
     }
-    if (const auto editor = helpEditorFor(readme)) actions_.startProgram(*editor);
-    else actions_.showMessage(this, tr("テキストエディタが見つからないため、ヘルプを表示できません。"));
+    const auto editor = helpEditorFor(readme);
+    if (!editor) {
+        setStatusMessage(tr("ヘルプを表示するテキストエディタが見つかりません。"));
+        actions_.showMessage(this, tr("テキストエディタが見つからないため、ヘルプを表示できません。"));
+    } else if (!actions_.startProgram(*editor)) {
+        setStatusMessage(tr("ヘルプを表示するプログラム %1 を起動できませんでした。").arg(editor->program));
+    }
 }
 
 void Form1::help003_Click() { windows_.about().showAbout(); }

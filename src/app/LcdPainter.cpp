@@ -41,6 +41,9 @@ QFont LcdPainter::lcdFont() const {
     // Crisp dots, as on a handset's screen.
     font.setStyleStrategy(QFont::NoAntialias);
     font.setKerning(false);
+    // Hinted as at 1x at any zoom: Qt turns hinting off for a scaled window,
+    // which would change the dots of the 1x picture the zoom repeats.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

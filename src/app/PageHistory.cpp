@@ -1,5 +1,7 @@
 #include "PageHistory.h"
 
+#include <algorithm>
+
 namespace sumire {
 
 void PageHistory::shown(HistoryEntry entry) {
@@ -12,6 +14,15 @@ void PageHistory::shown(HistoryEntry entry) {
     entries_.push_back(std::move(entry));
     current_ = int(entries_.size()) - 1;
     while (int(entries_.size()) > kMaxEntries || (sourceChars_ > kMaxSourceChars && current_ > 0)) dropOldest();
+}
+
+void PageHistory::restore(const std::deque<HistoryEntry>& entries, int current) {
+    entries_.clear();
+    sourceChars_ = 0;
+    current_ = -1;
+    for (const HistoryEntry& entry : entries) shown(entry);
+    const int dropped = int(entries.size()) - int(entries_.size());  // the oldest go past the limits
+    current_ = entries_.empty() ? -1 : std::clamp(current - dropped, 0, int(entries_.size()) - 1);
 }
 
 void PageHistory::dropOldest() {

@@ -32,6 +32,12 @@ public:
     std::optional<HistoryEntry> back();
     std::optional<HistoryEntry> forward();
 
+    // All entries and the current one's index (-1 when none), to carry the
+    // history over to a rebuilt window; restore() takes them back.
+    const std::deque<HistoryEntry>& entries() const { return entries_; }
+    int current() const { return current_; }
+    void restore(const std::deque<HistoryEntry>& entries, int current);
+
     int backCount() const { return current_ < 0 ? 0 : current_; }
     int forwardCount() const { return current_ < 0 ? 0 : int(entries_.size()) - 1 - current_; }
 

@@ -71,6 +71,7 @@ void SecondaryWindows::startProgram(const ProgramStart& program) { form_.actions
 void SecondaryWindows::loadLocalPage(const QString& path, const QString& text) {
     form_.setSourceText(text);
     form_.setAddressText(path);
+    form_.clearStatus();  // what it said was about the page before
 }
 
 }  // namespace sumire

@@ -20,9 +20,9 @@ void Form1::Form_Load() {
     c_.label2->setText(QString::number(model_.lineChars));
     readBookmarks();
     // From here on a failing step is skipped. The working folder is the
-    // one base the attachment and download folders are made in.
-    QDir().mkpath(options_.workDir);
-    QDir(options_.workDir).mkdir(QStringLiteral("download"));
+    // one base the attachment and download folders are made in; a new one is
+    // made with its download folder, so that the first download has it.
+    QDir().mkpath(QDir(options_.workDir).filePath(QStringLiteral("download")));
     phoneModel_ = readPhoneSetting().value_or(QString());
     SelectHandsetPicture();
 }

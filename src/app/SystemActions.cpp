@@ -10,13 +10,16 @@ void DesktopActions::showMessage(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QCoreApplication::applicationName(), text);
 }
 
-void DesktopActions::startProgram(const ProgramStart& program) {
-    QProcess::startDetached(program.program, program.arguments);
+bool DesktopActions::startProgram(const ProgramStart& program) {
+    return QProcess::startDetached(program.program, program.arguments);
 }
 
 void RecordingActions::showMessage(QWidget*, const QString& text) { messages_ << text; }
 
-void RecordingActions::startProgram(const ProgramStart& program) { started_ << program.commandLine(); }
+bool RecordingActions::startProgram(const ProgramStart& program) {
+    started_ << program.commandLine();
+    return true;
+}
 
 QStringList RecordingActions::takeMessages() { return std::exchange(messages_, {}); }
 

@@ -18,20 +18,20 @@ public:
     // A message box with an OK button; returns when it is closed.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
     // Starts a program without waiting for it; a script records its
-    // command line.
-    virtual void startProgram(const ProgramStart& program) = 0;
+    // command line. False when it could not be started.
+    virtual bool startProgram(const ProgramStart& program) = 0;
 };
 
 class DesktopActions : public SystemActions {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
-    void startProgram(const ProgramStart& program) override;
+    bool startProgram(const ProgramStart& program) override;
 };
 
 class RecordingActions : public SystemActions {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
-    void startProgram(const ProgramStart& program) override;
+    bool startProgram(const ProgramStart& program) override;
 
     // What was recorded since the previous call.
     QStringList takeMessages();

@@ -102,6 +102,15 @@ void bodyStep(PageModel& m, const ScanText& t, int64_t end) {
     if (m.tokenKind == kEmojiToken) m.lcdText += QChar(pictographChar(m.emojiCode));
 }
 
+// A page that cannot be fetched leaves the page shown as it was: nothing is
+// scanned, and the labels the request cleared get their texts back.
+RequestOutcome keepShownPage(PageServices& s, const QString& sender, const QString& title, const QString& error) {
+    s.host.setSenderCaption(sender);
+    s.host.setTitleCaption(title);
+    s.host.setGoEnabled(true);
+    return RequestOutcome{true, error, 0};
+}
+
 }  // namespace
 
 void resetPage(PageModel& m, PageServices& s) {
@@ -178,6 +187,7 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& services) {
     s.failedAttachments = &outcome.failedAttachments;
     const RequestDeadline deadline(s.fetcher);
     s.host.setGoEnabled(false);
+    const QString sender = s.host.senderCaption(), title = s.host.titleCaption();
     s.host.setSenderCaption(QString());
     s.host.setTitleCaption(QString());
     QString address = s.host.addressText();
@@ -190,13 +200,9 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& services) {
     QString source;
     if (s.host.networkMode()) {
         const FetchResult r = s.fetcher.fetch(address);
-        if (r.ok) {
-            m.fetchBytes = r.body;
-            source = decodePageBytes(r.body, r.charset);
-        } else {
-            outcome.fetchFailed = true;
-            outcome.error = r.error;
-        }
+        if (!r.ok) return keepShownPage(s, sender, title, r.error);
+        m.fetchBytes = r.body;
+        source = decodePageBytes(r.body, r.charset);
         s.host.setSourceText(source);
     } else {
         source = s.host.sourceText();

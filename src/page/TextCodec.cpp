@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace sumire {
@@ -104,6 +105,28 @@ bool canEncodeCp932(const QString& text) {
     QStringEncoder encoder(kCp932);
     const QByteArray bytes = encoder.encode(text);
     return !encoder.hasError();
+}
+
+namespace {
+
+// "BM", then reserved zeros and a known header size: not a line of text
+// that happens to begin with "BM".
+bool isBmp(const QByteArray& b) {
+    if (!b.startsWith("BM") || b.size() < 18 || b.mid(6, 4) != QByteArray(4, '\0')) return false;
+    const int header = uchar(b[14]) | uchar(b[15]) << 8;
+    constexpr std::array<int, 7> kHeaderSizes{12, 40, 52, 56, 64, 108, 124};
+    return b.mid(16, 2) == QByteArray(2, '\0') &&
+           std::find(kHeaderSizes.begin(), kHeaderSizes.end(), header) != kHeaderSizes.end();
+}
+
+}  // namespace
+
+QString nonTextKind(const QByteArray& bytes) {
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return QStringLiteral("a PNG picture");
+    if (isBmp(bytes)) return QStringLiteral("a BMP picture");
+    if (bytes.startsWith("\xff\xd8\xff")) return QStringLiteral("a JPEG picture");
+    if (bytes.left(1024).contains('\0')) return QStringLiteral("binary data");
+    return {};
 }
 
 }  // namespace sumire

@@ -13,6 +13,11 @@ namespace sumire {
 // sequence; code page 932 otherwise. A BOM is not part of the text.
 QString decodePageBytes(const QByteArray& bytes, const QString& charset = {});
 
+// What the bytes are when they are no text page: "a PNG picture", "a BMP
+// picture", "a JPEG picture", or "binary data" (a NUL byte in the first
+// kilobyte); empty for text.
+QString nonTextKind(const QByteArray& bytes);
+
 QString decodeCp932(const QByteArray& bytes);
 // Characters code page 932 cannot encode become '?'.
 QByteArray encodeCp932(const QString& text);

@@ -8,6 +8,7 @@ namespace sumire {
 struct KeepResult {
     bool ok = false;
     QString error;  // why the copy failed, for the user
+    QString path;   // the file written, when it was
 };
 
 // Copies the attachment file `source` into `downloadDir` under the plain form

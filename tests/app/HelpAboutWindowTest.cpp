@@ -87,6 +87,8 @@ TEST_F(HelpAboutWindow, HelpWithoutAnEditorSaysSo) {
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["messages"].toArray(), QJsonArray({kNoEditor}));
     EXPECT_EQ(r.dump(0)["started"].toArray(), QJsonArray());
+    // The status line says it too, after the box is gone.
+    EXPECT_EQ(r.dump(0)["status"], QJsonValue("ヘルプを表示するテキストエディタが見つかりません。"));
 }
 
 // Without a readme.txt of its own, the working folder's help is the program's.

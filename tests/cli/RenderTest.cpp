@@ -28,11 +28,15 @@ using test::RunSetup;
 using test::samplePath;
 
 // The program on a headless machine, started in `dir`.
-ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {
+ProgramResult runIn(const QTemporaryDir& dir, const QStringList& arguments) {
     RunSetup setup;
     setup.environment = test::headlessUser(dir.path());
     setup.workingDirectory = dir.path();
-    return test::runProgram(QStringList{"render"} + arguments, setup);
+    return test::runProgram(arguments, setup);
+}
+
+ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {
+    return runIn(dir, QStringList{"render"} + arguments);
 }
 
 TEST(Render, EachCropHasItsSize) {
@@ -250,6 +254,12 @@ TEST(Render, OutputNames) {
     QDir().mkpath(dir.filePath("into"));
     ASSERT_EQ(render(dir, {samplePath("mail.txt"), "-o", "into"}).exitCode, 0);
     EXPECT_TRUE(QFile::exists(dir.filePath("into/mail.png")));
+    // One page into a file of a folder that is not there yet, or into a new
+    // folder named with a final "/": the folder is made.
+    ASSERT_EQ(render(dir, {samplePath("mail.txt"), "-o", "made/for/one.png"}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("made/for/one.png")));
+    ASSERT_EQ(render(dir, {samplePath("mail.txt"), "-o", "made/into/"}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("made/into/mail.png")));
     // Several pages: a folder, made if needed; the same name twice is kept apart.
     const ProgramResult several =
         render(dir, {samplePath("mail.txt"), samplePath("index.txt"), samplePath("mail.txt"), "-o", "new/folder"});
@@ -267,6 +277,39 @@ TEST(Render, OutputNames) {
     const ProgramResult unwritable = render(dir, {samplePath("index.txt"), "-o", "taken/index.png"});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains("taken/index.png")) << unwritable.err.constData();
+}
+
+// A page that is no text is still drawn, as text, and exported; both
+// commands say what it is. A text that merely begins like a picture is not
+// taken for one.
+TEST(Render, PagesThatAreNoTextAreShownWithAWarning) {
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (const char* format : {"PNG", "BMP", "JPEG"}) picture.save(dir.filePath(QString(format) + ".txt"), format);
+    const struct {
+        const char* file;
+        QByteArray bytes;  // empty: written above
+        const char* warning;
+    } cases[] = {
+        {"PNG.txt", {}, "is a PNG picture, not a text page"}, {"BMP.txt", {}, "is a BMP picture, not a text page"},
+        {"JPEG.txt", {}, "is a JPEG picture, not a text page"},
+        {"nul.txt", QByteArray("text\0more", 9), "is binary data, not a text page"},
+        {"bmw.txt",
+         "BMW drives by
+         ", nullptr},
+        };
+    for (const auto& c : cases) {
+        if (!c.bytes.isEmpty()) test::writeFile(dir.filePath(c.file), c.bytes);
+        const ProgramResult drawn = render(dir, {c.file, "-o", "pictures/"});
+        const ProgramResult exported = runIn(dir, {"export", c.file, "-o", "web"});
+        for (const ProgramResult* run : {&drawn, &exported}) {
+            EXPECT_EQ(run->exitCode, 0) << c.file << run->err.constData();
+            if (c.warning) EXPECT_TRUE(run->err.contains(c.warning)) << c.file << ": " << run->err.constData();
+            else EXPECT_FALSE(run->err.contains("not a text page")) << run->err.constData();
+        }
+        EXPECT_TRUE(QFile::exists(dir.filePath("pictures/" + QFileInfo(c.file).completeBaseName() + ".png")));
+    }
 }
 
 TEST(Render, AWrongOptionWritesNothing) {

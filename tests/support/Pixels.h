@@ -17,4 +17,15 @@ inline int countPixels(const QImage& image, const QRect& area, QRgb colour) {
     return n;
 }
 
+// The pixels whose red, green or blue differ between two pictures of one
+// size; -1 when the sizes differ.
+inline int differentPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF)) ++n;
+    return n;
+}
+
 }  // namespace sumire::test

@@ -7,18 +7,25 @@
 #include "Language.h"
 #include "PhoneSetting.h"
 #include "SystemActions.h"
+#include "ViewSession.h"
 #include "WindowLook.h"
+#include "Zoom.h"
 #include "art/LcdFace.h"
 #include "cli/CommandLine.h"
 #include "cli/DemoServer.h"
 #include "cli/ProgramFiles.h"
 #include "cli/RenderCommand.h"
+#include "cli/RenderWorkers.h"
 #include "display/PageModel.h"
+#include "page/Fetcher.h"
+#include "page/TextCodec.h"
 #include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
@@ -87,10 +94,25 @@ std::optional<QString> archiveFolderFor(const ProgramCommand& command, const QSt
     return folder;
 }
 
-// The first page: the demo's index, or the page of the command line.
+// The first page: the view handed over by a window at another zoom, the
+// demo's index, or the page of the command line.
 void openFirstPage(Form1& form, const ProgramCommand& command, const DemoServer* demo) {
+    if (!command.restore.isEmpty()) {
+        const std::optional<ViewSession> session = readViewSession(command.restore);
+        QFile::remove(command.restore);
+        if (session) {
+            form.restoreView(*session);
+            return;
+        }
+    }
     if (demo) openDemoIndex(form, *demo);
     else if (!command.page.isEmpty()) form.openPage(command.page);
+}
+
+// A window needs a display, unless a platform is chosen (offscreen).
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 int runScript(const Form1Options& options, const ProgramCommand& command, const DemoServer* demo) {
@@ -115,16 +137,26 @@ int runDesktop(const Form1Options& options, const ProgramCommand& command, const
 }
 
 int runViewer(int argc, char** argv, const ProgramCommand& command) {
+    QTextStream err(stderr);
+    if (!hasDisplay()) {
+        err << "sumire: no display was found; draw pages without one with 'sumire render PAGE', or run the "
+               "window off screen with QT_QPA_PLATFORM=offscreen"
+            << Qt::endl;
+        return 1;
+    }
     prefetchLcdDotFace(lcdDotSize(kDisplayWidths[0].charWidth, kDisplayWidths[0].lineHeight));
+    const int zoom = command.zoom ? command.zoom : readZoomSetting().value_or(0);
+    applyZoomBeforeStart(zoom);
     QApplication app(argc, argv);
     setUpApplication();
-    QTextStream err(stderr);
     chooseWindowLanguage(command.language, err);
     std::optional<DemoServer> demo;
     if (command.demo && !startDemoServer(demo, err)) return 1;
     Form1Options options;
     options.workDir = workDirFor(command);
     options.scriptMode = !command.script.isEmpty();
+    if (demo) options.demoAddress = demo->url();
+    options.zoom = zoom;
     if (!command.archive.isEmpty()) {
         const std::optional<QString> archive = archiveFolderFor(command, options.workDir, err);
         if (!archive) return 2;
@@ -132,6 +164,26 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
     }
     const DemoServer* server = demo ? &*demo : nullptr;
     return options.scriptMode ? runScript(options, command, server) : runDesktop(options, command, server);
+}
+
+// The local pages among `pages`, the *.txt pages of folders included, that
+// are no text: they are still drawn, but the user hears of it.
+void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextStream& err) {
+    QStringList files;
+    for (const QString& page : pages) {
+        if (isNetworkAddress(page)) continue;
+        if (!QFileInfo(page).isDir()) files << page;
+        QDirIterator it(page, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+        while (QFileInfo(page).isDir() && it.hasNext()) files << it.next();
+    }
+    for (const QString& file : files) {
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly)) continue;  // the command itself says why
+        const QString kind = nonTextKind(in.read(1024));
+        if (!kind.isEmpty())
+            err << "sumire: " << command << ": " << file << " is " << kind << ", not a text page; it is shown as text"
+                << Qt::endl;
+    }
 }
 
 // Rendering needs no display: without a platform chosen it draws off screen,
@@ -147,6 +199,7 @@ int runRenderer(int argc, char** argv, const RenderOptions& options) {
     setUpApplication();
     QApplication::setCursorFlashTime(0);  // a steady caret: the same picture every time
     QTextStream err(stderr);
+    if (!qEnvironmentVariableIsSet(kWorkerVariable)) warnAboutNonTextPages(options.pages, "render", err);
     return runRender(options, err, standardErrorIsTerminal());
 }
 
@@ -154,6 +207,7 @@ int runRenderer(int argc, char** argv, const RenderOptions& options) {
 int runExporter(int argc, char** argv, ExportOptions options) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
+    warnAboutNonTextPages(options.pages, "export", err);
     options.localText = [](const QString& text, const QString& path) { return replaceBase(text, pageFolder(path)); };
     return runExport(options, err, standardErrorIsTerminal() ? &err : nullptr);
 }

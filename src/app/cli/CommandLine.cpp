@@ -8,7 +8,7 @@ namespace sumire {
 namespace {
 
 const QString kUsage = QStringLiteral(
-    "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE]\n"
+    "Usage: sumire [--demo] [--workdir DIR] [--archive DIR] [--zoom N] [--script FILE]\n"
     "              [--lang ja|en|auto] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
@@ -30,6 +30,9 @@ const QString kAbout = QStringLiteral(
     "  --archive DIR    answer every http address from the saved sites in DIR, laid out\n"
     "                   as DIR/HOST/PATH or DIR/HOST:PORT/PATH (what wget --mirror\n"
     "                   writes); nothing is fetched from the network\n"
+    "  --zoom N         draw the whole window N times as large, 1 to 4 (default: the\n"
+    "                   last zoom chosen with Ctrl+Plus and Ctrl+Minus, else the\n"
+    "                   desktop's scale factor)\n"
     "  --script FILE    perform the user actions in FILE without waiting for a person,\n"
     "                   then exit (see docs/automation.md)\n"
     "  --lang L         the windows' language: ja (Japanese) or en (English), kept\n"
@@ -107,11 +110,41 @@ const QString kRenderHelp = QStringLiteral(
     "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
     "fetched or written (the others are still written), 2 for a wrong command line.\n");
 
-ProgramCommand refused(const QString& why) {
+// The usage lines at the head of a command's help.
+QString usageOf(const QString& help) { return help.left(help.indexOf(QStringLiteral("\n\n")) + 1); }
+
+// Refused with the usage of the command that was given: `command` is empty
+// for the viewer, else "render" or "export".
+ProgramCommand refused(const QString& why, const QString& command = {}) {
     ProgramCommand c;
     c.action = ProgramCommand::Action::Error;
-    c.message = QStringLiteral("sumire: %1\n%2Try 'sumire --help' for more information.\n").arg(why, kUsage);
+    const QString usage = command == u"render"   ? usageOf(kRenderHelp)
+                          : command == u"export" ? usageOf(kExportHelp)
+                                                 : kUsage;
+    const QString helpCall = command.isEmpty() ? QStringLiteral("sumire --help") : "sumire " + command + " --help";
+    c.message = QStringLiteral("sumire: %1\n%2Try '%3' for more information.\n").arg(why, usage, helpCall);
     return c;
+}
+
+const QList<int> kWidths = {20, 18, 16, 14, 12, 10};
+
+bool isRun(const QList<int>& allowed) {
+    return allowed.size() >= 4 && allowed.last() - allowed.first() == allowed.size() - 1;
+}
+
+// "one of 20, 18 or 16", "1 to 8", or any number when `allowed` is empty.
+QString oneOf(const QList<int>& allowed) {
+    if (allowed.isEmpty()) return QStringLiteral("a whole number, 0 or more");
+    if (isRun(allowed)) return QStringLiteral("%1 to %2").arg(allowed.first()).arg(allowed.last());
+    QStringList numbers;
+    for (int n : allowed) numbers << QString::number(n);
+    const QString last = numbers.takeLast();
+    return numbers.isEmpty() ? last : "one of " + numbers.join(QStringLiteral(", ")) + " or " + last;
+}
+
+// "--width cannot be 15; it is one of 20, 18, 16, 14, 12 or 10"
+QString badValue(const QString& command, const QString& option, const QString& value, const QString& allowed) {
+    return QStringLiteral("%1: --%2 cannot be %3; it is %4").arg(command, option, value, allowed);
 }
 
 ProgramCommand answered(ProgramCommand::Action action, const QString& text) {
@@ -143,7 +176,7 @@ ProgramCommand parseRender(const QStringList& arguments) {
     const QCommandLineOption crop("crop", {}, "C");
     const QCommandLineOption full("full", {});
     const QCommandLineOption animate("animate", {});
-    const NumberOption numbers[] = {{"width", {20, 18, 16, 14, 12, 10}, &RenderOptions::width},
+    const NumberOption numbers[] = {{"width", kWidths, &RenderOptions::width},
                                     {"scroll", {}, &RenderOptions::scroll},
                                     {"phase", {0, 1}, &RenderOptions::phase},
                                     {"model", {0, 1, 2}, &RenderOptions::model},
@@ -153,7 +186,7 @@ ProgramCommand parseRender(const QStringList& arguments) {
     for (const NumberOption& n : numbers)
         p.addOption(QCommandLineOption(n.name == QLatin1String("jobs") ? QStringList{"j", "jobs"} : QStringList{n.name},
                                        {}, "N"));
-    if (!p.parse(arguments)) return refused(p.errorText());
+    if (!p.parse(arguments)) return refused("render: " + p.errorText(), "render");
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kRenderHelp);
 
     ProgramCommand c;
@@ -161,36 +194,37 @@ ProgramCommand parseRender(const QStringList& arguments) {
     RenderOptions& r = c.render;
     for (const NumberOption& n : numbers) {
         if (p.isSet(n.name) && !readNumber(p.value(n.name), n.allowed, &(r.*n.field)))
-            return refused(QStringLiteral("render: --%1 cannot be %2").arg(n.name, p.value(n.name)));
+            return refused(badValue("render", n.name, p.value(n.name), oneOf(n.allowed)), "render");
     }
     if (p.isSet("jobs") && r.jobs < 1)
-        return refused(QStringLiteral("render: --jobs cannot be %1").arg(p.value("jobs")));
+        return refused(badValue("render", "jobs", p.value("jobs"), "a whole number, 1 or more"), "render");
     if (p.isSet(crop)) {
         const QString v = p.value(crop);
         if (v == u"window") r.crop = Crop::Window;
         else if (v == u"handset") r.crop = Crop::Handset;
         else if (v == u"lcd") r.crop = Crop::Lcd;
-        else return refused(QStringLiteral("render: --crop cannot be %1").arg(v));
+        else return refused(badValue("render", "crop", v, "one of window, handset or lcd"), "render");
     }
     if (p.isSet(full)) {
         // A handset's picture cannot stretch, so the whole page is the LCD alone.
-        if (p.isSet("scroll")) return refused(QStringLiteral("render: --scroll has no meaning with --full"));
+        if (p.isSet("scroll")) return refused(QStringLiteral("render: --scroll has no meaning with --full"), "render");
         if (p.isSet(crop) && r.crop != Crop::Lcd)
-            return refused(
-                QStringLiteral("render: --full draws the LCD alone; --crop cannot be %1").arg(p.value(crop)));
+            return refused(QStringLiteral("render: --full draws the LCD alone; --crop cannot be %1").arg(p.value(crop)),
+                           "render");
         r.full = true;
         r.crop = Crop::Lcd;
     }
     r.out = p.value(output);
     if (p.isSet(animate)) {
         if (p.isSet("phase"))
-            return refused(QStringLiteral("render: --phase has no meaning with --animate, which shows both"));
+            return refused(QStringLiteral("render: --phase has no meaning with --animate, which shows both"), "render");
         if (pictureFormat(r.out, true) != PictureFormat::Webp)
-            return refused(QStringLiteral("render: --animate writes WebP; -o cannot name the PNG file %1").arg(r.out));
+            return refused(QStringLiteral("render: --animate writes WebP; -o cannot name the PNG file %1").arg(r.out),
+                           "render");
         r.animate = true;
     }
     r.pages = p.positionalArguments();
-    if (r.pages.isEmpty()) return refused(QStringLiteral("render: no page given"));
+    if (r.pages.isEmpty()) return refused(QStringLiteral("render: no page given"), "render");
     return c;
 }
 
@@ -202,25 +236,25 @@ ProgramCommand parseExport(const QStringList& arguments) {
     const QCommandLineOption text("text", {});
     const QCommandLineOption fallback("fallback", {}, "F");
     p.addOptions({help, output, width, text, fallback});
-    if (!p.parse(arguments)) return refused(p.errorText());
+    if (!p.parse(arguments)) return refused("export: " + p.errorText(), "export");
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kExportHelp);
 
     ProgramCommand c;
     c.action = ProgramCommand::Action::Export;
     ExportOptions& e = c.exportOptions;
-    if (p.isSet(width) && !readNumber(p.value(width), {20, 18, 16, 14, 12, 10}, &e.width))
-        return refused(QStringLiteral("export: --width cannot be %1").arg(p.value(width)));
+    if (p.isSet(width) && !readNumber(p.value(width), kWidths, &e.width))
+        return refused(badValue("export", "width", p.value(width), oneOf(kWidths)), "export");
     if (p.isSet(fallback)) {
         const QString v = p.value(fallback);
         if (v == u"emoji") e.fallback = PictographFallback::Emoji;
         else if (v == u"name") e.fallback = PictographFallback::Name;
-        else return refused(QStringLiteral("export: --fallback cannot be %1").arg(v));
+        else return refused(badValue("export", "fallback", v, "one of emoji or name"), "export");
     }
     e.text = p.isSet(text);
     e.out = p.value(output);
     e.pages = p.positionalArguments();
-    if (e.pages.isEmpty()) return refused(QStringLiteral("export: no page given"));
-    if (e.out.isEmpty()) return refused(QStringLiteral("export: no folder given (-o DIR)"));
+    if (e.pages.isEmpty()) return refused(QStringLiteral("export: no page given"), "export");
+    if (e.out.isEmpty()) return refused(QStringLiteral("export: no folder given (-o DIR)"), "export");
     return c;
 }
 
@@ -242,7 +276,9 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption archive("archive", {}, "DIR");
     const QCommandLineOption demo("demo", {});
     const QCommandLineOption lang("lang", {}, "L");
-    p.addOptions({help, version, script, workDir, archive, demo, lang});
+    const QCommandLineOption zoom("zoom", {}, "N");
+    const QCommandLineOption restore("restore", {}, "FILE");  // given by the program to itself
+    p.addOptions({help, version, script, workDir, archive, demo, lang, zoom, restore});
     if (!p.parse(arguments)) return refused(p.errorText());
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kHelp);
     if (p.isSet(version)) return answered(ProgramCommand::Action::Version, versionText() + u'\n');
@@ -256,6 +292,9 @@ ProgramCommand parseCommandLine(const QStringList& arguments) {
         return refused(QStringLiteral("--lang cannot be %1 (ja, en or auto)").arg(p.value(lang)));
 
     ProgramCommand c;
+    if (p.isSet(zoom) && !readNumber(p.value(zoom), {1, 2, 3, 4}, &c.zoom))
+        return refused(QStringLiteral("--zoom cannot be %1; it is 1 to 4").arg(p.value(zoom)));
+    c.restore = p.value(restore);
     c.script = p.value(script);
     c.workDir = p.value(workDir);
     c.archive = p.value(archive);

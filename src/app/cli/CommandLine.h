@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line:
 //
-//   sumire [--demo] [--workdir DIR] [--archive DIR] [--script FILE] [--lang ja|en|auto] [PAGE]
+//   sumire [--demo] [--workdir DIR] [--archive DIR] [--zoom N] [--script FILE] [--lang ja|en|auto] [PAGE]
 //   sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]
 //                 [--model 0|1|2] [--crop handset|lcd|window]
 //   sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]
@@ -41,6 +41,8 @@ struct ProgramCommand {
     QString archive;   // --archive DIR: http addresses are answered from this saved copy
     QString page;      // PAGE: a local file or an http(s) address to open first
     QString language;  // --lang: "ja", "en", "auto" (forget the one given before), or empty
+    int zoom = 0;      // --zoom N, 1 to 4; 0: the stored zoom, else the desktop's
+    QString restore;   // --restore FILE: the view a window at another zoom handed over
     bool demo = false;
     RenderOptions render;
     ExportOptions exportOptions;

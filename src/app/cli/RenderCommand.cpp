@@ -268,7 +268,14 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
     if (options.pages.size() == 1 && !fromFolder) {
         const QString name = uniqueFileName(names[0], suffix, taken);
         if (options.out.isEmpty()) return {name};
-        return {QFileInfo(options.out).isDir() ? QDir(options.out).filePath(name) : options.out};
+        // A folder named with a final "/" is made and holds the picture.
+        const bool intoFolder = QFileInfo(options.out).isDir() || options.out.endsWith(u'/');
+        const QString file = intoFolder ? QDir(options.out).filePath(name) : options.out;
+        if (!QDir().mkpath(QFileInfo(file).path())) {
+            *error = QStringLiteral("cannot make the folder of %1").arg(file);
+            return {};
+        }
+        return {file};
     }
     const QString folder = options.out.isEmpty() ? QStringLiteral(".") : options.out;
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
