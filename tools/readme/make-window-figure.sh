@@ -5,10 +5,11 @@
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 top="$here/../.."
-sumire=${1:-$top/build/src/app/sumire}
+sumire=$(realpath "${1:-$top/build/src/app/sumire}")
 picture=$(mktemp --suffix=.png)
 trap 'rm -f "$picture"' EXIT
-"$sumire" render "$top/samples/index.txt" -o "$picture"
+# From the top, so that the links read "samples/...".
+(cd "$top" && "$sumire" render samples/index.txt -o "$picture")
 {
   echo '<svg xmlns="http://www.w3.org/2000/svg" width="634" height="457" viewBox="0 0 634 457" font-family="sans-serif" font-size="12" font-weight="bold">'
   printf '<image width="634" height="457" style="image-rendering:pixelated" href="data:image/png;base64,'
@@ -22,20 +23,20 @@ trap 'rm -f "$picture"' EXIT
 1 20 16
 2 60 16
 3 100 16
-4 208 16
-5 336 16
+4 248 28
+5 392 28
 6 440 16
 7 612 16
-8 400 51
-9 600 52
-10 92 132
+8 250 51
+9 624 44
+10 152 192
 11 64 220
-12 132 220
-13 92 272
-14 92 372
+12 158 210
+13 140 250
+14 170 372
 15 296 200
-16 520 84
-17 516 290
+16 452 84
+17 612 300
 MARKS
   echo '</svg>'
 } > "$top/docs/window.svg"
