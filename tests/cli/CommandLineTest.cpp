@@ -4,6 +4,7 @@
 #include "ProgramRun.h"
 #include "cli/CommandLine.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -204,6 +205,19 @@ TEST(CommandLine, ProgramAnswersWithoutADisplay) {
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.out.isEmpty());
     EXPECT_TRUE(wrong.err.contains("--workdir")) << wrong.err.constData();
+
+    // The window itself says in one line that it needs a display, and what
+    // works without one; it makes no working folder.
+    for (const QStringList& viewer : {QStringList{}, QStringList{"--demo"}, QStringList{"page.txt", "--zoom", "2"}}) {
+        const test::ProgramResult window =
+            test::runProgram(viewer + QStringList{"--workdir", home.filePath("w")}, setup);
+        EXPECT_EQ(window.exitCode, 1) << window.err.constData();
+        EXPECT_EQ(window.err.count('\n'), 1) << window.err.constData();
+        EXPECT_TRUE(window.err.startsWith("sumire: no display was found;")) << window.err.constData();
+        EXPECT_TRUE(window.err.contains("sumire render") && window.err.contains("QT_QPA_PLATFORM=offscreen"))
+            << window.err.constData();
+        EXPECT_FALSE(QFileInfo::exists(home.filePath("w")));
+    }
 }
 
 }  // namespace
