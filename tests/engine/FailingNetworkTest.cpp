@@ -78,8 +78,8 @@ TEST_F(FailingNetworkTest, EveryFailureEndsTheRequestAndKeepsThePreviousPage) {
         EXPECT_EQ(model.linkTargets[0], before.linkTargets[0]) << path;
         EXPECT_EQ(model.attachCount, 1) << path;
         EXPECT_EQ(model.scrollTop, 3) << path;
-        EXPECT_EQ(host.sender, QString("me")) << path;
-        EXPECT_EQ(host.title, QString("hi")) << path;
+        EXPECT_EQ(host.sender, QString(" me")) << path;
+        EXPECT_EQ(host.title, QString(" hi")) << path;
         EXPECT_EQ(host.text2, text2) << path;
         EXPECT_TRUE(canvas.ops.empty()) << path;
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"a.dat"})) << path;
