@@ -382,18 +382,20 @@ void bodyPass(Request& r) {
 }
 
 // Steps 3 and 5 of the start: address completion (network mode only) and the
-// page source.
-void pageSource(Request& r) {
+// page source; false when the page cannot be fetched.
+bool pageSource(Request& r) {
     RequestHost& host = r.s.host;
     if (host.networkMode() && host.addressText().startsWith('/')) host.setAddressText("http:" + host.addressText());
     if (!host.networkMode()) {
         r.m.pageSource = host.sourceText();
-        return;
+        return true;
     }
     const FetchResult got = r.s.fetcher.fetch(host.addressText());
-    r.m.pageSource = got.ok ? decodePageBytes(got.body, got.charset) : QString();
-    if (got.ok) r.m.fetchBytes = got.body;
+    if (!got.ok) return false;
+    r.m.pageSource = decodePageBytes(got.body, got.charset);
+    r.m.fetchBytes = got.body;
     host.setSourceText(r.m.pageSource);
+    return true;
 }
 
 // Steps 7 to 10 of the start.
@@ -533,10 +535,16 @@ void drawStep(Drawing& d) {
 void referencePageRequest(PageModel& model, PageServices& services) {
     Request r{model, services, QString(), -1};
     RequestHost& host = services.host;
-    host.setGoEnabled(false);          // step 1
+    host.setGoEnabled(false);  // step 1
+    const QString sender = host.senderCaption(), title = host.titleCaption();
     host.setSenderCaption(QString());  // step 2
     host.setTitleCaption(QString());
-    pageSource(r);               // steps 3 and 5
+    if (!pageSource(r)) {  // steps 3 and 5; a page that cannot be fetched changes nothing
+        host.setSenderCaption(sender);
+        host.setTitleCaption(title);
+        host.setGoEnabled(true);
+        return;
+    }
     host.setKeyText(QString());  // step 6
     resetPage(r);                // steps 7 to 10
     headerPass(r);
