@@ -2,12 +2,14 @@
 
 #include <QGuiApplication>
 #include <QSettings>
+#include <iterator>
 
 namespace sumire {
 namespace {
 
 const QString kZoomKey = QStringLiteral("View/Zoom");
-constexpr const char* kScaleVariables[] = {"QT_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING"};
+constexpr const char* kScaleVariables[] = {"QT_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING", "QT_SCREEN_SCALE_FACTORS"};
+constexpr int kVariables = int(std::size(kScaleVariables));
 
 QSettings store() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Sumire"), QStringLiteral("Sumire"));
@@ -15,7 +17,7 @@ QSettings store() {
 
 // The values the program was started with; null where unset.
 std::optional<QByteArray>& found(int i) {
-    static std::optional<QByteArray> values[2];
+    static std::optional<QByteArray> values[kVariables];
     return values[i];
 }
 bool changed = false;
@@ -43,17 +45,18 @@ void applyZoomBeforeStart(int zoom) {
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
         return;
     }
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < kVariables; ++i)
         if (qEnvironmentVariableIsSet(kScaleVariables[i])) found(i) = qgetenv(kScaleVariables[i]);
     changed = true;
-    // The desktop's own factor is left out, so that N means N.
+    // The desktop's own factors are left out, so that N means N.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom));
 }
 
 void restoreScaleEnvironment() {
     if (!changed) return;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < kVariables; ++i) {
         if (found(i)) qputenv(kScaleVariables[i], *found(i));
         else qunsetenv(kScaleVariables[i]);
     }
