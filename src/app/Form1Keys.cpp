@@ -1,8 +1,8 @@
-// The handset from the keyboard: digits, "*" and "#" into the key box,
-// Backspace for "BK" and Return for the select key while the focus is on the
-// handset; Return in the
-// address box for the go button; the cursor and page keys scroll the LCD
-// wherever no text box takes them; Escape brings the focus to the handset.
+// The handset from the keyboard: while the focus is on the handset, digits,
+// "*" and "#" go into the key box, Backspace is "BK" and Return the select
+// key; Return in the address box is the go button; the cursor and page keys
+// scroll the LCD wherever no text box takes them; Escape brings the focus to
+// the handset.
 
 #include "Form1.h"
 
