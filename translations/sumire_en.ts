@@ -265,6 +265,22 @@ The bookmarks were not changed.</translation>
         <source>Sumire&#x3000;V1.00</source>
         <translation>Sumire V1.00</translation>
     </message>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>ヘルプを表示するテキストエディタが見つかりません。</source>
+        <translation>No text editor was found to show the help.</translation>
+    </message>
+    <message>
+        <source>ヘルプを表示するプログラム %1 を起動できませんでした。</source>
+        <translation>The program %1 that shows the help could not be started.</translation>
+    </message>
+    <message>
+        <source>表示倍率を変えられませんでした: %1</source>
+        <translation>The zoom could not be changed: %1</translation>
+    </message>
 </context>
 <context>
     <name>sumire::Form2</name>
