@@ -229,7 +229,7 @@ private:
     bool requestRunning_ = false;
     QStringList failedAttachments_;
     bool closeAfterRequest_ = false;  // the close box was pressed during a request
-    bool lastFetchFailed_ = false;  // the page of the last request could not be fetched
+    bool lastFetchFailed_ = false;    // the page of the last request could not be fetched
     bool shownOnce_ = false;
     bool ended_ = false;
     SecondaryWindows windows_;  // after the bookmark store they use

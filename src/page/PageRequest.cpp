@@ -108,7 +108,7 @@ RequestOutcome keepShownPage(PageServices& s, const QString& sender, const QStri
     s.host.setSenderCaption(sender);
     s.host.setTitleCaption(title);
     s.host.setGoEnabled(true);
-    return RequestOutcome{true, error, 0};
+    return RequestOutcome{true, error, {}, 0};
 }
 
 }  // namespace
