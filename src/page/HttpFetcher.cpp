@@ -168,7 +168,10 @@ Hop exchange(QNetworkAccessManager& manager, const QUrl& url, const FetchLimits&
         if (owner.deadline().hasExpired()) decide(failedHop(QStringLiteral("the request was stopped")));
     });
     stopped.start(50);
-    timer.start(std::max<qint64>(0, deadline.remainingTime()));
+    // A coarse timer may fire early; this one fires only once the deadline has
+    // passed, so that the next fetch of the request finds it expired.
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.start(std::max<qint64>(0, deadline.remainingTime()) + 1);
     const InputHold hold;
     loop.exec();
     if (!reply->isFinished()) {
