@@ -20,9 +20,10 @@ void check(bool holds) {
     if (!holds) __builtin_trap();
 }
 
-// A file name of the first line: no folder separator, no NUL.
+// A file name of the first line: no folder separator, no NUL, and short
+// enough in UTF-8 (4 bytes a character at most) for any file system.
 QString pageName(const QByteArray& line) {
-    QString name = QString::fromUtf8(line.left(120)).remove(u'\0').replace(u'/', u'_');
+    QString name = QString::fromUtf8(line).left(60).remove(u'\0').replace(u'/', u'_');
     if (name.isEmpty() || name == u"." || name == u"..") name = QStringLiteral("page");
     return name + QStringLiteral(".txt");
 }
