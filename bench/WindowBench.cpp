@@ -3,16 +3,16 @@
 // big and hostile pages from Text2 to drawn, a keystroke typed into Text2 on
 // a 1 MiB page, and a 16 MiB page with the peak memory.
 
-#include "ClientArea.h"
-#include "Form1.h"
-#include "LcdPainter.h"
+#include "app/ClientArea.h"
+#include "app/Form1.h"
+#include "app/LcdPainter.h"
 #include "PageInputs.h"
-#include "PictureBoxes.h"
-#include "SystemActions.h"
+#include "app/PictureBoxes.h"
+#include "app/SystemActions.h"
 #include "display/LcdRenderer.h"
 #include "page/LocalFetcher.h"
 #include "page/PageRequest.h"
-#include "Text2Box.h"
+#include "app/Text2Box.h"
 #include "support/FakeWindow.h"
 
 #include <QApplication>

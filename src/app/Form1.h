@@ -8,7 +8,7 @@
 #include "ClientArea.h"
 #include "Form1Controls.h"
 #include "LcdPainter.h"
-#include "PageHistory.h"
+#include "store/PageHistory.h"
 #include "PictureBoxes.h"
 #include "SecondaryWindows.h"
 #include "ViewSession.h"

@@ -5,7 +5,7 @@
 #include "Language.h"
 
 #include "SystemActions.h"
-#include "cli/ProgramFiles.h"
+#include "store/ProgramFiles.h"
 #include "store/DownloadFolder.h"
 #include "windows/FileBrowser.h"
 #include "windows/Form2.h"

@@ -3,7 +3,7 @@
 
 #include "Form1.h"
 #include "PictureBoxes.h"
-#include "cli/ProgramFiles.h"
+#include "store/ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

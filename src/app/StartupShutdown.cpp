@@ -2,7 +2,7 @@
 // the shutdown sequence with the stored handset setting.
 
 #include "Form1.h"
-#include "PhoneSetting.h"
+#include "store/PhoneSetting.h"
 
 #include <QCloseEvent>
 #include <QDir>

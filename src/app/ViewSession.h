@@ -3,7 +3,7 @@
 // another zoom: the page (its mode, address and offline text), the display
 // width, the scroll position and the history.
 
-#include "PageHistory.h"
+#include "store/PageHistory.h"
 
 #include <QString>
 #include <deque>

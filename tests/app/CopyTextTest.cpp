@@ -1,13 +1,13 @@
 // "Copy as text": the script line copyText and Ctrl+Shift+C put the page as
 // the LCD reads it on the clipboard; the edit menu's copy keeps the raw text.
 
-#include "Automation.h"
-#include "Form1.h"
+#include "automation/Automation.h"
+#include "app/Form1.h"
 #include "StartedWindow.h"
 #include "OfflinePage.h"
 #include "ScriptRun.h"
-#include "SystemActions.h"
-#include "Text2Box.h"
+#include "app/SystemActions.h"
+#include "app/Text2Box.h"
 #include "display/PictographText.h"
 
 #include <QClipboard>

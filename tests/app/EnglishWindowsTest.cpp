@@ -4,9 +4,9 @@
 // translations/sumire_en.ts. With SUMIRE_SHOT_DIR set, each window's picture
 // is written there for a look.
 
-#include "Language.h"
+#include "app/Language.h"
 #include "StartedWindow.h"
-#include "SystemActions.h"
+#include "app/SystemActions.h"
 #include "TestFiles.h"
 
 #include <QAbstractButton>

@@ -2,12 +2,12 @@
 // after minimize and restore, shutdown with an attachment file that cannot be
 // deleted, and the window's fixed look.
 
-#include "ClientArea.h"
-#include "Form1.h"
+#include "app/ClientArea.h"
+#include "app/Form1.h"
 #include "StartedWindow.h"
-#include "PhoneSetting.h"
-#include "SystemActions.h"
-#include "Text2Box.h"
+#include "store/PhoneSetting.h"
+#include "app/SystemActions.h"
+#include "app/Text2Box.h"
 #include "support/FakeWindow.h"
 #include "support/TestHttpServer.h"
 

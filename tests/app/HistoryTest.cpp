@@ -2,14 +2,14 @@
 // Alt+Right through the built program over network and offline pages, and
 // the mouse's side buttons on the window in-process.
 
-#include "Automation.h"
-#include "Form1.h"
+#include "automation/Automation.h"
+#include "app/Form1.h"
 #include "StartedWindow.h"
 #include "OfflinePage.h"
-#include "PageHistory.h"
+#include "store/PageHistory.h"
 #include "ScriptRun.h"
-#include "SystemActions.h"
-#include "Text2Box.h"
+#include "app/SystemActions.h"
+#include "app/Text2Box.h"
 #include "support/TestHttpServer.h"
 
 #include <QApplication>

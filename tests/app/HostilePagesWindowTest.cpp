@@ -4,10 +4,10 @@
 // in whole (a megabyte) cannot meet the ceiling. The times are measured in
 // bench/.
 
-#include "Form1.h"
+#include "app/Form1.h"
 #include "StartedWindow.h"
-#include "SystemActions.h"
-#include "Text2Box.h"
+#include "app/SystemActions.h"
+#include "app/Text2Box.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // every text, private-use characters and broken surrogates included, reads
 // back as valid JSON.
 
-#include "JsonWriter.h"
+#include "automation/JsonWriter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -4,7 +4,7 @@
 // SUMIRE_SHOT_DIR set, each window's picture is written there for a look.
 
 #include "TestFiles.h"
-#include "WindowLook.h"
+#include "app/WindowLook.h"
 #include "store/BookmarkStore.h"
 #include "windows/FileBrowser.h"
 #include "windows/FolderList.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form1.h"
+#include "app/Form1.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 // editor shows each line break as one; selections and edits count in the
 // units of the exact text.
 
-#include "Text2Box.h"
-#include "WindowLook.h"
+#include "app/Text2Box.h"
+#include "app/WindowLook.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,12 +2,12 @@
 // nothing else; a window that follows a link through it with the keypad; and
 // the program's --demo.
 
-#include "Form1.h"
+#include "app/Form1.h"
 #include "ProgramRun.h"
 #include "TestFiles.h"
-#include "SystemActions.h"
+#include "app/SystemActions.h"
 #include "cli/DemoServer.h"
-#include "cli/ProgramFiles.h"
+#include "store/ProgramFiles.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 // Where the program's own files are found, and the "{BASE}" placeholder of
 // the sample pages.
 
-#include "cli/ProgramFiles.h"
+#include "store/ProgramFiles.h"
 
 #include "TestFiles.h"
 

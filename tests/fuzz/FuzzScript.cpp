@@ -2,7 +2,7 @@
 // words and undoing the escapes of `set` text. Escaping any text and reading
 // it back must give the text again.
 
-#include "ScriptText.h"
+#include "automation/ScriptText.h"
 
 #include <QString>
 #include <QStringList>

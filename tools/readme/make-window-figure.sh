@@ -5,7 +5,7 @@
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 top="$here/../.."
-sumire=$(realpath "${1:-$top/build/src/app/sumire}")
+sumire=$(realpath "${1:-$top/build/src/cli/sumire}")
 picture=$(mktemp --suffix=.png)
 trap 'rm -f "$picture"' EXIT
 # From the top, so that the links read "samples/...".

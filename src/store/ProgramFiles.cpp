@@ -1,4 +1,4 @@
-#include "cli/ProgramFiles.h"
+#include "store/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

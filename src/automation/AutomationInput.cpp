@@ -3,9 +3,9 @@
 // before the focused control does, as with a person's key presses; a drop
 // is the drag's entry and its drop, delivered to the window.
 
-#include "Automation.h"
+#include "automation/Automation.h"
 
-#include "Form1.h"
+#include "app/Form1.h"
 #include "page/Fetcher.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // Form3.List1, file.File1, frmAbout.cmdOK...). A window that is not shown
 // takes no clicks or typing, as it would take none from a person.
 
-#include "Automation.h"
+#include "automation/Automation.h"
 
-#include "Form1.h"
+#include "app/Form1.h"
 #include "windows/FileBrowser.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"

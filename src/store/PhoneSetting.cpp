@@ -1,4 +1,4 @@
-#include "PhoneSetting.h"
+#include "store/PhoneSetting.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "PageHistory.h"
+#include "store/PageHistory.h"
 
 #include <algorithm>
 

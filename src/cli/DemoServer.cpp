@@ -1,6 +1,6 @@
 #include "cli/DemoServer.h"
 
-#include "cli/ProgramFiles.h"
+#include "store/ProgramFiles.h"
 
 #include <QDir>
 #include <QFile>

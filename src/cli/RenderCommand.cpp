@@ -1,9 +1,9 @@
 #include "cli/RenderCommand.h"
 
-#include "ClientArea.h"
-#include "Form1.h"
-#include "SystemActions.h"
-#include "cli/ProgramFiles.h"
+#include "app/ClientArea.h"
+#include "app/Form1.h"
+#include "app/SystemActions.h"
+#include "store/ProgramFiles.h"
 #include "cli/RenderReport.h"
 #include "cli/RenderWorkers.h"
 #include "page/LocalFetcher.h"

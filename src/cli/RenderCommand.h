@@ -5,7 +5,7 @@
 // user's is read or touched: each page gets a fresh window; their working
 // folder and settings store are temporary.
 
-#include "LcdPainter.h"
+#include "app/LcdPainter.h"
 #include "cli/PictureFile.h"
 #include "cli/CommandLine.h"
 #include "text/Interruption.h"

@@ -1,10 +1,10 @@
-#include "Automation.h"
+#include "automation/Automation.h"
 
-#include "ClientArea.h"
-#include "Dump.h"
-#include "Form1.h"
-#include "ScriptText.h"
-#include "Text2Box.h"
+#include "app/ClientArea.h"
+#include "automation/Dump.h"
+#include "app/Form1.h"
+#include "automation/ScriptText.h"
+#include "app/Text2Box.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "JsonWriter.h"
+#include "automation/JsonWriter.h"
 
 namespace sumire {
 namespace {

@@ -1,4 +1,4 @@
-#include "ScriptText.h"
+#include "automation/ScriptText.h"
 
 namespace sumire {
 namespace {
