@@ -19,9 +19,6 @@ void exportSamples(benchmark::State& state, bool text) {
     o.pages = {SUMIRE_SOURCE_DIR "/samples"};
     o.out = dir.filePath("out");
     o.text = text;
-    o.localText = [](const QString& t, const QString& path) {
-        return QString(t).replace(QStringLiteral("{BASE}"), QFileInfo(path).absolutePath());
-    };
     const int64_t pages = int64_t(plannedEntries(o).size());
     QString errors;
     QTextStream err(&errors);

@@ -5,7 +5,7 @@
 #include "Form1.h"
 
 #include "windows/FileBrowser.h"
-#include "store/LocalFiles.h"
+#include "page/PageFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +58,7 @@ void Form1::openPage(const QString& page) {
 // As if chosen in the file browser and loaded with its O.K: the browser then
 // shows the file's folder, from which offline pictures are taken.
 void Form1::openFile(const QString& path) {
-    const LoadedText loaded = loadTextFile(path);
+    const PageFileText loaded = readPageFile(path);
     if (!loaded.text) {
         setStatusMessage(tr("ページを開けませんでした: %1").arg(loaded.error));
         return;

@@ -2,6 +2,7 @@
 
 #include "Form1.h"
 #include "SystemActions.h"
+#include "page/PageFile.h"
 #include "windows/FileBrowser.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
@@ -69,7 +70,7 @@ void SecondaryWindows::tellUser(QWidget* window, const QString& text) { form_.ac
 void SecondaryWindows::startProgram(const ProgramStart& program) { form_.actions().startProgram(program); }
 
 void SecondaryWindows::loadLocalPage(const QString& path, const QString& text) {
-    form_.setSourceText(text);
+    form_.setSourceText(withPageFolder(text, path));
     form_.setAddressText(path);
     form_.clearStatus();  // what it said was about the page before
 }

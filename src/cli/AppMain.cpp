@@ -29,6 +29,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace sumire {
@@ -195,9 +196,16 @@ int runRenderer(int argc, char** argv, const RenderOptions& options) {
         prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setUpApplication();
-    QApplication::setCursorFlashTime(0);  // a steady caret: the same picture every time
+    // The LCD alone is painted without a window; without a QApplication no
+    // widget can be made at all.
+    std::unique_ptr<QGuiApplication> app;
+    if (options.full || options.crop == Crop::Lcd) {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+        setUpApplication();
+        QApplication::setCursorFlashTime(0);  // a steady caret: the same picture every time
+    }
     QTextStream err(stderr);
     if (!qEnvironmentVariableIsSet(kWorkerVariable)) warnAboutNonTextPages(options.pages, "render", err);
     return runRender(options, err, standardErrorIsTerminal());
@@ -208,7 +216,6 @@ int runExporter(int argc, char** argv, ExportOptions options) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     warnAboutNonTextPages(options.pages, "export", err);
-    options.localText = [](const QString& text, const QString& path) { return replaceBase(text, pageFolder(path)); };
     return runExport(options, err, standardErrorIsTerminal() ? &err : nullptr);
 }
 

@@ -1,5 +1,6 @@
 #include "cli/DemoServer.h"
 
+#include "page/PageFile.h"
 #include "store/ProgramFiles.h"
 
 #include <QDir>

@@ -6,22 +6,21 @@
 #include "store/ProgramFiles.h"
 #include "cli/RenderReport.h"
 #include "cli/RenderWorkers.h"
-#include "page/LocalFetcher.h"
-#include "page/TextCodec.h"
+#include "page/PageFile.h"
 #include "display/DiscardingCanvas.h"
 #include "display/WholePage.h"
 #include "export/OutputFiles.h"
+#include "export/ExportSlots.h"
+#include "export/PageNames.h"
+#include "store/PageSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QSettings>
 #include <QThread>
 #include <QTextStream>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -44,72 +43,31 @@ bool showsWidth(const PageModel& m, const DisplayWidth& w) {
            m.lineHeight == w.lineHeight && m.fontSize == w.fontSize;
 }
 
-// "index" for ".../index.txt" and "http://host/index.txt"; "page" when the
-// address names no file.
-QString pageName(const QString& page) {
-    const QString file = isNetworkAddress(page) ? QUrl(page).fileName() : QFileInfo(page).fileName();
-    const QString name = QFileInfo(file).completeBaseName();
-    return name.isEmpty() ? QStringLiteral("page") : name;
-}
-
-// The pages a folder stands for: its *.txt files, in its subfolders too, in
-// the order of their paths; each with its path from the folder, less ".txt".
-void addFolderPages(const QString& folder, QStringList& pages, QStringList& names) {
-    QStringList found;
-    QDirIterator it(folder, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) found << it.next();
-    found.sort();
-    const QDir top(QFileInfo(folder).absoluteFilePath());
-    for (const QString& file : found) {
-        pages << file;
-        const QString relative = top.relativeFilePath(QFileInfo(file).absoluteFilePath());
-        names << QDir::cleanPath(QFileInfo(relative).path() + u'/' + QFileInfo(relative).completeBaseName());
-    }
+SlotImages slotImages(const ExportSlots& pictures) {
+    return [&pictures](int slot) { return pictures.innerImage(slot); };
 }
 
 // The bottom pixel of the whole page on a client area as tall as the page.
-int64_t wholePageBottom(const Form1& form) {
+int64_t wholePageBottom(const PageModel& model, const PictureSlots& pictures) {
     DiscardingCanvas measure;
-    return std::lround(double(DrawWholePage(form.model(), form.pictureBoxes(), measure).lcdBottom) / 15.0);
+    return std::lround(double(DrawWholePage(model, pictures, measure).lcdBottom) / 15.0);
 }
 
-// The size of the picture the options ask for, before scaling.
-std::pair<int64_t, int64_t> pictureSize(const Form1& form, const RenderOptions& options) {
-    const QRect lcd = cropRect(options.full ? Crop::Lcd : options.crop);
-    if (!options.full) return {lcd.width(), lcd.height()};
-    return {lcd.width(), wholePageBottom(form) - lcd.top() + 1};
-}
-
-// The whole page drawn by the window's painter on a client area as tall as
-// the page, then cut to the LCD. Null when no picture that tall can be made.
-QImage drawWholePage(const Form1& form) {
+// The whole page painted on an area as tall as the page, then cut to the
+// LCD. Null when no picture that tall can be made.
+QImage drawWholePage(const PageModel& model, const ExportSlots& pictures) {
     const QRect lcd = cropRect(Crop::Lcd);
-    const int64_t bottomPixel = wholePageBottom(form);
+    const int64_t bottomPixel = wholePageBottom(model, pictures);
     if (bottomPixel >= INT32_MAX / 4 / (lcd.right() + 1)) return {};
-    ClientArea tall;
-    tall.image() = QImage(lcd.right() + 1, int(bottomPixel) + 1, QImage::Format_RGB32);
-    if (tall.image().isNull()) return {};
-    tall.image().fill(Qt::white);
-    LcdPainter painter(tall, form.model(), form.pictureBoxes());
-    DrawWholePage(form.model(), form.pictureBoxes(), painter);
-    return tall.image().copy(QRect(lcd.topLeft(), QPoint(lcd.right(), int(bottomPixel))));
-}
-
-// The picture the options ask for: the whole page, or the crop of the window.
-QImage drawPicture(const Form1& form, const RenderOptions& options) {
-    return options.full ? drawWholePage(form) : form.controls().client->snapshot(cropRect(options.crop));
+    QImage tall(lcd.right() + 1, int(bottomPixel) + 1, QImage::Format_RGB32);
+    if (tall.isNull()) return {};
+    tall.fill(Qt::white);
+    LcdImagePainter painter(tall, model, slotImages(pictures));
+    DrawWholePage(model, pictures, painter);
+    return tall.copy(QRect(lcd.topLeft(), QPoint(lcd.right(), int(bottomPixel))));
 }
 
 RenderedPage failedPage(const QString& page, const QString& why) { return {{}, page + QStringLiteral(": ") + why, {}}; }
-
-// name.png, or name-2.png and on when the name was taken by an earlier page
-// (.webp for an animation).
-QString uniqueFileName(const QString& name, const QString& suffix, QSet<QString>& taken) {
-    QString file = name + suffix;
-    for (int n = 2; taken.contains(file); ++n) file = QStringLiteral("%1-%2%3").arg(name).arg(n).arg(suffix);
-    taken.insert(file);
-    return file;
-}
 
 }  // namespace
 
@@ -142,15 +100,45 @@ QString PageRenderer::workDir() {
 
 RenderedPage PageRenderer::render(const QString& page, PictureFormat format) {
     if (!root_.isValid()) return failedPage(page, QStringLiteral("cannot make a temporary folder"));
+    warnings_.clear();
+    RenderedPage rendered =
+        options_.full || options_.crop == Crop::Lcd ? renderLcd(page, format) : renderWindow(page, format);
+    rendered.warnings = warnings_;
+    return rendered;
+}
+
+// The LCD alone needs no window: the page goes through a page session of
+// its own and is painted on an image as large as the LCD's corner.
+RenderedPage PageRenderer::renderLcd(const QString& page, PictureFormat format) {
+    ExportSlots pictures;
+    PageSession session(pictures, fetcher_, workDir());
+    const QRect lcd = cropRect(Crop::Lcd);
+    QImage screen(lcd.right() + 1, lcd.bottom() + 1, QImage::Format_RGB32);
+    LcdImagePainter painter(screen, session.model(), slotImages(pictures));
+    const PageResult outcome = session.open(page, painter);
+    if (!outcome.shown()) return failedPage(page, outcome.error);
+    for (const QString& failed : outcome.failedAttachments)
+        warnings_ << page + QStringLiteral(": attachment ") + failed;
+    if (options_.width != session.model().lineChars) session.setDisplayWidth(options_.width, painter);
+    for (int row = 0; row < options_.scroll; ++row)
+        if (!session.scrollDown(painter)) break;  // the end of the page
+    if (session.model().blinkPhase != options_.phase) session.tick(painter);
+    const int64_t height = options_.full ? wholePageBottom(session.model(), pictures) - lcd.top() + 1 : lcd.height();
+    const QString refusal =
+        pictureSizeRefusal(lcd.width() * options_.scale, height * options_.scale, options_.animate ? 2 : 1, format);
+    if (!refusal.isEmpty()) return failedPage(page, refusal);
+    const auto draw = [&] { return options_.full ? drawWholePage(session.model(), pictures) : screen.copy(lcd); };
+    return drawFrames(page, draw, painter.lastPass(), [&] { session.tick(painter); });
+}
+
+RenderedPage PageRenderer::renderWindow(const QString& page, PictureFormat format) {
     Form1Options formOptions;
     formOptions.workDir = workDir();
     formOptions.scriptMode = true;  // Timer1 ticks only when told to
     RecordingActions recorded;      // no message box waits, nothing is started
     Form1 form(formOptions, recorded);
     form.Form_Load();
-    warnings_.clear();
     RenderedPage rendered = drawPage(form, page, format);
-    rendered.warnings = warnings_;
     // The next page's window starts without this page's attachment files.
     // An empty path would name the current folder.
     if (!form.attachFolder().isEmpty()) QDir(form.attachFolder()).removeRecursively();
@@ -162,7 +150,8 @@ RenderedPage PageRenderer::drawPage(Form1& form, const QString& page, PictureFor
     // them; they are painted once, into the picture, not onto the screen too.
     // A crop without controls is the LCD painter's image alone: the window is
     // not shown, and only the redraw its first showing makes is run.
-    const bool controlsShown = !options_.full && form.controls().client->showsControls(cropRect(options_.crop));
+    const QRect crop = cropRect(options_.crop);
+    const bool controlsShown = form.controls().client->showsControls(crop);
     if (controlsShown) {
         form.setUpdatesEnabled(false);
         form.showCentred();
@@ -176,24 +165,25 @@ RenderedPage PageRenderer::drawPage(Form1& form, const QString& page, PictureFor
         QCoreApplication::processEvents();  // the text box's scroll bar, as it follows the text
         form.setUpdatesEnabled(true);
     }
-    const auto [width, height] = pictureSize(form, options_);
-    const QString refusal =
-        pictureSizeRefusal(width * options_.scale, height * options_.scale, options_.animate ? 2 : 1, format);
+    const QString refusal = pictureSizeRefusal(crop.width() * options_.scale, crop.height() * options_.scale,
+                                               options_.animate ? 2 : 1, format);
     if (!refusal.isEmpty()) return failedPage(page, refusal);
-    return drawFrames(form, page);
+    const auto draw = [&] { return form.controls().client->snapshot(crop); };
+    return drawFrames(page, draw, form.lastDrawing(), [&] { form.Timer1_Timer(); });
 }
 
-// The picture, and for --animate the other blink phase; a failed allocation
-// fails the page.
-RenderedPage PageRenderer::drawFrames(Form1& form, const QString& page) {
+// The picture, and for --animate the other blink phase after the next tick;
+// a failed allocation fails the page.
+RenderedPage PageRenderer::drawFrames(const QString& page, const std::function<QImage()>& draw,
+                                      const std::vector<LcdOp>& drawing, const std::function<void()>& tick) {
     const QString noMemory = QStringLiteral("not enough memory to draw the picture");
-    const QImage picture = drawPicture(form, options_);
+    const QImage picture = draw();
     if (picture.isNull()) return failedPage(page, noMemory);
-    RenderedPage rendered{scaled(picture, options_.scale), {}, form.lastDrawing()};
+    RenderedPage rendered{scaled(picture, options_.scale), {}, drawing};
     if (rendered.image.isNull()) return failedPage(page, noMemory);
     if (options_.animate) {
-        form.Timer1_Timer();  // the next tick: the other blink phase
-        const QImage other = drawPicture(form, options_);
+        tick();
+        const QImage other = draw();
         if (other.isNull()) return failedPage(page, noMemory);
         const QList<QImage> frames = blinkFrames(picture, other);
         if (frames.size() > 1) rendered.hidden = scaled(frames[1], options_.scale);
@@ -207,10 +197,10 @@ RenderedPage PageRenderer::drawFrames(Form1& form, const QString& page) {
 // Text1, with "{BASE}" in its links replaced by the page's folder.
 std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) {
     if (!isNetworkAddress(page)) {
-        const FetchResult file = LocalFetcher().fetch(page);
-        if (!file.ok) return file.error;
+        const PageFileText file = readPageFile(page);
+        if (!file.text) return file.error;
         form.Menu003_Click();
-        form.setSourceText(replaceBase(decodePageBytes(file.body), pageFolder(page)));
+        form.setSourceText(*file.text);
     }
     form.setAddressText(page);
     form.Command1_Click();
@@ -251,22 +241,18 @@ QImage scaled(const QImage& picture, int factor) {
 RenderOptions expandFolders(const RenderOptions& options, QStringList* names) {
     RenderOptions expanded = options;
     expanded.pages.clear();
-    for (const QString& page : options.pages) {
-        if (!isNetworkAddress(page) && QFileInfo(page).isDir()) {
-            addFolderPages(page, expanded.pages, *names);
-        } else {
-            expanded.pages << page;
-            *names << pageName(page);
-        }
+    for (const NamedPage& named : expandPages(options.pages)) {
+        expanded.pages << named.page;
+        *names << named.name;
     }
     return expanded;
 }
 
 QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error) {
-    QSet<QString> taken;
+    UniqueNames taken;
     const QString suffix = pictureSuffix(options.animate);
     if (options.pages.size() == 1 && !fromFolder) {
-        const QString name = uniqueFileName(names[0], suffix, taken);
+        const QString name = taken.take(names[0], suffix);
         if (options.out.isEmpty()) return {name};
         // A folder named with a final "/" is made and holds the picture.
         const bool intoFolder = QFileInfo(options.out).isDir() || options.out.endsWith(u'/');
@@ -284,7 +270,7 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
     }
     QStringList files;
     for (const QString& name : names) {
-        const QString file = QDir(folder).filePath(uniqueFileName(name, suffix, taken));
+        const QString file = QDir(folder).filePath(taken.take(name, suffix));
         if (!QDir().mkpath(QFileInfo(file).path())) {
             *error = QStringLiteral("cannot make the folder %1").arg(QFileInfo(file).path());
             return {};

@@ -5,7 +5,8 @@
 // user's is read or touched: each page gets a fresh window; their working
 // folder and settings store are temporary.
 
-#include "app/LcdPainter.h"
+#include "art/LcdImagePainter.h"
+#include "page/HttpFetcher.h"
 #include "cli/PictureFile.h"
 #include "cli/CommandLine.h"
 #include "text/Interruption.h"
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -46,12 +48,16 @@ public:
 
 private:
     QString workDir();
+    RenderedPage renderLcd(const QString& page, PictureFormat format);
+    RenderedPage renderWindow(const QString& page, PictureFormat format);
     RenderedPage drawPage(Form1& form, const QString& page, PictureFormat format);
-    RenderedPage drawFrames(Form1& form, const QString& page);
+    RenderedPage drawFrames(const QString& page, const std::function<QImage()>& draw, const std::vector<LcdOp>& drawing,
+                            const std::function<void()>& tick);
     std::optional<QString> loadPage(Form1& form, const QString& page);
     void applyView(Form1& form) const;
 
     RenderOptions options_;
+    HttpFetcher fetcher_;
     QTemporaryDir root_;
     RemovedOnInterrupt rootRemoved_{root_.path()};
     bool workDirMade_ = false;

@@ -5,6 +5,7 @@
 #include "export/HtmlPage.h"
 #include "export/LcdScreen.h"
 #include "export/OutputFiles.h"
+#include "export/PageNames.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
 #include "text/Interruption.h"
@@ -12,10 +13,8 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QUrl>
@@ -27,13 +26,6 @@ namespace sumire {
 namespace {
 
 const QString kIndexFile = QStringLiteral("index.html");
-
-// A page's output name without extension, relative to DIR.
-QString baseName(const QString& page) {
-    const QString file = isNetworkAddress(page) ? QUrl(page).fileName() : QFileInfo(page).fileName();
-    const QString name = QFileInfo(file).completeBaseName();
-    return name.isEmpty() ? QStringLiteral("page") : name;
-}
 
 QString withoutExtension(const QString& relative) {
     const QFileInfo info(relative);
@@ -175,7 +167,7 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     HtmlPageParts parts;
     parts.sender = page.sender;
     parts.caption = page.title;
-    parts.title = page.title.trimmed().isEmpty() ? baseName(entry.page) : page.title.trimmed();
+    parts.title = page.title.trimmed().isEmpty() ? pageName(entry.page) : page.title.trimmed();
     parts.lcd = [&](HtmlOut& out) { writeLcdHtml(whole, page.model, style, assets_, out); };
     parts.links = links(entry, page.model);
     parts.source = page.source;
@@ -264,7 +256,7 @@ int Exporter::run() {
     }
     const RemovedOnInterrupt workRemoved(work.path());
     HttpFetcher fetcher;
-    PageLoader loader(fetcher, work.path(), o_.width, o_.localText);
+    PageLoader loader(fetcher, work.path(), o_.width);
     const bool showing = progress_ && entries_.size() > 3;
     QElapsedTimer clock;
     clock.start();
@@ -285,32 +277,15 @@ int Exporter::run() {
 
 std::vector<ExportEntry> plannedEntries(const ExportOptions& o) {
     const QString ext = o.text ? QStringLiteral(".txt") : QStringLiteral(".html");
-    QSet<QString> taken;
-    if (!o.text) taken.insert(kIndexFile);
-    auto unique = [&](QString base) {
+    UniqueNames names;
+    if (!o.text) names.reserve(kIndexFile);
+    std::vector<ExportEntry> entries;
+    for (NamedPage& named : expandPages(o.pages)) {
         // The shared assets have the top folder of their name to themselves.
         const QString assets = QLatin1String(kAssetsFolder);
-        if (!o.text && base.section(u'/', 0, 0).compare(assets, Qt::CaseInsensitive) == 0)
-            base = assets + QStringLiteral("-pages") + base.mid(assets.size());
-        QString name = base + ext;
-        for (int n = 2; taken.contains(name.toLower()); ++n) name = QStringLiteral("%1-%2%3").arg(base).arg(n).arg(ext);
-        taken.insert(name.toLower());
-        return name;
-    };
-    std::vector<ExportEntry> entries;
-    for (const QString& page : o.pages) {
-        if (!isNetworkAddress(page) && QFileInfo(page).isDir()) {
-            const QDir top(QFileInfo(page).absoluteFilePath());
-            QStringList files;
-            QDirIterator it(page, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) files << it.next();
-            files.sort();
-            for (const QString& file : files)
-                entries.push_back(
-                    {file, unique(withoutExtension(top.relativeFilePath(QFileInfo(file).absoluteFilePath())))});
-        } else {
-            entries.push_back({page, unique(baseName(page))});
-        }
+        if (!o.text && named.name.section(u'/', 0, 0).compare(assets, Qt::CaseInsensitive) == 0)
+            named.name = assets + QStringLiteral("-pages") + named.name.mid(assets.size());
+        entries.push_back({named.page, names.take(named.name, ext)});
     }
     return entries;
 }

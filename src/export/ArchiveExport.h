@@ -19,7 +19,6 @@ struct ExportOptions {
     int width = 20;
     bool text = false;  // UTF-8 .txt files instead of HTML
     PictographFallback fallback = PictographFallback::Emoji;
-    LocalTextHook localText;  // applied to every local page's text
 };
 
 // One page to export: where it comes from and the file it becomes, relative

@@ -38,15 +38,4 @@ QString defaultWorkDir();
 // The folder of the sample pages, or empty when there is none.
 QString samplesDir(const QStringList& dataDirs = programDataDirs());
 
-// The sample pages write every link target as "{BASE}/page.txt"; these put
-// the site's address or folder in its place.
-inline constexpr char kBasePlaceholder[] = "{BASE}";
-// Shift_JIS bytes: a placeholder is matched on character boundaries only, so
-// the second byte of a double-byte character never starts one.
-QByteArray replaceBaseInBytes(const QByteArray& page, const QByteArray& base);
-QString replaceBase(const QString& pageText, const QString& base);
-// A page's folder as it is written in the page's path ("samples/index.txt"
-// gives "samples", "index.txt" gives ".").
-QString pageFolder(const QString& pagePath);
-
 }  // namespace sumire

@@ -1,6 +1,7 @@
 // Where the program's own files are found, and the "{BASE}" placeholder of
 // the sample pages.
 
+#include "page/PageFile.h"
 #include "store/ProgramFiles.h"
 
 #include "TestFiles.h"

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -266,6 +267,13 @@ TEST(Render, OutputNames) {
     ASSERT_EQ(several.exitCode, 0) << several.err.constData();
     EXPECT_EQ(QDir(dir.filePath("new/folder")).entryList(QDir::Files),
               QStringList({"index.png", "mail-2.png", "mail.png"}));
+    // Names that differ only in case are one name on many USB sticks: both
+    // pictures are kept, as export keeps its pages.
+    test::writeFile(dir.filePath("x/Index.txt"), "upper\r\n");
+    test::writeFile(dir.filePath("y/index.txt"), "lower\r\n");
+    ASSERT_EQ(render(dir, {"x/Index.txt", "y/index.txt", "-o", "cased"}).exitCode, 0);
+    EXPECT_EQ(QDir(dir.filePath("cased")).entryList(QDir::Files), QStringList({"Index.png", "index-2.png"}));
+    EXPECT_NE(readFile(dir.filePath("cased/Index.png")), readFile(dir.filePath("cased/index-2.png")));
     // A folder that cannot be made: the place is taken by a file.
     QFile taken(dir.filePath("taken"));
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
@@ -369,6 +377,23 @@ TEST(Render, ScaleRepeatsEachPixel) {
     options.scale = 1;
     const RenderedPage fullOne = PageRenderer(options).render(samplePath("attach.txt"));
     EXPECT_EQ(fullThree.image.size(), fullOne.image.size() * 3);
+}
+
+// The LCD alone is drawn without a window: the program then runs without a
+// QApplication, where making any widget ends it with a fatal error. Every
+// sample, its pictures and blinking runs included, is drawn that way.
+TEST(Render, TheLcdAloneIsDrawnWithoutAnyWidget) {
+    QTemporaryDir dir;
+    const QString samples = QFileInfo(samplePath("index.txt")).absolutePath();
+    for (const QStringList& options : {QStringList{"--crop", "lcd"}, QStringList{"--full", "--width", "12"},
+                                       QStringList{"--crop", "lcd", "--animate", "-j", "2"}}) {
+        const ProgramResult run = render(dir, QStringList{samples, "-o", "lcd"} + options);
+        EXPECT_EQ(run.exitCode, 0) << options.join(' ').toStdString() << run.err.constData();
+        EXPECT_FALSE(run.err.contains("QWidget")) << run.err.constData();
+        EXPECT_EQ(QDir(dir.filePath("lcd")).entryList(QDir::Files).size(),
+                  QDir(samples).entryList({"*.txt"}, QDir::Files).size());
+        QDir(dir.filePath("lcd")).removeRecursively();
+    }
 }
 
 TEST(Render, AFolderIsItsPagesWithTheirRelativePaths) {

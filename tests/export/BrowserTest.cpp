@@ -31,10 +31,6 @@ using namespace exporttest;
 
 const QString kSamples = QStringLiteral(SUMIRE_SOURCE_DIR "/samples");
 
-QString sampleText(const QString& text, const QString& path) {
-    return QString(text).replace(QStringLiteral("{BASE}"), QFileInfo(path).absolutePath());
-}
-
 class Browser : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -42,7 +38,6 @@ protected:
         ExportOptions o;
         o.pages = {kSamples};
         o.out = dir_->filePath("site");
-        o.localText = sampleText;
         const ExportRun run = exportPages(o);
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
     }
@@ -89,7 +84,7 @@ protected:
     static std::unique_ptr<LoadedPage> load(const QString& sample) {
         HttpFetcher fetcher;
         QTemporaryDir work;
-        return PageLoader(fetcher, work.path(), 20, sampleText).load(kSamples + "/" + sample);
+        return PageLoader(fetcher, work.path(), 20).load(kSamples + "/" + sample);
     }
 
     // The addresses the browser requested for the page itself (the browser's

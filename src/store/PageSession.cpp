@@ -1,0 +1,89 @@
+#include "store/PageSession.h"
+
+#include "display/LcdRenderer.h"
+#include "page/PageFile.h"
+#include "page/PageRequest.h"
+
+#include <QFileInfo>
+
+namespace sumire {
+namespace {
+
+// The controls a request reads and writes, kept as plain values.
+class ValueHost : public RequestHost {
+public:
+    QString addressText() const override { return text1; }
+    void setAddressText(const QString& t) override { text1 = t; }
+    QString sourceText() const override { return text2; }
+    void setSourceText(const QString& t) override { text2 = t; }
+    void setKeyText(const QString&) override {}
+    QString senderCaption() const override { return sender; }
+    void setSenderCaption(const QString& t) override { sender = t; }
+    QString titleCaption() const override { return title; }
+    void setTitleCaption(const QString& t) override { title = t; }
+    void setGoEnabled(bool) override {}
+    bool networkMode() const override { return network; }
+    QString browserFolder() const override { return folder; }
+    void setDownloadItem(int, const QString&, bool) override {}
+
+    QString text1, text2, sender, title, folder;
+    bool network = false;
+};
+
+}  // namespace
+
+namespace {
+
+const DisplayWidth& displayWidth(int lineChars) {
+    for (const DisplayWidth& w : kDisplayWidths)
+        if (w.lineChars == lineChars) return w;
+    return kDisplayWidths[0];
+}
+
+}  // namespace
+
+PageSession::PageSession(PictureSlots& pictures, Fetcher& fetcher, QString workDir, int lineChars)
+    : pictures_(pictures), fetcher_(fetcher), attachments_(AttachmentFolder::inside(workDir)) {
+    // As start-up leaves the window.
+    model_.backRed = model_.backGreen = model_.backBlue = 255;
+    model_.setDisplayWidth(displayWidth(lineChars));
+}
+
+PageSession::~PageSession() { attachments_.removeWritten(); }
+
+PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
+    ValueHost host;
+    host.text1 = page;
+    host.sender = sender_;
+    host.title = title_;
+    host.network = isNetworkAddress(page);
+    if (!host.network) {
+        const PageFileText file = readPageFile(page);
+        if (!file.text) return {file.error};
+        host.text2 = *file.text;
+        host.folder = QFileInfo(page).absolutePath();
+    }
+    if (QString error; !attachments_.make(&error)) return {error};
+    PageServices services{host, pictures_, fetcher_, attachments_, canvas};
+    const RequestOutcome request = runPageRequest(model_, services);
+    if (request.fetchFailed) return {request.error};
+    sender_ = host.sender;
+    title_ = host.title;
+    return {{}, host.sender, host.title, model_.pageSource, request.failedAttachments};
+}
+
+void PageSession::setDisplayWidth(int lineChars, LcdCanvas& canvas) {
+    model_.setDisplayWidth(displayWidth(lineChars));
+    DrawLcd(model_, pictures_, canvas);
+}
+
+bool PageSession::scrollDown(LcdCanvas& canvas) {
+    if (model_.scrollTop >= model_.lcdRow) return false;
+    ++model_.scrollTop;
+    DrawLcd(model_, pictures_, canvas);
+    return true;
+}
+
+void PageSession::tick(LcdCanvas& canvas) { Timer1_Timer(model_, pictures_, canvas); }
+
+}  // namespace sumire
