@@ -21,8 +21,6 @@ public:
     void frame(int, int, int, int, int) override {}
     void text(int64_t, int64_t, char16_t code, int) override { benchmark::DoNotOptimize(code); }
     void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
 };
 
 // Everything a request needs, offline, in a temporary folder.

@@ -49,7 +49,6 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
     connectZoom();
     setStatusMessage(QString());
     connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
-    painter_.onTimer1Changed([this](bool on) { setTimer1(on); });
     timer1_.setInterval(kTimer1IntervalMs);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         if (!requestRunning_) Timer1_Timer();  // no other handler runs during a request
@@ -59,9 +58,17 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::DrawLcd() { sumire::DrawLcd(model_, slots_, painter_); }
+void Form1::DrawLcd() { drawn(sumire::DrawLcd(model_, slots_, painter_)); }
 
-void Form1::Timer1_Timer() { sumire::Timer1_Timer(model_, slots_, painter_); }
+void Form1::Timer1_Timer() { drawn(sumire::Timer1_Timer(model_, slots_, painter_)); }
+
+// Each pass stops Timer1 and starts it again when it met a blinking run, so
+// that the next tick comes a whole interval after the drawing.
+void Form1::drawn(const LcdDrawn& pass) {
+    setTimer1(false);
+    if (pass.blinking) setTimer1(true);
+    autoRedraw_ = pass.keep;
+}
 
 // Timer1 follows the state DrawLcd gives it. Under a script it never runs
 // by itself; the script's tick stands in for it.
@@ -83,6 +90,7 @@ void Form1::Command1_Click() {
         outcome = runPageRequest(model_, services);
     }
     requestRunning_ = false;
+    if (outcome.drawn) drawn(*outcome.drawn);
     lastFetchFailed_ = outcome.fetchFailed;
     if (outcome.fetchFailed) {
         showFetchFailure(outcome.error);  // the page shown stays, and so does its place in the history

@@ -12,6 +12,7 @@
 #include "PictureBoxes.h"
 #include "SecondaryWindows.h"
 #include "ViewSession.h"
+#include "display/LcdRenderer.h"
 #include "display/PageModel.h"
 #include "page/ArchiveFetcher.h"
 #include "page/AttachmentFolder.h"
@@ -125,7 +126,7 @@ public:
     QString pictureName() const { return pictureName_; }  // "builtin" or the file name
     bool timer1Enabled() const { return timer1Enabled_; }
     const QTimer& timer1() const { return timer1_; }
-    bool autoRedraw() const { return painter_.autoRedraw(); }
+    bool autoRedraw() const { return autoRedraw_; }
     const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
     const PictureBoxes& pictureBoxes() const { return slots_; }
     const BookmarkStore& bookmarks() const { return bookmarks_; }
@@ -195,6 +196,7 @@ private:
 
     void setDisplayWidth(int row);  // a row of kDisplayWidths
     void setTimer1(bool enabled);
+    void drawn(const LcdDrawn& pass);
     bool loadHandsetPicture(const QString& fileName);
     void showFetchFailure(const QString& reason);
     void setStatusMessage(const QString& message);
@@ -224,6 +226,7 @@ private:
     BookmarkStore bookmarks_;
     QTimer timer1_;
     bool timer1Enabled_ = true;  // enabled when the window is created
+    bool autoRedraw_ = true;
     QVariant phoneModel_ = QString();
     QString pictureName_ = QStringLiteral("builtin");
     bool requestRunning_ = false;

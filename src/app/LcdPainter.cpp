@@ -17,8 +17,4 @@ LcdPainter::LcdPainter(ClientArea& area, const PageModel& model, const PictureBo
 
 void LcdPainter::changed(const QRect& r) { area_.update(r); }
 
-void LcdPainter::setTimer1Enabled(bool enabled) {
-    if (timer1Changed_) timer1Changed_(enabled);
-}
-
 }  // namespace sumire

@@ -37,8 +37,6 @@ public:
     void frame(int x1, int y1, int x2, int y2, int colour) override;
     void text(int64_t x, int64_t y, char16_t code, int colour) override;
     void blt(int slot, int64_t x, int64_t y, int64_t width, int64_t height) override;
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
 
     const std::vector<LcdOp>& lastPass() const { return ops_; }
     // The outline face for what the dot face cannot draw (LcdFace.h).

@@ -190,11 +190,6 @@ void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextS
 // Rendering needs no display: without a platform chosen it draws off screen,
 // which also keeps the pictures the same on every machine.
 int runRenderer(int argc, char** argv, const RenderOptions& options) {
-    // A page is drawn at width 20 as it loads, then at the width asked for.
-    for (const int width : {20, options.width}) {
-        const DisplayWidth& w = kDisplayWidths[size_t((20 - width) / 2) % kDisplayWidths.size()];
-        prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
-    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The LCD alone is painted without a window; without a QApplication no
     // widget can be made at all.

@@ -7,6 +7,7 @@
 #include "cli/RenderReport.h"
 #include "cli/RenderWorkers.h"
 #include "page/PageFile.h"
+#include "art/LcdFace.h"
 #include "display/DiscardingCanvas.h"
 #include "display/WholePage.h"
 #include "export/OutputFiles.h"
@@ -111,7 +112,7 @@ RenderedPage PageRenderer::render(const QString& page, PictureFormat format) {
 // its own and is painted on an image as large as the LCD's corner.
 RenderedPage PageRenderer::renderLcd(const QString& page, PictureFormat format) {
     ExportSlots pictures;
-    PageSession session(pictures, fetcher_, workDir());
+    PageSession session(pictures, fetcher_, workDir(), options_.width);
     const QRect lcd = cropRect(Crop::Lcd);
     QImage screen(lcd.right() + 1, lcd.bottom() + 1, QImage::Format_RGB32);
     LcdImagePainter painter(screen, session.model(), slotImages(pictures));
@@ -119,7 +120,6 @@ RenderedPage PageRenderer::renderLcd(const QString& page, PictureFormat format) 
     if (!outcome.shown()) return failedPage(page, outcome.error);
     for (const QString& failed : outcome.failedAttachments)
         warnings_ << page + QStringLiteral(": attachment ") + failed;
-    if (options_.width != session.model().lineChars) session.setDisplayWidth(options_.width, painter);
     for (int row = 0; row < options_.scroll; ++row)
         if (!session.scrollDown(painter)) break;  // the end of the page
     if (session.model().blinkPhase != options_.phase) session.tick(painter);
@@ -305,9 +305,21 @@ PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, con
     return why.isEmpty() ? QString() : job.page + QStringLiteral(": ") + why;
 }
 
+// Starts reading the LCD's faces while the first page loads. The window
+// draws a page at width 20 as it loads, then at the width asked for; the LCD
+// alone is drawn at that width from the start.
+void prefetchFaces(const RenderOptions& options) {
+    const bool windowDrawn = !options.full && options.crop != Crop::Lcd;
+    for (const int width : {windowDrawn ? 20 : options.width, options.width}) {
+        const DisplayWidth& w = kDisplayWidths[size_t((20 - width) / 2) % kDisplayWidths.size()];
+        prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
+    }
+}
+
 // A worker: a job a line on standard input, an answer a line on standard
 // output, until the input ends.
 int runRenderWorker(const RenderOptions& options) {
+    prefetchFaces(options);
     QFile in, answers;
     if (!in.open(stdin, QIODevice::ReadOnly) || !answers.open(stdout, QIODevice::WriteOnly)) return 1;
     QStringList names;
@@ -358,6 +370,7 @@ int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
              [&](qsizetype done) { report.finished(done); }, [&](const QString& line) { report.message(line); }});
         return report.end();
     }
+    prefetchFaces(options);
     const OutputFiles out({}, localPages(options));
     PageRenderer renderer(options);
     for (qsizetype i = 0; i < jobs.size(); ++i) {

@@ -12,8 +12,6 @@ public:
     void frame(int, int, int, int, int) override {}
     void text(int64_t, int64_t, char16_t, int) override {}
     void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
 };
 
 }  // namespace sumire

@@ -95,8 +95,6 @@ public:
         cells_.push_back({cell, code});
     }
     void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
 
     void flushRow() {
         if (backwards_) {

@@ -16,8 +16,6 @@ public:
     virtual void text(int64_t x, int64_t y, char16_t code, int colour) = 0;
     // BitBlt of picture slot `slot` at pixel (x, y), width x height pixels.
     virtual void blt(int slot, int64_t x, int64_t y, int64_t width, int64_t height) = 0;
-    virtual void setTimer1Enabled(bool enabled) = 0;
-    virtual void setAutoRedraw(bool on) = 0;
 };
 
 }  // namespace sumire

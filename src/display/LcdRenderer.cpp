@@ -64,8 +64,6 @@ int Pass::visibleCharacter(int ch) {
         m.blinkActive = 1;
         ++m.loopIdx;
         timer = true;
-        canvas.setTimer1Enabled(true);
-        canvas.setAutoRedraw(false);
         blinkColor = fore;
     }
     if (ch == kBlinkEndMarker) {
@@ -167,13 +165,12 @@ void Pass::offWindow() {
 
 }  // namespace
 
-void DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
+LcdDrawn DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
     m.lcdCol = 0;
     m.lcdRow = 0;
     m.colorIdx = 0;
     m.imageRows = 0;
     m.blinkActive = 0;
-    canvas.setTimer1Enabled(false);
     Pass pass{m, pictures, canvas};
     pass.fore = pass.textColour();
     canvas.box(kLcdLeft, kLcdTop, kLcdRight, kLcdBottom, pass.backColour());
@@ -188,12 +185,12 @@ void DrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
         pass.step();
     }
     m.lcdRow -= 10;  // the lowest scroll position
-    if (!pass.timer) canvas.setAutoRedraw(true);
+    return {pass.timer, !pass.timer};
 }
 
-void Timer1_Timer(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
+LcdDrawn Timer1_Timer(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
     m.blinkPhase = m.blinkPhase == 0 ? 1 : 0;
-    DrawLcd(m, pictures, canvas);
+    return DrawLcd(m, pictures, canvas);
 }
 
 }  // namespace sumire

@@ -9,10 +9,18 @@ namespace sumire {
 constexpr int kLcdLeft = 360, kLcdTop = 960, kLcdRight = 2415, kLcdBottom = 3015;
 constexpr int kTextLeft = 400, kTextTop = 1000;
 
+// What a drawing pass leaves to the window: a pass that met a blinking run
+// has Timer1 run; a pass without one may be kept as the LCD's picture
+// (AutoRedraw on), as the next tick would draw it the same.
+struct LcdDrawn {
+    bool blinking = false;
+    bool keep = true;
+};
+
 // Draws the page model on the LCD from the start of lcdText.
-void DrawLcd(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
+LcdDrawn DrawLcd(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
 
 // One tick of the blink timer: flips the phase and redraws.
-void Timer1_Timer(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
+LcdDrawn Timer1_Timer(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
 
 }  // namespace sumire

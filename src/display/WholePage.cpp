@@ -16,8 +16,6 @@ public:
     void frame(int x1, int y1, int x2, int, int colour) override { to_.frame(x1, y1, x2, bottom(), colour); }
     void text(int64_t x, int64_t y, char16_t code, int colour) override { to_.text(x, y, code, colour); }
     void blt(int slot, int64_t x, int64_t y, int64_t w, int64_t h) override { to_.blt(slot, x, y, w, h); }
-    void setTimer1Enabled(bool enabled) override { to_.setTimer1Enabled(enabled); }
-    void setAutoRedraw(bool on) override { to_.setAutoRedraw(on); }
 
 private:
     // The box's corners are ints; a page too tall for them is cut at the limit.
@@ -50,7 +48,7 @@ WholePage DrawWholePage(const PageModel& model, const PictureSlots& pictures, Lc
     copy.scrollTop = 0;
     copy.lineCount = int(std::min<int64_t>(page.rows, INT32_MAX));
     TallCanvas tall(canvas, page.lcdBottom);
-    DrawLcd(copy, pictures, tall);
+    page.drawn = DrawLcd(copy, pictures, tall);
     return page;
 }
 

@@ -6,6 +6,7 @@
 // the window.
 
 #include "display/LcdCanvas.h"
+#include "display/LcdRenderer.h"
 #include "display/PageModel.h"
 #include "display/PictureSlots.h"
 
@@ -16,6 +17,7 @@ namespace sumire {
 struct WholePage {
     int64_t rows = 0;       // rows drawn: every row of the page, at least the window's own
     int64_t lcdBottom = 0;  // the LCD box's lower edge for that many rows, twips
+    LcdDrawn drawn;
 };
 
 // The rows the page takes at the model's display width, counting the rows

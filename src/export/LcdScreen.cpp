@@ -26,8 +26,6 @@ public:
     void frame(int, int, int, int, int) override {}
     void text(int64_t, int64_t, char16_t, int colour) override { colours_.push_back(colour); }
     void blt(int slot, int64_t x, int64_t y, int64_t w, int64_t h) override { blts.push_back({slot, x, y, w, h}); }
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
 
     int background = 0;
     int64_t left = 0, top = 0, right = 0, bottom = 0;
@@ -51,8 +49,6 @@ public:
     void box(int, int, int, int, int) override {}
     void frame(int, int, int, int, int) override {}
     void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-    void setTimer1Enabled(bool) override {}
-    void setAutoRedraw(bool) override {}
     void text(int64_t x, int64_t y, char16_t code, int colour) override {
         const size_t index = count_++;
         if (QChar::isLowSurrogate(code) && pendingHigh_) {

@@ -108,7 +108,7 @@ RequestOutcome keepShownPage(PageServices& s, const QString& sender, const QStri
     s.host.setSenderCaption(sender);
     s.host.setTitleCaption(title);
     s.host.setGoEnabled(true);
-    return RequestOutcome{true, error, {}, 0};
+    return RequestOutcome{true, error, {}, 0, std::nullopt};
 }
 
 }  // namespace
@@ -215,7 +215,7 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& services) {
     bodyPass(m, text);
     outcome.scanWork = text.work();
     fillDownloadMenu(m, s.host);
-    DrawLcd(m, s.pictures, s.canvas);
+    outcome.drawn = DrawLcd(m, s.pictures, s.canvas);
     s.host.setGoEnabled(true);
     return outcome;
 }

@@ -3,12 +3,15 @@
 // source box in offline mode) to the drawn LCD.
 
 #include "display/LcdCanvas.h"
+#include "display/LcdRenderer.h"
 #include "display/PageModel.h"
 #include "display/PictureSlots.h"
 #include "page/AttachmentFolder.h"
 #include "page/Fetcher.h"
 #include "page/RequestHost.h"
 #include "text/ScanText.h"
+
+#include <optional>
 
 namespace sumire {
 
@@ -26,6 +29,7 @@ struct RequestOutcome {
     QString error;                  // why the page fetch failed
     QStringList failedAttachments;  // "name: reason" for each attachment not kept
     int64_t scanWork = 0;           // code units searched and copied by the two passes
+    std::optional<LcdDrawn> drawn;  // what the page's drawing left; none when nothing was drawn
 };
 
 // The whole request: go button off, address completion, page text, reset,

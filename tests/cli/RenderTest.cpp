@@ -272,7 +272,9 @@ TEST(Render, OutputNames) {
     test::writeFile(dir.filePath("x/Index.txt"), "upper\r\n");
     test::writeFile(dir.filePath("y/index.txt"), "lower\r\n");
     ASSERT_EQ(render(dir, {"x/Index.txt", "y/index.txt", "-o", "cased"}).exitCode, 0);
-    EXPECT_EQ(QDir(dir.filePath("cased")).entryList(QDir::Files), QStringList({"Index.png", "index-2.png"}));
+    QStringList cased = QDir(dir.filePath("cased")).entryList(QDir::Files);
+    cased.sort();
+    EXPECT_EQ(cased, QStringList({"Index.png", "index-2.png"}));
     EXPECT_NE(readFile(dir.filePath("cased/Index.png")), readFile(dir.filePath("cased/index-2.png")));
     // A folder that cannot be made: the place is taken by a file.
     QFile taken(dir.filePath("taken"));

@@ -166,8 +166,8 @@ Outcome request(Side& side, const PageInput& page, bool engine, const World& w) 
     side.canvas.ops.clear();
     side.fetcher.calls.clear();
     PageServices services{side.host, side.pictures, side.fetcher, side.folder, side.canvas};
-    if (engine) runPageRequest(side.model, services);
-    else referencePageRequest(side.model, services);
+    if (engine) side.canvas.took(runPageRequest(side.model, services).drawn);
+    else side.canvas.took(referencePageRequest(side.model, services));
     return {side.model,        side.host,          side.pictures.boxes,
             side.canvas.ops,   side.canvas.timer1, side.canvas.autoRedraw,
             filesIn(w.attach), side.fetcher.calls};
@@ -304,8 +304,8 @@ QString redrawDifference(Side& engine, Side& reference) {
                     s->model.blinkPhase = phase;
                     s->canvas.ops.clear();
                 }
-                DrawLcd(engine.model, engine.pictures, engine.canvas);
-                referenceDrawLcd(reference.model, reference.pictures, reference.canvas);
+                engine.canvas.took(DrawLcd(engine.model, engine.pictures, engine.canvas));
+                reference.canvas.took(referenceDrawLcd(reference.model, reference.pictures, reference.canvas));
                 Differ d;
                 compareDrawingState(d, engine.model, reference.model);
                 d.sameOps(engine.canvas.ops, reference.canvas.ops);

@@ -141,17 +141,17 @@ public:
             host.text2 = page;
         }
         canvas.ops.clear();
-        runPageRequest(model, services_);
+        canvas.took(runPageRequest(model, services_).drawn);
     }
 
     void redraw() {
         canvas.ops.clear();
-        DrawLcd(model, pictures, canvas);
+        canvas.took(DrawLcd(model, pictures, canvas));
     }
 
     void tick() {
         canvas.ops.clear();
-        Timer1_Timer(model, pictures, canvas);
+        canvas.took(Timer1_Timer(model, pictures, canvas));
     }
 
     PageModel model;

@@ -431,6 +431,7 @@ struct Drawing {
     int foreColor = 0;
     int blinkColor = 0;  // empty at the start of a pass: black
     bool timerOn = false;
+    bool autoRedraw = true;  // as the previous pass left it: every pass sets it anew
 };
 
 bool visibleRow(const PageModel& m) { return m.scrollTop <= m.lcdRow && m.lcdRow < m.scrollTop + m.lineCount; }
@@ -493,8 +494,7 @@ QString visibleCharacter(Drawing& d, QString ch) {
         m.blinkActive = 1;
         ++m.loopIdx;
         d.timerOn = true;
-        d.canvas.setTimer1Enabled(true);
-        d.canvas.setAutoRedraw(false);
+        d.autoRedraw = false;
         d.blinkColor = d.foreColor;
     }
     if (isChar(ch, kBlinkEndMarker)) {  // 5.5.2
@@ -532,7 +532,7 @@ void drawStep(Drawing& d) {
 
 }  // namespace
 
-void referencePageRequest(PageModel& model, PageServices& services) {
+std::optional<LcdDrawn> referencePageRequest(PageModel& model, PageServices& services) {
     Request r{model, services, QString(), -1};
     RequestHost& host = services.host;
     host.setGoEnabled(false);  // step 1
@@ -543,32 +543,34 @@ void referencePageRequest(PageModel& model, PageServices& services) {
         host.setSenderCaption(sender);
         host.setTitleCaption(title);
         host.setGoEnabled(true);
-        return;
+        return std::nullopt;
     }
     host.setKeyText(QString());  // step 6
     resetPage(r);                // steps 7 to 10
     headerPass(r);
     bodyPass(r);
     downloadMenu(r);
-    referenceDrawLcd(model, services.pictures, services.canvas);
+    const LcdDrawn drawn = referenceDrawLcd(model, services.pictures, services.canvas);
     host.setGoEnabled(true);
+    return drawn;
 }
 
-void referenceDrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
+LcdDrawn referenceDrawLcd(PageModel& m, const PictureSlots& pictures, LcdCanvas& canvas) {
     Drawing d{m, pictures, canvas};
     m.lcdCol = 0;  // step 1
     m.lcdRow = 0;
     m.colorIdx = 0;
     m.imageRows = 0;
     m.blinkActive = 0;
-    canvas.setTimer1Enabled(false);                                                  // step 2
+    d.timerOn = false;                                                               // step 2
     d.foreColor = colourOf(m.textRed, m.textGreen, m.textBlue);                      // step 3
     canvas.box(360, 960, 2415, 3015, colourOf(m.backRed, m.backGreen, m.backBlue));  // step 4
     canvas.frame(360, 960, 2415, 3015, 0);
     const int64_t last = m.lcdText.size();  // step 5
     for (m.loopIdx = 1; m.loopIdx <= last; ++m.loopIdx) drawStep(d);
-    m.lcdRow -= 10;                              // step 6
-    if (!d.timerOn) canvas.setAutoRedraw(true);  // step 7
+    m.lcdRow -= 10;                       // step 6
+    if (!d.timerOn) d.autoRedraw = true;  // step 7
+    return {d.timerOn, d.autoRedraw};
 }
 
 }  // namespace sumire::test

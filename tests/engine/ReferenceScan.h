@@ -10,13 +10,17 @@
 #include "display/PictureSlots.h"
 #include "page/PageRequest.h"
 
+#include <optional>
+
 namespace sumire::test {
 
 // The whole request: from the address box (or the source box offline) to the
 // drawn LCD, with the same services the engine uses.
-void referencePageRequest(PageModel& model, PageServices& services);
+// What the drawing left for Timer1 and AutoRedraw; nothing when the page
+// could not be fetched and nothing was drawn.
+std::optional<LcdDrawn> referencePageRequest(PageModel& model, PageServices& services);
 
 // One drawing pass over the page model.
-void referenceDrawLcd(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
+LcdDrawn referenceDrawLcd(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
 
 }  // namespace sumire::test

@@ -136,10 +136,10 @@ TEST(WholePage, DrawsInTheModelsBlinkPhase) {
                             "on\x05");
     page.blinkPhase = 1;
     test::RecordingCanvas whole;
-    DrawWholePage(page, pictures, whole);
+    const WholePage drawn = DrawWholePage(page, pictures, whole);
     ASSERT_EQ(whole.ops.back().kind, QString("text"));
     EXPECT_EQ(whole.ops.back().values[3], 16777215);  // hidden: drawn in the background colour
-    EXPECT_TRUE(whole.timer1);
+    EXPECT_TRUE(drawn.drawn.blinking);
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 // the drawing operations.
 
 #include "display/LcdCanvas.h"
+#include "display/LcdRenderer.h"
 #include "display/PictureSlots.h"
 #include "page/RequestHost.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace sumire::test {
@@ -27,8 +29,14 @@ public:
     void frame(int x1, int y1, int x2, int y2, int colour) override;
     void text(int64_t x, int64_t y, char16_t code, int colour) override;
     void blt(int slot, int64_t x, int64_t y, int64_t width, int64_t height) override;
-    void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
-    void setAutoRedraw(bool on) override { autoRedraw = on; }
+    // What the latest pass left, kept as the window keeps Timer1 and AutoRedraw.
+    void took(const LcdDrawn& drawn) {
+        timer1 = drawn.blinking;
+        autoRedraw = drawn.keep;
+    }
+    void took(const std::optional<LcdDrawn>& drawn) {
+        if (drawn) took(*drawn);
+    }
 
     std::vector<DrawOp> ops;
     bool timer1 = true;  // enabled when the window is created
