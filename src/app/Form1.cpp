@@ -91,14 +91,13 @@ void Form1::Command1_Click() {
     }
     requestRunning_ = false;
     if (outcome.drawn) drawn(*outcome.drawn);
-    lastFetchFailed_ = outcome.fetchFailed;
+    lastRequest_ = outcome;
     if (outcome.fetchFailed) {
         showFetchFailure(outcome.error);  // the page shown stays, and so does its place in the history
     } else {
         if (!revisiting_) history_.shown({networkMode(), addressText(), networkMode() ? QString() : model_.pageSource});
-        failedAttachments_ = outcome.failedAttachments;
-        if (!failedAttachments_.isEmpty())
-            setStatusMessage(attachmentFailurePrefix() + failedAttachments_.join(QStringLiteral("; ")));
+        if (!outcome.failedAttachments.isEmpty())
+            setStatusMessage(attachmentFailurePrefix() + outcome.failedAttachments.join(QStringLiteral("; ")));
     }
     if (std::exchange(closeAfterRequest_, false)) close();
 }

@@ -17,6 +17,7 @@
 #include "page/ArchiveFetcher.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
+#include "page/PageRequest.h"
 #include "page/RequestHost.h"
 #include "store/BookmarkStore.h"
 
@@ -128,17 +129,13 @@ public:
     const QTimer& timer1() const { return timer1_; }
     bool autoRedraw() const { return autoRedraw_; }
     const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
-    const PictureBoxes& pictureBoxes() const { return slots_; }
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
     QString attachFolder() const { return attachments_.path(); }
     QString fetchStatus() const;  // the status line's text
-    // What the status line puts before the reason a page was not fetched.
-    static QString fetchFailurePrefix();
-    // What it puts before the attachments a page was shown without.
-    static QString attachmentFailurePrefix();
-    // "name: reason" for each attachment the last request could not keep.
-    QStringList failedAttachments() const { return failedAttachments_; }
+    // What the last request gave: whether its page was fetched, why not, the
+    // attachments it could not keep.
+    const RequestOutcome& lastRequest() const { return lastRequest_; }
     void clearStatus();             // a new page's text is shown
     QString archiveFolder() const;  // empty when pages come from the network
     const PageHistory& history() const { return history_; }
@@ -196,6 +193,10 @@ private:
 
     void setDisplayWidth(int row);  // a row of kDisplayWidths
     void setTimer1(bool enabled);
+    // What the status line puts before the reason a page was not fetched,
+    // and before the attachments a page was shown without.
+    static QString fetchFailurePrefix();
+    static QString attachmentFailurePrefix();
     void drawn(const LcdDrawn& pass);
     bool loadHandsetPicture(const QString& fileName);
     void showFetchFailure(const QString& reason);
@@ -230,9 +231,8 @@ private:
     QVariant phoneModel_ = QString();
     QString pictureName_ = QStringLiteral("builtin");
     bool requestRunning_ = false;
-    QStringList failedAttachments_;
+    RequestOutcome lastRequest_;
     bool closeAfterRequest_ = false;  // the close box was pressed during a request
-    bool lastFetchFailed_ = false;    // the page of the last request could not be fetched
     bool shownOnce_ = false;
     bool ended_ = false;
     SecondaryWindows windows_;  // after the bookmark store they use

@@ -143,7 +143,7 @@ bool Form1::revisit(const HistoryEntry& entry) {
     revisiting_ = true;
     Command1_Click();
     revisiting_ = false;
-    return !lastFetchFailed_;
+    return !lastRequest_.fetchFailed;
 }
 
 }  // namespace sumire

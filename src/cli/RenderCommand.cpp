@@ -204,17 +204,12 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
     }
     form.setAddressText(page);
     form.Command1_Click();
-    QString status = form.fetchStatus();
+    const RequestOutcome& outcome = form.lastRequest();
+    if (outcome.fetchFailed) return page + QStringLiteral(": ") + outcome.error;
     // A page shown without some attachments is still drawn; they are named.
-    if (!form.failedAttachments().isEmpty() && status.startsWith(Form1::attachmentFailurePrefix())) {
-        for (const QString& failed : form.failedAttachments())
-            warnings_ << page + QStringLiteral(": attachment ") + failed;
-        return std::nullopt;
-    }
-    if (status.isEmpty()) return std::nullopt;
-    const QString prefix = Form1::fetchFailurePrefix();
-    if (status.startsWith(prefix)) status.remove(0, prefix.size());
-    return page + QStringLiteral(": ") + status;
+    for (const QString& failed : outcome.failedAttachments)
+        warnings_ << page + QStringLiteral(": attachment ") + failed;
+    return std::nullopt;
 }
 
 // Width, scroll position, handset and blink phase through the window's own

@@ -1,9 +1,10 @@
 #pragma once
-// `sumire render`: each page is shown by a real main window, off screen, as
-// the window would show it (offline for a local file, fetched for an
-// address), then the window's client area is written as PNG. Nothing of the
-// user's is read or touched: each page gets a fresh window; their working
-// folder and settings store are temporary.
+// `sumire render`: each page is shown as the window would show it (offline
+// for a local file, fetched for an address) and written as PNG. The LCD alone
+// (and --full) goes through a page session of its own and the window's LCD
+// painter, with no window; the window and handset crops are painted by a real
+// main window, off screen. Nothing of the user's is read or touched: each
+// page starts afresh; the working folder and settings store are temporary.
 
 #include "art/LcdImagePainter.h"
 #include "page/HttpFetcher.h"

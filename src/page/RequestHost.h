@@ -23,4 +23,25 @@ public:
     virtual void setDownloadItem(int index, const QString& caption, bool enabled) = 0;  // File001(i)
 };
 
+// The controls kept as plain values, for a request without a window.
+class RequestValues : public RequestHost {
+public:
+    QString addressText() const override { return text1; }
+    void setAddressText(const QString& t) override { text1 = t; }
+    QString sourceText() const override { return text2; }
+    void setSourceText(const QString& t) override { text2 = t; }
+    void setKeyText(const QString& t) override { text3 = t; }
+    QString senderCaption() const override { return sender; }
+    void setSenderCaption(const QString& t) override { sender = t; }
+    QString titleCaption() const override { return title; }
+    void setTitleCaption(const QString& t) override { title = t; }
+    void setGoEnabled(bool) override {}
+    bool networkMode() const override { return network; }
+    QString browserFolder() const override { return folder; }
+    void setDownloadItem(int, const QString&, bool) override {}
+
+    QString text1, text2, text3, sender, title, folder;
+    bool network = false;
+};
+
 }  // namespace sumire

@@ -9,31 +9,6 @@
 namespace sumire {
 namespace {
 
-// The controls a request reads and writes, kept as plain values.
-class ValueHost : public RequestHost {
-public:
-    QString addressText() const override { return text1; }
-    void setAddressText(const QString& t) override { text1 = t; }
-    QString sourceText() const override { return text2; }
-    void setSourceText(const QString& t) override { text2 = t; }
-    void setKeyText(const QString&) override {}
-    QString senderCaption() const override { return sender; }
-    void setSenderCaption(const QString& t) override { sender = t; }
-    QString titleCaption() const override { return title; }
-    void setTitleCaption(const QString& t) override { title = t; }
-    void setGoEnabled(bool) override {}
-    bool networkMode() const override { return network; }
-    QString browserFolder() const override { return folder; }
-    void setDownloadItem(int, const QString&, bool) override {}
-
-    QString text1, text2, sender, title, folder;
-    bool network = false;
-};
-
-}  // namespace
-
-namespace {
-
 const DisplayWidth& displayWidth(int lineChars) {
     for (const DisplayWidth& w : kDisplayWidths)
         if (w.lineChars == lineChars) return w;
@@ -52,7 +27,7 @@ PageSession::PageSession(PictureSlots& pictures, Fetcher& fetcher, QString workD
 PageSession::~PageSession() { attachments_.removeWritten(); }
 
 PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
-    ValueHost host;
+    RequestValues host;
     host.text1 = page;
     host.sender = sender_;
     host.title = title_;

@@ -169,7 +169,7 @@ TEST(CloseDuringRequest, TheCloseBoxStopsTheRequestAndEndsTheWindow) {
     QTimer::singleShot(200, form.get(), [&] { form->close(); });
     form->Command1_Click();
     EXPECT_TRUE(form->ended());
-    EXPECT_EQ(form->failedAttachments(),
+    EXPECT_EQ(form->lastRequest().failedAttachments,
               QStringList({"a.dat: the request was stopped", "b.dat: the request's time ran out"}));
 }
 

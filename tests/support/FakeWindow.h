@@ -69,24 +69,13 @@ public:
     std::array<FakeSlot, 12> boxes;
 };
 
-class FakeHost : public RequestHost {
+// The values, with the go button and the download menu's items kept too.
+class FakeHost : public RequestValues {
 public:
-    QString addressText() const override { return text1; }
-    void setAddressText(const QString& t) override { text1 = t; }
-    QString sourceText() const override { return text2; }
-    void setSourceText(const QString& t) override { text2 = t; }
-    void setKeyText(const QString& t) override { text3 = t; }
-    QString senderCaption() const override { return sender; }
-    void setSenderCaption(const QString& t) override { sender = t; }
-    QString titleCaption() const override { return title; }
-    void setTitleCaption(const QString& t) override { title = t; }
+    FakeHost() { text3 = QStringLiteral("9"); }
     void setGoEnabled(bool e) override;
-    bool networkMode() const override { return network; }
-    QString browserFolder() const override { return folder; }
     void setDownloadItem(int index, const QString& caption, bool enabled) override;
 
-    QString text1, text2, text3 = QStringLiteral("9"), sender, title, folder;
-    bool network = false;
     bool goEnabled = true;
     int goDisabledCount = 0;  // how often the go button was disabled
     std::array<QString, 10> menuCaptions;
