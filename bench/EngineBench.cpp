@@ -2,11 +2,13 @@
 // that discards its operations, and DecodeBase64.
 
 #include "PageInputs.h"
+#include "display/DiscardingCanvas.h"
 #include "display/LcdRenderer.h"
 #include "page/Base64.h"
 #include "page/LocalFetcher.h"
 #include "page/PageRequest.h"
 #include "support/FakeWindow.h"
+#include "support/HostilePages.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -14,14 +16,6 @@
 
 namespace sumire::bench {
 namespace {
-
-class DiscardingCanvas : public LcdCanvas {
-public:
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void text(int64_t, int64_t, char16_t code, int) override { benchmark::DoNotOptimize(code); }
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
-};
 
 // Everything a request needs, offline, in a temporary folder.
 struct Bench {
@@ -55,12 +49,11 @@ BENCHMARK(BM_RequestPlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RequestDense)->Unit(benchmark::kMillisecond);
 
 void BM_RequestHostile(benchmark::State& state) {
-    const auto pages = hostilePages(kMiB);
-    const auto& [name, page] = pages[size_t(state.range(0))];
-    state.SetLabel(name.toStdString());
-    runRequest(state, page);
+    const test::HostilePage page = test::hostilePages(kMiB)[size_t(state.range(0))];
+    state.SetLabel(page.name.toStdString());
+    runRequest(state, page.text);
 }
-BENCHMARK(BM_RequestHostile)->DenseRange(0, kHostilePages - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RequestHostile)->DenseRange(0, int(test::hostilePages(1).size()) - 1)->Unit(benchmark::kMillisecond);
 
 // DrawLcd alone, scrolled to the top (range 0) or to the end (range 1).
 void drawLcd(benchmark::State& state, const QString& page) {

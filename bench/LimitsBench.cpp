@@ -8,6 +8,7 @@
 // SUMIRE_BENCH_PAGE_MIB sets a smaller page size.
 
 #include "PageInputs.h"
+#include "support/HostilePages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,9 +80,10 @@ std::vector<std::pair<QString, PageMaker>> pages() {
         {"blinking_colours", [] { return repeated("<BL><C=FF0000>a</C></BL>\r\n", pageBytes()); }},
         {"no_line_break", [] { return noLineBreakPage(pageBytes() / 3).toUtf8().left(pageBytes()); }},
     };
-    for (int i = 0; i < kHostilePages; ++i)
-        all.push_back({hostilePages(1)[size_t(i)].first,
-                       [i] { return hostilePages(pageBytes())[size_t(i)].second.toUtf8().left(pageBytes()); }});
+    const std::vector<test::HostilePage> hostile = test::hostilePages(1);
+    for (size_t i = 0; i < hostile.size(); ++i)
+        all.push_back(
+            {hostile[i].name, [i] { return test::hostilePages(pageBytes())[i].text.toUtf8().left(pageBytes()); }});
     return all;
 }
 

@@ -1,13 +1,9 @@
 #include "PageInputs.h"
 
+#include "support/HostilePages.h"
+
 namespace sumire::bench {
-namespace {
-
-QString repeatedTo(const QString& unit, int codeUnits) {
-    return unit.repeated(codeUnits / unit.size() + 1).left(codeUnits);
-}
-
-}  // namespace
+using test::repeatedTo;
 
 QString plainJapanesePage(int codeUnits) {
     return repeatedTo(QString::fromUtf8("今日は良い天気です。明日も晴れるでしょう。\r\n"
@@ -31,21 +27,6 @@ QString noLineBreakPage(int codeUnits) {
     return repeatedTo(QString::fromUtf8("今日は良い天気です。明日も晴れるでしょう。"
                                         "Ｈ”ＬＩＮＫのページを表示します。abc 123 "),
                       codeUnits);
-}
-
-std::vector<std::pair<QString, QString>> hostilePages(int n) {
-    return {
-        {"From_no_line_end", repeatedTo("From:", n)},
-        {"SEL_no_semicolon", repeatedTo("SEL=", n)},
-        {"SEL_no_bracket", repeatedTo("SEL=;", n)},
-        {"stream_no_quote", repeatedTo("stream;name=", n)},
-        {"BODY_no_BG", repeatedTo("<BODY=", n)},
-        {"IMG_no_quote", "<BODY=000000 BG=FFFFFF>\r\n" + repeatedTo("<IMG=", n)},
-        {"emoji_fragments", repeatedTo("<#<#HEAR<C=", n)},
-        {"lone_carriage_returns", repeatedTo("\r", n)},
-        {"image_markers", "<BODY=000000 BG=FFFFFF>\r\n" + repeatedTo("<IMG=\"x\">", n)},
-        {"blink_markers", "<BODY=000000 BG=FFFFFF>\r\n" + repeatedTo("<BL>", n)},
-    };
 }
 
 }  // namespace sumire::bench

@@ -14,6 +14,7 @@
 #include "page/PageRequest.h"
 #include "app/Text2Box.h"
 #include "support/FakeWindow.h"
+#include "support/HostilePages.h"
 
 #include <QApplication>
 #include <QFile>
@@ -98,7 +99,8 @@ BENCHMARK(BM_ResidentWithOneMiBPage)->Iterations(1);
 
 // The hostile pages, then plain, dense and no-break pages.
 std::vector<std::pair<QString, QString>> windowPages(int codeUnits) {
-    std::vector<std::pair<QString, QString>> pages = hostilePages(codeUnits);
+    std::vector<std::pair<QString, QString>> pages;
+    for (const test::HostilePage& page : test::hostilePages(codeUnits)) pages.emplace_back(page.name, page.text);
     pages.emplace_back("plain", plainJapanesePage(codeUnits));
     pages.emplace_back("dense", densePage(codeUnits));
     pages.emplace_back("no_line_break", noLineBreakPage(codeUnits));
@@ -123,7 +125,7 @@ void BM_PageThroughWindow(benchmark::State& state) {
     state.counters["code_units_per_s"] =
         benchmark::Counter(double(page.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_PageThroughWindow)->DenseRange(0, kHostilePages + 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageThroughWindow)->DenseRange(0, int(test::hostilePages(1).size()) + 2)->Unit(benchmark::kMillisecond);
 
 // A character typed into the middle of Text2 on a 1 MiB page, plain (0) or
 // without a line break (1), and the box painted again.

@@ -8,6 +8,7 @@
 #include "StartedWindow.h"
 #include "app/SystemActions.h"
 #include "app/Text2Box.h"
+#include "support/HostilePages.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,26 +25,14 @@ constexpr int kPageLength = 1024 * 1024;
 // the end that the scroll bar measures, each at most a paragraph and a piece.
 constexpr int kLaidOutCeiling = 8 * (Text2Box::kParagraphUnits + Text2Box::kPieceUnits);
 
-QString repeatedTo(const QString& unit, int length) { return unit.repeated(length / unit.size() + 1).left(length); }
-
-std::vector<std::pair<const char*, QString>> pages() {
-    const QString body = "<BODY=000000 BG=FFFFFF>\r\n";
+// The hostile pages, then big pages of plain text.
+std::vector<test::HostilePage> pages() {
     const QString japanese = QString::fromUtf8("今日は良い天気です。明日も晴れるでしょう。");
-    return {
-        {"From without a line end", repeatedTo("From:", kPageLength)},
-        {"SEL without a semicolon", repeatedTo("SEL=", kPageLength)},
-        {"SEL without a closing bracket", repeatedTo("SEL=;", kPageLength)},
-        {"stream names without a quote", repeatedTo("stream;name=", kPageLength)},
-        {"BODY without BG", repeatedTo("<BODY=", kPageLength)},
-        {"IMG without a quote", body + repeatedTo("<IMG=", kPageLength)},
-        {"emoji and colour fragments", body + repeatedTo("<#<#HEAR<C=<#", kPageLength)},
-        {"lone carriage returns", repeatedTo("\r", kPageLength)},
-        {"image markers", body + repeatedTo("<IMG=\"x\">", kPageLength)},
-        {"blink markers", body + repeatedTo("<BL>", kPageLength)},
-        {"short Japanese lines", repeatedTo(japanese + "\r\n", kPageLength)},
-        {"Japanese without a line break", repeatedTo(japanese, kPageLength)},
-        {"words without a line break", repeatedTo("words and spaces ", kPageLength)},
-    };
+    std::vector<test::HostilePage> all = test::hostilePages(kPageLength);
+    all.push_back({"short Japanese lines", test::repeatedTo(japanese + "\r\n", kPageLength)});
+    all.push_back({"Japanese without a line break", test::repeatedTo(japanese, kPageLength)});
+    all.push_back({"words without a line break", test::repeatedTo("words and spaces ", kPageLength)});
+    return all;
 }
 
 // Units of the paragraphs the box has laid out.
@@ -76,24 +65,24 @@ TEST_P(HostilePagesWindowTest, LoadsDrawsAndScrollsLayingOutABoundedPart) {
     box->setText(page);
     form->Command1_Click();
     paint();
-    EXPECT_EQ(box->text(), page) << name;
-    EXPECT_FALSE(form->lastDrawing().empty()) << name;
-    EXPECT_LE(laidOutUnits(*box), kLaidOutCeiling) << name;
+    EXPECT_EQ(box->text(), page) << qPrintable(name);
+    EXPECT_FALSE(form->lastDrawing().empty()) << qPrintable(name);
+    EXPECT_LE(laidOutUnits(*box), kLaidOutCeiling) << qPrintable(name);
 
     // To the end with the scroll bar, and a character typed there.
     QScrollBar* bar = box->verticalScrollBar();
-    EXPECT_GT(bar->maximum(), 0) << name;
+    EXPECT_GT(bar->maximum(), 0) << qPrintable(name);
     bar->setValue(bar->maximum());
     paint();
-    EXPECT_LE(laidOutUnits(*box), 2 * kLaidOutCeiling) << name;
+    EXPECT_LE(laidOutUnits(*box), 2 * kLaidOutCeiling) << qPrintable(name);
     box->setFocus();
     box->select(int(page.size()), 0);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QCoreApplication::sendEvent(box, &press);
     paint();
-    EXPECT_EQ(box->text(), page + "a") << name;
-    EXPECT_EQ(box->selStart(), int(page.size()) + 1) << name;
-    EXPECT_LE(laidOutUnits(*box), 3 * kLaidOutCeiling) << name;
+    EXPECT_EQ(box->text(), page + "a") << qPrintable(name);
+    EXPECT_EQ(box->selStart(), int(page.size()) + 1) << qPrintable(name);
+    EXPECT_LE(laidOutUnits(*box), 3 * kLaidOutCeiling) << qPrintable(name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesWindowTest, testing::Range(0, int(pages().size())));

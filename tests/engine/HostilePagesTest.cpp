@@ -7,6 +7,7 @@
 #include "page/LocalFetcher.h"
 #include "page/PageRequest.h"
 #include "support/FakeWindow.h"
+#include "support/HostilePages.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,39 +17,10 @@ namespace {
 
 constexpr int kPageLength = 1024 * 1024;
 
-QString repeatedTo(const QString& unit, int length) { return unit.repeated(length / unit.size() + 1).left(length); }
-
-struct HostilePage {
-    const char* name;
-    QString text;
-};
-
-std::vector<HostilePage> hostilePages() {
-    const QString body = "<BODY=000000 BG=FFFFFF>\r\n";
-    return {
-        {"From without a line end", repeatedTo("From:", kPageLength)},
-        {"Subject without a line end", repeatedTo("Subject: a b", kPageLength)},
-        {"SEL without a semicolon", repeatedTo("SEL=", kPageLength)},
-        {"SEL without a closing bracket", repeatedTo("SEL=1;", kPageLength)},
-        {"stream names without a quote", repeatedTo("stream;name=", kPageLength)},
-        {"stream names, one quote at the end", repeatedTo("stream;name=x", kPageLength) + "\""},
-        {"Append names, one quote at the end", repeatedTo("Append:Name=x", kPageLength) + "\""},
-        {"stream without Qk", repeatedTo("stream;name=\"a.bmp\"", kPageLength)},
-        {"Qk without a boundary", repeatedTo("stream;name=\"a.bmp\"Qk", kPageLength)},
-        {"BODY without BG", repeatedTo("<BODY=", kPageLength)},
-        {"IMG without a quote", body + repeatedTo("<IMG=", kPageLength)},
-        {"IMG names, one quote at the end", body + repeatedTo("<IMG=\"", kPageLength) + "\""},
-        {"emoji and colour fragments", body + repeatedTo("<#<#HEAR<C=<#", kPageLength)},
-        {"lone carriage returns", repeatedTo("\r", kPageLength)},
-        {"image markers", body + repeatedTo("<IMG=\"x\">", kPageLength)},
-        {"blink markers", body + repeatedTo("<BL>", kPageLength)},
-    };
-}
-
 class HostilePagesTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(HostilePagesTest, RequestAndDrawingStayLinear) {
-    const HostilePage page = hostilePages()[size_t(GetParam())];
+    const test::HostilePage page = test::hostilePages(kPageLength)[size_t(GetParam())];
     QTemporaryDir dir;
     test::FakeHost host;
     host.text1 = dir.filePath("page.txt");
@@ -63,14 +35,14 @@ TEST_P(HostilePagesTest, RequestAndDrawingStayLinear) {
     const RequestOutcome outcome = runPageRequest(model, services);
     // Searches look at each code unit a few times; at most eleven attachment
     // names may each be copied from anywhere up to the end of the text.
-    EXPECT_LE(outcome.scanWork, 24 * int64_t(page.text.size())) << page.name;
+    EXPECT_LE(outcome.scanWork, 24 * int64_t(page.text.size())) << qPrintable(page.name);
     model.scrollTop = model.lcdRow;  // the last screen, after measuring every row
     DrawLcd(model, pictures, canvas);
     EXPECT_TRUE(host.goEnabled);
     EXPECT_LE(model.lcdText.size(), page.text.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesTest, ::testing::Range(0, int(hostilePages().size())));
+INSTANTIATE_TEST_SUITE_P(Pages, HostilePagesTest, ::testing::Range(0, int(test::hostilePages(1).size())));
 
 }  // namespace
 }  // namespace sumire
