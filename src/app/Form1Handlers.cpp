@@ -31,28 +31,17 @@ void Form1::Yoko004_Click() { setDisplayWidth(3); }
 void Form1::Yoko005_Click() { setDisplayWidth(4); }
 void Form1::Yoko006_Click() { setDisplayWidth(5); }
 
-namespace {
-
-// The row of kDisplayWidths whose width is `lineChars`, or -1.
-int widthRow(int lineChars) {
-    for (size_t i = 0; i < kDisplayWidths.size(); ++i)
-        if (kDisplayWidths[i].lineChars == lineChars) return int(i);
-    return -1;
-}
-
-}  // namespace
-
 // Narrower: the width changes first, then the menu item of the new width runs.
 void Form1::Command17_Click() {
     if (model_.lineChars == 10) return;
     model_.lineChars -= 2;
-    if (const int row = widthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
+    if (const int row = displayWidthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
 }
 
 void Form1::Command18_Click() {
     if (model_.lineChars == 20) return;
     model_.lineChars += 2;
-    if (const int row = widthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
+    if (const int row = displayWidthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
 }
 
 // --- Scrolling: steps and limits count ten rows whatever the width ---------

@@ -72,8 +72,7 @@ ViewSession Form1::viewSession() const {
 // offline page is scanned from its text), then scrolled where it was.
 void Form1::restoreView(ViewSession s) {
     if (!s.demoAddress.isEmpty() && !options_.demoAddress.isEmpty()) s.moveDemo(options_.demoAddress);
-    for (size_t row = 0; row < kDisplayWidths.size(); ++row)
-        if (kDisplayWidths[row].lineChars == s.lineChars) setDisplayWidth(int(row));
+    if (const int row = displayWidthRow(s.lineChars); row >= 0) setDisplayWidth(row);
     if (s.network != networkMode()) s.network ? Menu002_Click() : Menu003_Click();
     if (!s.network) {
         windows_.browser().chooseFolder(s.browserFolder);

@@ -1,12 +1,13 @@
 #include "PictureBoxes.h"
 
+#include "display/Twips.h"
+
 #include <QImageReader>
 #include <QPainter>
 
 namespace sumire {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 const QColor kBoxBack(240, 240, 240);  // the system's button face
 
 }  // namespace

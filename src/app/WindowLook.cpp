@@ -6,10 +6,6 @@
 
 namespace sumire {
 
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
-
 QFont windowFont(double points, bool bold) {
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));

@@ -1,6 +1,8 @@
 #pragma once
 // Fonts, colours and twip geometry shared by the windows.
 
+#include "display/Twips.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -10,10 +12,6 @@ class QWidget;
 
 namespace sumire {
 
-constexpr int kTwipsPerPixel = 15;
-
-// A rectangle given in twips (left, top, width, height), in pixels.
-QRect twipsRect(int left, int top, int width, int height);
 
 // The window font ("ＭＳ Ｐゴシック", served by IPAPGothic) at a point size, at
 // 96 dots per inch.

@@ -1,5 +1,7 @@
 #include "LcdFace.h"
 
+#include "display/Twips.h"
+
 #include <QDir>
 #include <QGlyphRun>
 #include <QPainter>
@@ -15,7 +17,6 @@
 namespace sumire {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 // The face's sizes with Latin and Japanese in one file, largest first.
 constexpr int kSizes[] = {16, 14, 12, 10};
 
@@ -71,8 +72,8 @@ QRawFont readFace(int size) {
 
 int lcdDotSize(int charWidth, int lineHeight) {
     // A row is at least this many pixels tall wherever its edges round to.
-    const int row = int(std::floor(lineHeight / kTwipsPerPixel));
-    const int twoCells = int(std::floor(2 * charWidth / kTwipsPerPixel));
+    const int row = int(std::floor(twipsToPixels(lineHeight)));
+    const int twoCells = int(std::floor(twipsToPixels(2 * charWidth)));
     for (int size : kSizes)
         if (size <= row && size <= twoCells) return size;
     return kSizes[std::size(kSizes) - 1];

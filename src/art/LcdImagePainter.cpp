@@ -4,6 +4,7 @@
 #include "art/Pictographs.h"
 #include "display/CellWidth.h"
 #include "display/PageModel.h"
+#include "display/Twips.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,9 +13,7 @@
 namespace sumire {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
-int toPixels(int64_t twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+int toPixels(int64_t twips) { return int(std::lround(twipsToPixels(double(twips)))); }
 
 // The rectangle between two corners given in twips, both corners included.
 QRect cornersRect(int x1, int y1, int x2, int y2) {
@@ -49,8 +48,8 @@ int LcdImagePainter::dotSize() const { return lcdDotSize(model_.charWidth, model
 
 // The cells a character of `cells` half-width cells takes, in pixels.
 QRectF LcdImagePainter::cellsRect(int64_t x, int64_t y, int cells) const {
-    return QRectF(double(x) / kTwipsPerPixel, double(y) / kTwipsPerPixel,
-                  cells * double(model_.charWidth) / kTwipsPerPixel, model_.lineHeight / kTwipsPerPixel);
+    return QRectF(twipsToPixels(double(x)), twipsToPixels(double(y)), twipsToPixels(cells * double(model_.charWidth)),
+                  twipsToPixels(model_.lineHeight));
 }
 
 // Text and pictographs stay inside the LCD box's frame.

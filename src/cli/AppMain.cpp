@@ -15,7 +15,6 @@
 #include "cli/DemoServer.h"
 #include "store/ProgramFiles.h"
 #include "cli/RenderCommand.h"
-#include "cli/RenderWorkers.h"
 #include "display/PageModel.h"
 #include "page/Fetcher.h"
 #include "page/TextCodec.h"
@@ -27,6 +26,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <memory>
@@ -188,8 +189,9 @@ void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextS
 }
 
 // Rendering needs no display: without a platform chosen it draws off screen,
-// which also keeps the pictures the same on every machine.
-int runRenderer(int argc, char** argv, const RenderOptions& options) {
+// which also keeps the pictures the same on every machine. A worker draws
+// the jobs its parent hands it.
+int runRenderer(int argc, char** argv, const RenderOptions& options, bool worker) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The LCD alone is painted without a window; without a QApplication no
     // widget can be made at all.
@@ -201,8 +203,14 @@ int runRenderer(int argc, char** argv, const RenderOptions& options) {
         setUpApplication();
         QApplication::setCursorFlashTime(0);  // a steady caret: the same picture every time
     }
+    // The user's stored handset model is neither read nor changed: this
+    // process keeps its settings in a folder of its own.
+    const QTemporaryDir settings;
+    const RemovedOnInterrupt settingsRemoved(settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    if (worker) return runRenderWorker(options);
     QTextStream err(stderr);
-    if (!qEnvironmentVariableIsSet(kWorkerVariable)) warnAboutNonTextPages(options.pages, "render", err);
+    warnAboutNonTextPages(options.pages, "render", err);
     return runRender(options, err, standardErrorIsTerminal());
 }
 
@@ -225,7 +233,8 @@ int runProgram(int argc, char** argv) {
     case ProgramCommand::Action::Help:
     case ProgramCommand::Action::Version: QTextStream(stdout) << command.message; return 0;
     case ProgramCommand::Action::Error: QTextStream(stderr) << command.message; return 2;
-    case ProgramCommand::Action::Render: return runRenderer(argc, argv, command.render);
+    case ProgramCommand::Action::Render: return runRenderer(argc, argv, command.render, false);
+    case ProgramCommand::Action::RenderWorker: return runRenderer(argc, argv, command.render, true);
     case ProgramCommand::Action::Export: return runExporter(argc, argv, command.exportOptions);
     case ProgramCommand::Action::Viewer: break;
     }

@@ -265,6 +265,15 @@ QString versionText() { return QStringLiteral("sumire " SUMIRE_VERSION); }
 ProgramCommand parseCommandLine(const QStringList& arguments) {
     if (arguments.size() > 1 && arguments[1] == u"render")
         return parseRender(QStringList{arguments[0]} + arguments.mid(2));
+    // A worker is given the render options, then jobs on its standard input.
+    // A subcommand, so that it is parsed as render is and no process the
+    // worker starts inherits it, as one would a variable of the environment;
+    // hidden from the help, because only the program itself speaks its input.
+    if (arguments.size() > 1 && arguments[1] == QLatin1String(kRenderWorkerCommand)) {
+        ProgramCommand c = parseRender(QStringList{arguments[0]} + arguments.mid(2));
+        if (c.action == ProgramCommand::Action::Render) c.action = ProgramCommand::Action::RenderWorker;
+        return c;
+    }
     if (arguments.size() > 1 && arguments[1] == u"export")
         return parseExport(QStringList{arguments[0]} + arguments.mid(2));
 

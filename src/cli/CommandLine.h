@@ -34,7 +34,7 @@ struct RenderOptions {
 };
 
 struct ProgramCommand {
-    enum class Action { Viewer, Render, Export, Help, Version, Error };
+    enum class Action { Viewer, Render, RenderWorker, Export, Help, Version, Error };
     Action action = Action::Viewer;
     QString script;    // --script FILE
     QString workDir;   // --workdir DIR
@@ -48,6 +48,9 @@ struct ProgramCommand {
     ExportOptions exportOptions;
     QString message;  // the help text, or why the command line was refused
 };
+
+// `sumire render-worker OPTIONS...`: a worker of `render -j N` (RenderWorkers.h).
+inline constexpr char kRenderWorkerCommand[] = "render-worker";
 
 // `arguments` as QCoreApplication::arguments() gives them, program first.
 ProgramCommand parseCommandLine(const QStringList& arguments);

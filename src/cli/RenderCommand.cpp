@@ -9,6 +9,7 @@
 #include "page/PageFile.h"
 #include "art/LcdFace.h"
 #include "display/DiscardingCanvas.h"
+#include "display/LcdRenderer.h"
 #include "display/WholePage.h"
 #include "export/OutputFiles.h"
 #include "export/ExportSlots.h"
@@ -19,12 +20,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QThread>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -51,7 +50,7 @@ SlotImages slotImages(const ExportSlots& pictures) {
 // The bottom pixel of the whole page on a client area as tall as the page.
 int64_t wholePageBottom(const PageModel& model, const PictureSlots& pictures) {
     DiscardingCanvas measure;
-    return std::lround(double(DrawWholePage(model, pictures, measure).lcdBottom) / 15.0);
+    return std::lround(twipsToPixels(double(DrawWholePage(model, pictures, measure).lcdBottom)));
 }
 
 // The whole page painted on an area as tall as the page, then cut to the
@@ -75,16 +74,13 @@ RenderedPage failedPage(const QString& page, const QString& why) { return {{}, p
 QRect cropRect(Crop crop) {
     switch (crop) {
     case Crop::Handset: return QRect(0, 0, 189, ClientArea::kHeight);
-    case Crop::Lcd: return QRect(QPoint(24, 64), QPoint(161, 201));
+    case Crop::Lcd: return kLcdPixels;
     case Crop::Window: break;
     }
     return QRect(0, 0, ClientArea::kWidth, ClientArea::kHeight);
 }
 
-PageRenderer::PageRenderer(RenderOptions options) : options_(std::move(options)) {
-    // The stored handset model stays the user's: this process keeps its own.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root_.filePath(QStringLiteral("settings")));
-}
+PageRenderer::PageRenderer(RenderOptions options) : options_(std::move(options)) {}
 
 // The working folder of every page's window, made once: the handset
 // pictures, and the attachment files of the page being drawn.
@@ -216,7 +212,7 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
 // handlers; none of them changes the phase but the tick.
 void PageRenderer::applyView(Form1& form) const {
     // The item of the width shown would draw the same LCD again.
-    const int item = (20 - options_.width) / 2;
+    const int item = std::max(0, displayWidthRow(options_.width));
     if (!showsWidth(form.model(), kDisplayWidths[item])) (form.*kWidthItems[item])();
     for (int row = 0; row < options_.scroll; ++row) {
         const int64_t before = form.model().scrollTop;
@@ -277,9 +273,6 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
 
 namespace {
 
-// For the tests: a worker given the page of this file name crashes.
-constexpr char kWorkerCrashVariable[] = "SUMIRE_RENDER_WORKER_CRASH_ON";
-
 // The pages read from files: never written over.
 QStringList localPages(const RenderOptions& options) {
     QStringList pages;
@@ -306,31 +299,12 @@ PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, con
 void prefetchFaces(const RenderOptions& options) {
     const bool windowDrawn = !options.full && options.crop != Crop::Lcd;
     for (const int width : {windowDrawn ? 20 : options.width, options.width}) {
-        const DisplayWidth& w = kDisplayWidths[size_t((20 - width) / 2) % kDisplayWidths.size()];
+        const DisplayWidth& w = displayWidthOf(width);
         prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
     }
 }
 
-// A worker: a job a line on standard input, an answer a line on standard
-// output, until the input ends.
-int runRenderWorker(const RenderOptions& options) {
-    prefetchFaces(options);
-    QFile in, answers;
-    if (!in.open(stdin, QIODevice::ReadOnly) || !answers.open(stdout, QIODevice::WriteOnly)) return 1;
-    QStringList names;
-    const OutputFiles out({}, localPages(expandFolders(options, &names)));
-    PageRenderer renderer(options);
-    const QString crashOn = qEnvironmentVariable(kWorkerCrashVariable);
-    PageJob job;
-    for (QByteArray line = in.readLine(); readJobLine(line, &job); line = in.readLine()) {
-        if (!crashOn.isEmpty() && QFileInfo(job.page).fileName() == crashOn) std::abort();
-        answers.write(outcomeLine(renderPage(renderer, options, out, job, [](const QString& line) {
-            QTextStream(stderr) << line << Qt::endl;  // the parent shows it as a message
-        })));
-        answers.flush();
-    }
-    return 0;
-}
+WorkerJobHook jobHook = nullptr;
 
 int workerCount(const RenderOptions& options, qsizetype pages) {
     const int jobs = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
@@ -339,8 +313,27 @@ int workerCount(const RenderOptions& options, qsizetype pages) {
 
 }  // namespace
 
+void setWorkerJobHook(WorkerJobHook hook) { jobHook = hook; }
+
+int runRenderWorker(const RenderOptions& options) {
+    prefetchFaces(options);
+    QFile in, answers;
+    if (!in.open(stdin, QIODevice::ReadOnly) || !answers.open(stdout, QIODevice::WriteOnly)) return 1;
+    QStringList names;
+    const OutputFiles out({}, localPages(expandFolders(options, &names)));
+    PageRenderer renderer(options);
+    PageJob job;
+    for (QByteArray line = in.readLine(); readJobLine(line, &job); line = in.readLine()) {
+        if (jobHook) jobHook(job);
+        answers.write(outcomeLine(renderPage(renderer, options, out, job, [](const QString& line) {
+            QTextStream(stderr) << line << Qt::endl;  // the parent shows it as a message
+        })));
+        answers.flush();
+    }
+    return 0;
+}
+
 int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
-    if (qEnvironmentVariableIsSet(kWorkerVariable)) return runRenderWorker(given);
     QString error;
     QStringList names;
     const RenderOptions options = expandFolders(given, &names);
@@ -360,7 +353,7 @@ int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
     const int workers = workerCount(options, jobs.size());
     if (workers > 1) {
         renderInWorkers(
-            QCoreApplication::arguments().mid(1), jobs, workers,
+            QStringList{kRenderWorkerCommand} + QCoreApplication::arguments().mid(2), jobs, workers,
             {[&](qsizetype, const PageOutcome& outcome) { report.failed(outcome); },
              [&](qsizetype done) { report.finished(done); }, [&](const QString& line) { report.message(line); }});
         return report.end();

@@ -4,12 +4,14 @@
 // (and --full) goes through a page session of its own and the window's LCD
 // painter, with no window; the window and handset crops are painted by a real
 // main window, off screen. Nothing of the user's is read or touched: each
-// page starts afresh; the working folder and settings store are temporary.
+// page starts afresh; the working folder is temporary, and a render process
+// keeps its settings apart.
 
 #include "art/LcdImagePainter.h"
 #include "page/HttpFetcher.h"
 #include "cli/PictureFile.h"
 #include "cli/CommandLine.h"
+#include "cli/RenderWorkers.h"
 #include "text/Interruption.h"
 
 #include <QImage>
@@ -29,7 +31,7 @@ class Form1;
 
 // The part of the client area a crop keeps: the whole area (634 x 457), the
 // handset picture (189 x 458 at the origin, cut to the area's height) or the
-// LCD, pixels (24, 64) to (161, 201).
+// LCD's box (kLcdPixels).
 QRect cropRect(Crop crop);
 
 struct RenderedPage {
@@ -76,6 +78,14 @@ QStringList outputFiles(const RenderOptions& options, const QStringList& names, 
 
 // Each pixel repeated factor x factor times, never smoothed.
 QImage scaled(const QImage& picture, int factor);
+
+// A worker of `render -j N`: a job a line on standard input, an answer a line
+// on standard output, until the input ends.
+int runRenderWorker(const RenderOptions& options);
+// Called by a worker before it draws each job. The program sets none; a test
+// program sets one that makes a worker die on a page.
+using WorkerJobHook = void (*)(const PageJob& job);
+void setWorkerJobHook(WorkerJobHook hook);
 
 // Renders every page and writes its picture; reports each page that fails on
 // `err`, with a progress bar and a summary when `err` is a terminal (see

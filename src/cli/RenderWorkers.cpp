@@ -16,12 +16,11 @@
 namespace sumire {
 namespace {
 
-// The program's environment, marked as a worker's. Where no runtime folder
-// is set, the one this process chose is passed on, so that each worker does
-// not warn about it again.
+// The program's environment. Where no runtime folder is set, the one this
+// process chose is passed on, so that each worker does not warn about it
+// again.
 QProcessEnvironment workerEnvironment() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kWorkerVariable), QStringLiteral("1"));
     if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR"))) {
         static const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (!runtime.isEmpty()) environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);

@@ -26,12 +26,10 @@ struct WorkerReports {
 };
 
 // Renders the jobs with `workers` processes started as this program with
-// `arguments` (the render command line), telling `reports` as they go.
+// `arguments` (the worker command line), telling `reports` as they go.
 void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers,
                      const WorkerReports& reports);
 
-// Set in a worker's environment: it reads jobs on standard input.
-inline constexpr char kWorkerVariable[] = "SUMIRE_RENDER_WORKER";
 
 // A worker's job line and answer line, and back.
 QByteArray jobLine(const PageJob& job);

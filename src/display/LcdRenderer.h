@@ -2,12 +2,16 @@
 #include "display/LcdCanvas.h"
 #include "display/PageModel.h"
 #include "display/PictureSlots.h"
+#include "display/Twips.h"
 
 namespace sumire {
 
 // LCD box and text origin, twips.
 constexpr int kLcdLeft = 360, kLcdTop = 960, kLcdRight = 2415, kLcdBottom = 3015;
 constexpr int kTextLeft = 400, kTextTop = 1000;
+// The LCD box in pixels of the window, its frame included.
+constexpr QRect kLcdPixels(QPoint(kLcdLeft / kTwipsPerPixel, kLcdTop / kTwipsPerPixel),
+                           QPoint(kLcdRight / kTwipsPerPixel, kLcdBottom / kTwipsPerPixel));
 
 // What a drawing pass leaves to the window: a pass that met a blinking run
 // has Timer1 run; a pass without one may be kept as the LCD's picture

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -42,6 +43,17 @@ constexpr std::array<DisplayWidth, 6> kDisplayWidths{{
     {12, 7, 165, 250, 16},
     {10, 6, 200, 300, 18},
 }};
+
+// The row of kDisplayWidths whose width is `lineChars` cells, or -1.
+constexpr int displayWidthRow(int lineChars) {
+    for (size_t i = 0; i < kDisplayWidths.size(); ++i)
+        if (kDisplayWidths[i].lineChars == lineChars) return int(i);
+    return -1;
+}
+// The row of `lineChars`, or the first row.
+constexpr const DisplayWidth& displayWidthOf(int lineChars) {
+    return kDisplayWidths[size_t(std::max(0, displayWidthRow(lineChars)))];
+}
 
 // What a body-pass step found (PageModel::tokenKind); 1 and 3 name nothing.
 enum TokenKind : int {

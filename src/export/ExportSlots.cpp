@@ -2,6 +2,7 @@
 
 #include "art/Art.h"
 #include "display/PageModel.h"
+#include "display/Twips.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -9,7 +10,6 @@
 namespace sumire {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 const QColor kBoxBack(240, 240, 240);  // the system's button face, as the window's boxes
 
 // A BMP, JPEG or GIF picture, recognised by its content.

@@ -11,7 +11,6 @@
 namespace sumire {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 
 QString cssColour(int packed) {
     const int rgb = ((packed & 0xFF) << 16) | (packed & 0xFF00) | ((packed >> 16) & 0xFF);
@@ -112,7 +111,7 @@ private:
 
 void writeLcdOpen(const LcdScreen& screen, const PageModel& m, const LcdStyle& style, HtmlOut& out) {
     const double s = style.scale;
-    const double cw = m.charWidth / kTwipsPerPixel * s, lh = m.lineHeight / kTwipsPerPixel * s;
+    const double cw = twipsToPixels(m.charWidth) * s, lh = twipsToPixels(m.lineHeight) * s;
     // The window's dot face size, for the letters and the pictographs alike,
     // so that rows never touch here either.
     const int fontPx = lcdDotSize(m.charWidth, m.lineHeight) * style.scale;
@@ -124,7 +123,7 @@ void writeLcdOpen(const LcdScreen& screen, const PageModel& m, const LcdStyle& s
                     cssColour(screen.textColour), px(cw), px(lh), px(dot * 12), px(s))
                .arg(fontPx);
     out << QStringLiteral("<div class=\"rows\" style=\"left:%1;top:%2\">\n")
-               .arg(px((kTextLeft - kLcdLeft) / kTwipsPerPixel * s), px((kTextTop - kLcdTop) / kTwipsPerPixel * s));
+               .arg(px(twipsToPixels(kTextLeft - kLcdLeft) * s), px(twipsToPixels(kTextTop - kLcdTop) * s));
 }
 
 void writeLcdClose(const LcdScreen& screen, const LcdStyle& style, HtmlOut& out) {

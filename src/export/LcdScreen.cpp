@@ -9,7 +9,6 @@
 namespace sumire {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 
 // The box and pictures of phase 1, and only the colour of each character:
 // the phase that is not written.
@@ -106,7 +105,7 @@ int64_t draw(const PageModel& model, const PictureSlots& pictures, ScreenExtent 
 }
 
 // Pixels of a twips coordinate, rounded as the window's painter rounds.
-int64_t toPixels(int64_t twips) { return int64_t(std::llround(double(twips) / kTwipsPerPixel)); }
+int64_t toPixels(int64_t twips) { return int64_t(std::llround(twipsToPixels(double(twips)))); }
 
 }  // namespace
 

@@ -7,21 +7,11 @@
 #include <QFileInfo>
 
 namespace sumire {
-namespace {
-
-const DisplayWidth& displayWidth(int lineChars) {
-    for (const DisplayWidth& w : kDisplayWidths)
-        if (w.lineChars == lineChars) return w;
-    return kDisplayWidths[0];
-}
-
-}  // namespace
-
 PageSession::PageSession(PictureSlots& pictures, Fetcher& fetcher, QString workDir, int lineChars)
     : pictures_(pictures), fetcher_(fetcher), attachments_(AttachmentFolder::inside(workDir)) {
     // As start-up leaves the window.
     model_.backRed = model_.backGreen = model_.backBlue = 255;
-    model_.setDisplayWidth(displayWidth(lineChars));
+    model_.setDisplayWidth(displayWidthOf(lineChars));
 }
 
 PageSession::~PageSession() { attachments_.removeWritten(); }
@@ -48,7 +38,7 @@ PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
 }
 
 void PageSession::setDisplayWidth(int lineChars, LcdCanvas& canvas) {
-    model_.setDisplayWidth(displayWidth(lineChars));
+    model_.setDisplayWidth(displayWidthOf(lineChars));
     DrawLcd(model_, pictures_, canvas);
 }
 

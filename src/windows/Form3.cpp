@@ -19,7 +19,7 @@ Form3::Form3(BookmarkStore& store, DialogHost& host)
     // Created in the tab order.
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setGeometry(twipsToPixels(120, 120, 5775, 2400));
+    list1_->setGeometry(twipsRect(120, 120, 5775, 2400));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     setSunkenBox(list1_);
     command1_ = makeDialogButton(this, "Command1", tr("更新"), {3600, 4320, 1095, 495});

@@ -66,9 +66,9 @@ void FrmAbout::StartSysInfo() {
 // The engraved rule: a grey line over a white one, two pixels high.
 void FrmAbout::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect white = twipsToPixels(105, 2460, 5654 - 105, 30);
+    const QRect white = twipsRect(105, 2460, 5654 - 105, 30);
     painter.fillRect(QRect(white.left(), white.top(), white.width(), 2), Qt::white);
-    const QRect grey = twipsToPixels(90, 2445, 5654 - 90, 15);
+    const QRect grey = twipsRect(90, 2445, 5654 - 90, 15);
     painter.fillRect(QRect(grey.left(), grey.top(), grey.width(), 1), QColor(128, 128, 128));
 }
 

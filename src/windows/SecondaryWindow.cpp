@@ -12,7 +12,6 @@
 namespace sumire {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 const QColor kButtonFace(212, 208, 200);
 
 // Raised buttons, sunken white boxes and navy selections, as the dialogs of
@@ -30,10 +29,6 @@ const char* kClassicStyle =
 
 }  // namespace
 
-QRect twipsToPixels(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
-
 SecondaryWindow::SecondaryWindow(DialogHost& host, const QString& name, const QString& caption, QSize clientTwips)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
@@ -41,7 +36,7 @@ SecondaryWindow::SecondaryWindow(DialogHost& host, const QString& name, const QS
     setObjectName(name);
     setWindowTitle(caption);
     setWindowIcon(programIcon());
-    setFixedSize(twipsToPixels(0, 0, clientTwips.width(), clientTwips.height()).size());
+    setFixedSize(twipsRect(0, 0, clientTwips.width(), clientTwips.height()).size());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kButtonFace);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -74,7 +69,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
 QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    b->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     // A focused button takes Enter, as on the desktop of the era.
     b->setAutoDefault(true);
     return b;
@@ -83,7 +78,7 @@ QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QStrin
 QLabel* makeDialogLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
-    l->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
@@ -99,7 +94,7 @@ void setSunkenBox(QWidget* box) {
 QLineEdit* makeDialogTextBox(QWidget* parent, const QString& name, const QRect& twips) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
-    e->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    e->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     setSunkenBox(e);
     return e;
 }

@@ -4,6 +4,7 @@
 // in the classic grey of the era. Closing it with the close box runs its
 // Form_Unload and asks its owner to destroy it.
 
+#include "display/Twips.h"
 #include "windows/DialogHost.h"
 
 #include <QRect>
@@ -42,9 +43,6 @@ protected:
 private:
     bool placed_ = false;
 };
-
-// Pixels of a rectangle given in twips (15 to a pixel).
-QRect twipsToPixels(int left, int top, int width, int height);
 
 // Controls of the secondary windows, named and placed in twips.
 QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);

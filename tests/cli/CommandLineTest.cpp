@@ -119,6 +119,15 @@ TEST(CommandLine, RenderOptions) {
     EXPECT_EQ(all.render.crop, Crop::Lcd);
     EXPECT_EQ(parse({"render", "--crop=handset", "a.txt"}).render.crop, Crop::Handset);
     EXPECT_EQ(parse({"render", "--output", "x.png", "a.txt"}).render.out, QString("x.png"));
+
+    // A worker of render -j N takes the same options; the help never names it.
+    const ProgramCommand worker = parse({"render-worker", "a.txt", "--width", "12", "--crop", "lcd"});
+    ASSERT_EQ(worker.action, Action::RenderWorker) << qPrintable(worker.message);
+    EXPECT_EQ(worker.render.width, 12);
+    EXPECT_EQ(worker.render.crop, Crop::Lcd);
+    EXPECT_EQ(parse({"render-worker", "a.txt", "--width", "13"}).action, Action::Error);
+    for (const QStringList& help : {QStringList{"--help"}, QStringList{"render", "--help"}})
+        EXPECT_FALSE(parse(help).message.contains("render-worker")) << qPrintable(help.join(' '));
 }
 
 TEST(CommandLine, ExportOptions) {

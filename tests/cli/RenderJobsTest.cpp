@@ -22,7 +22,10 @@ using test::samplePath;
 ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments, const QString& crashOn = QString()) {
     RunSetup setup;
     setup.environment = test::headlessUser(dir.path());
-    if (!crashOn.isEmpty()) setup.environment.insert("SUMIRE_RENDER_WORKER_CRASH_ON", crashOn);
+    if (!crashOn.isEmpty()) {
+        setup.program = SUMIRE_CRASHING_PROGRAM;
+        setup.environment.insert("SUMIRE_TEST_CRASH_ON", crashOn);
+    }
     setup.workingDirectory = dir.path();
     return test::runProgram(QStringList{"render"} + arguments, setup);
 }
