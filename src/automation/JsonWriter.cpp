@@ -48,28 +48,15 @@ void JsonWriter::beforeValue() {
     }
 }
 
-JsonWriter& JsonWriter::beginObject() {
+JsonWriter& JsonWriter::open(char bracket) {
     beforeValue();
-    out_ += '{';
+    out_ += bracket;
     first_.push_back(true);
     return *this;
 }
 
-JsonWriter& JsonWriter::endObject() {
-    out_ += '}';
-    first_.pop_back();
-    return *this;
-}
-
-JsonWriter& JsonWriter::beginArray() {
-    beforeValue();
-    out_ += '[';
-    first_.push_back(true);
-    return *this;
-}
-
-JsonWriter& JsonWriter::endArray() {
-    out_ += ']';
+JsonWriter& JsonWriter::close(char bracket) {
+    out_ += bracket;
     first_.pop_back();
     return *this;
 }

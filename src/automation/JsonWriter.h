@@ -12,10 +12,10 @@ namespace sumire {
 
 class JsonWriter {
 public:
-    JsonWriter& beginObject();
-    JsonWriter& endObject();
-    JsonWriter& beginArray();
-    JsonWriter& endArray();
+    JsonWriter& beginObject() { return open('{'); }
+    JsonWriter& endObject() { return close('}'); }
+    JsonWriter& beginArray() { return open('['); }
+    JsonWriter& endArray() { return close(']'); }
     JsonWriter& key(const QString& name);
 
     JsonWriter& value(const QString& text);
@@ -40,6 +40,8 @@ public:
     static QByteArray quote(const QString& text);
 
 private:
+    JsonWriter& open(char bracket);
+    JsonWriter& close(char bracket);
     void beforeValue();
     QByteArray out_;
     std::vector<bool> first_;  // per open container: nothing written yet

@@ -1,6 +1,6 @@
 #pragma once
-// The window and the LCD are laid out in twips, as the handset's screens
-// were designed; the screen has 15 of them to a pixel at 96 dots per inch.
+// The windows and the LCD are laid out in twips (1/1440 inch); the screen
+// has 15 of them to a pixel at 96 dots per inch.
 
 #include <QRect>
 
