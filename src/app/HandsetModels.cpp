@@ -11,8 +11,6 @@
 namespace sumire {
 namespace {
 
-const char* const kPictureFiles[3] = {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"};
-
 // phoneModel compared as a number: an integer, or a text that reads as one.
 bool modelNumber(const QVariant& value, double* number) {
     if (value.typeId() == QMetaType::QString) {
@@ -51,7 +49,7 @@ bool Form1::SelectHandsetPicture() {
     double number = 0;
     if (!modelNumber(phoneModel_, &number)) return false;
     for (int n = 0; n < 3; ++n)
-        if (number == n) return loadHandsetPicture(QString::fromLatin1(kPictureFiles[n]));
+        if (number == n) return loadHandsetPicture(QString::fromLatin1(kHandsetPictures[n]));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/PictureFile.h"
+#include "display/PageModel.h"
 
 #include <QCommandLineParser>
 
@@ -126,7 +127,12 @@ ProgramCommand refused(const QString& why, const QString& command = {}) {
     return c;
 }
 
-const QList<int> kWidths = {20, 18, 16, 14, 12, 10};
+// The display widths, widest first.
+const QList<int> kWidths = [] {
+    QList<int> widths;
+    for (const DisplayWidth& w : kDisplayWidths) widths << w.lineChars;
+    return widths;
+}();
 
 bool isRun(const QList<int>& allowed) {
     return allowed.size() >= 4 && allowed.last() - allowed.first() == allowed.size() - 1;
@@ -265,10 +271,10 @@ QString versionText() { return QStringLiteral("sumire " SUMIRE_VERSION); }
 ProgramCommand parseCommandLine(const QStringList& arguments) {
     if (arguments.size() > 1 && arguments[1] == u"render")
         return parseRender(QStringList{arguments[0]} + arguments.mid(2));
-    // A worker is given the render options, then jobs on its standard input.
-    // A subcommand, so that it is parsed as render is and no process the
-    // worker starts inherits it, as one would a variable of the environment;
-    // hidden from the help, because only the program itself speaks its input.
+    // A worker is given the render options, then jobs on standard input. A
+    // subcommand, parsed as render is, and inherited by no process the worker
+    // starts, as a variable of the environment would be; hidden from the
+    // help, because only the program itself speaks its input.
     if (arguments.size() > 1 && arguments[1] == QLatin1String(kRenderWorkerCommand)) {
         ProgramCommand c = parseRender(QStringList{arguments[0]} + arguments.mid(2));
         if (c.action == ProgramCommand::Action::Render) c.action = ProgramCommand::Action::RenderWorker;

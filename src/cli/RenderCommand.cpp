@@ -30,8 +30,6 @@
 namespace sumire {
 namespace {
 
-const char* const kHandsetPictures[] = {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"};
-
 // The menu items of the display widths 20, 18, ... 10.
 void (Form1::*const kWidthItems[])() = {&Form1::Yoko001_Click, &Form1::Yoko002_Click, &Form1::Yoko003_Click,
                                         &Form1::Yoko004_Click, &Form1::Yoko005_Click, &Form1::Yoko006_Click};

@@ -13,6 +13,9 @@
 
 namespace sumire {
 
+// The pictures of the handset models 0, 1 and 2.
+inline constexpr const char* kHandsetPictures[] = {"phone_01.jpg", "phone_02.jpg", "phone_03.jpg"};
+
 // <program folder>/../share/sumire, as installed; empty when it is not there.
 QString installedDataDir();
 // The folders searched after the working folder, in order.
