@@ -10,7 +10,6 @@
 #include "PageInputs.h"
 #include "support/HostilePages.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -142,12 +141,4 @@ void registerAll() {
 }  // namespace
 }  // namespace sumire::bench
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    sumire::bench::registerAll();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return sumire::bench::runProgramBenchmarks(argc, argv, sumire::bench::registerAll); }

@@ -2,6 +2,9 @@
 
 #include "support/HostilePages.h"
 
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
 namespace sumire::bench {
 using test::repeatedTo;
 
@@ -27,6 +30,16 @@ QString noLineBreakPage(int codeUnits) {
     return repeatedTo(QString::fromUtf8("今日は良い天気です。明日も晴れるでしょう。"
                                         "Ｈ”ＬＩＮＫのページを表示します。abc 123 "),
                       codeUnits);
+}
+
+int runProgramBenchmarks(int argc, char** argv, void (*registerMore)()) {
+    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    if (registerMore) registerMore();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace sumire::bench

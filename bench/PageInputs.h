@@ -14,4 +14,8 @@ QString densePage(int codeUnits);
 // Plain Japanese text without a single line break.
 QString noLineBreakPage(int codeUnits);
 
+// The main() of a benchmark that runs the program, off screen; `registerMore`
+// registers benchmarks made at run time.
+int runProgramBenchmarks(int argc, char** argv, void (*registerMore)() = nullptr);
+
 }  // namespace sumire::bench

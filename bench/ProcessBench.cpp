@@ -5,7 +5,6 @@
 
 #include "PageInputs.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -123,11 +122,4 @@ BENCHMARK(BM_RenderSampleFolderLcd)->UseManualTime()->Unit(benchmark::kSecond)->
 }  // namespace
 }  // namespace sumire::bench
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return sumire::bench::runProgramBenchmarks(argc, argv); }
