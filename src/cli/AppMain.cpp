@@ -188,10 +188,28 @@ void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextS
     }
 }
 
+// `archive` made absolute; an error on `err` when it is given but no folder,
+// or when `out`, which the command writes, lies inside it.
+bool checkArchive(QString& archive, const QString& out, const char* command, QTextStream& err) {
+    if (archive.isEmpty()) return true;
+    const QString folder = QDir::cleanPath(QFileInfo(archive).absoluteFilePath());
+    if (!QFileInfo(folder).isDir()) {
+        err << "sumire: " << command << ": --archive: " << archive << " is not a folder" << Qt::endl;
+        return false;
+    }
+    if (!out.isEmpty() && isInsideFolder(resolvedPath(QFileInfo(out).absoluteFilePath()), resolvedPath(folder))) {
+        err << "sumire: " << command << ": " << out << " lies inside the archive, which is never written" << Qt::endl;
+        return false;
+    }
+    archive = folder;
+    return true;
+}
+
 // Rendering needs no display: without a platform chosen it draws off screen,
 // which also keeps the pictures the same on every machine. A worker draws
 // the jobs its parent hands it.
-int runRenderer(int argc, char** argv, const RenderOptions& options, bool worker) {
+int runRenderer(int argc, char** argv, RenderOptions options, bool worker) {
+    if (QTextStream err(stderr); !checkArchive(options.archive, options.out, "render", err)) return 2;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The LCD alone is painted without a window; without a QApplication no
     // widget can be made at all.
@@ -218,6 +236,7 @@ int runRenderer(int argc, char** argv, const RenderOptions& options, bool worker
 int runExporter(int argc, char** argv, ExportOptions options) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
+    if (!checkArchive(options.archive, options.out, "export", err)) return 2;
     warnAboutNonTextPages(options.pages, "export", err);
     return runExport(options, err, standardErrorIsTerminal() ? &err : nullptr);
 }

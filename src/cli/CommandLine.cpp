@@ -13,8 +13,9 @@ const QString kUsage = QStringLiteral(
     "              [--lang ja|en|auto] [PAGE]\n"
     "       sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]\n"
     "                     [--model 0|1|2] [--crop handset|lcd|window] [--full] [--scale N]\n"
-    "                     [--animate] [-j N]\n"
-    "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n");
+    "                     [--animate] [-j N] [--archive DIR]\n"
+    "       sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n"
+    "       sumire export --archive DIR [START...] -o DIR [--max-pages N] [...]\n");
 
 // What the program does, after the usage lines.
 const QString kAbout = QStringLiteral(
@@ -52,11 +53,19 @@ const QString kHelp = kUsage + kAbout;
 
 const QString kExportHelp = QStringLiteral(
     "Usage: sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]\n"
+    "       sumire export --archive ARCHIVE [START...] -o DIR [--max-pages N] [...]\n"
     "\n"
     "Writes each PAGE (a page file, a folder of *.txt pages, searched recursively, or\n"
     "an http address) into DIR as a web page that shows the LCD as the viewer draws\n"
     "it, every row of the page, with an index.html listing them all. DIR needs\n"
     "nothing outside itself; an earlier export in DIR is updated in place.\n"
+    "\n"
+    "With --archive, the saved site in ARCHIVE (as wget --mirror leaves it) is\n"
+    "exported as its visitors reach it: breadth-first from the START addresses\n"
+    "(default: every page in ARCHIVE) through the pages' links and attachments,\n"
+    "every page once, as DIR/HOST/PATH.html. Links point at the exported pages;\n"
+    "links to addresses ARCHIVE lacks are marked and listed in DIR/missing.html.\n"
+    "Attachments are copied beside their pages, and index.html has a search box.\n"
     "\n"
     "Options:\n"
     "  -o, --output DIR  the folder to write into (required)\n"
@@ -65,6 +74,11 @@ const QString kExportHelp = QStringLiteral(
     "                    the sender and title first, the links last\n"
     "  --fallback F      pictographs as text: emoji, their Unicode equivalents\n"
     "                    (default), or name, their names in brackets\n"
+    "  --archive ARCHIVE answer every http address from the saved sites in ARCHIVE;\n"
+    "                    nothing is fetched from the network\n"
+    "  --max-pages N     export at most N pages of the crawl; the pages reached\n"
+    "                    beyond it are counted, not exported, and links to them keep\n"
+    "                    their addresses, marked (default: no limit)\n"
     "  -h, --help        show this help and exit\n"
     "\n"
     "Exit status: 0 when every page was written, 1 when a page could not be read,\n"
@@ -102,6 +116,8 @@ const QString kRenderHelp = QStringLiteral(
     "                    still WebP picture. --phase cannot be given with it\n"
     "  -j, --jobs N      draw with N worker processes at once (default: one a\n"
     "                    processor core); the pictures are the same for any N\n"
+    "  --archive DIR     answer every http address from the saved sites in DIR, as\n"
+    "                    the viewer's --archive does\n"
     "  -h, --help        show this help and exit\n"
     "\n"
     "On a terminal, several pages show a progress bar and end with a summary line\n"
@@ -188,7 +204,8 @@ ProgramCommand parseRender(const QStringList& arguments) {
                                     {"model", {0, 1, 2}, &RenderOptions::model},
                                     {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &RenderOptions::scale},
                                     {"jobs", {}, &RenderOptions::jobs}};
-    p.addOptions({help, output, crop, full, animate});
+    const QCommandLineOption archive("archive", {}, "DIR");
+    p.addOptions({help, output, crop, full, animate, archive});
     for (const NumberOption& n : numbers)
         p.addOption(QCommandLineOption(n.name == QLatin1String("jobs") ? QStringList{"j", "jobs"} : QStringList{n.name},
                                        {}, "N"));
@@ -229,6 +246,7 @@ ProgramCommand parseRender(const QStringList& arguments) {
                            "render");
         r.animate = true;
     }
+    r.archive = p.value(archive);
     r.pages = p.positionalArguments();
     if (r.pages.isEmpty()) return refused(QStringLiteral("render: no page given"), "render");
     return c;
@@ -241,7 +259,9 @@ ProgramCommand parseExport(const QStringList& arguments) {
     const QCommandLineOption width("width", {}, "W");
     const QCommandLineOption text("text", {});
     const QCommandLineOption fallback("fallback", {}, "F");
-    p.addOptions({help, output, width, text, fallback});
+    const QCommandLineOption archive("archive", {}, "DIR");
+    const QCommandLineOption maxPages("max-pages", {}, "N");
+    p.addOptions({help, output, width, text, fallback, archive, maxPages});
     if (!p.parse(arguments)) return refused("export: " + p.errorText(), "export");
     if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kExportHelp);
 
@@ -258,8 +278,13 @@ ProgramCommand parseExport(const QStringList& arguments) {
     }
     e.text = p.isSet(text);
     e.out = p.value(output);
+    if (p.isSet(maxPages) && (!readNumber(p.value(maxPages), {}, &e.maxPages) || e.maxPages < 1))
+        return refused(badValue("export", "max-pages", p.value(maxPages), "a whole number, 1 or more"), "export");
+    if (p.isSet(maxPages) && !p.isSet(archive))
+        return refused(QStringLiteral("export: --max-pages limits a crawl of --archive"), "export");
+    e.archive = p.value(archive);
     e.pages = p.positionalArguments();
-    if (e.pages.isEmpty()) return refused(QStringLiteral("export: no page given"), "export");
+    if (e.pages.isEmpty() && e.archive.isEmpty()) return refused(QStringLiteral("export: no page given"), "export");
     if (e.out.isEmpty()) return refused(QStringLiteral("export: no folder given (-o DIR)"), "export");
     return c;
 }

@@ -5,6 +5,7 @@
 //   sumire render PAGE... [-o OUT] [--width W] [--scroll ROWS] [--phase 0|1]
 //                 [--model 0|1|2] [--crop handset|lcd|window]
 //   sumire export PAGE... -o DIR [--width W] [--text] [--fallback emoji|name]
+//   sumire export --archive DIR [START...] -o DIR [--max-pages N] [...]
 //   sumire --help | --version
 //
 // Parsing needs no application object, so help, version and errors are
@@ -31,6 +32,7 @@ struct RenderOptions {
     int scale = 1;         // each pixel drawn as scale x scale pixels
     bool animate = false;  // both blink phases, one a second, in an animated WebP
     int jobs = 0;          // worker processes; 0: one a processor core
+    QString archive;       // --archive DIR: http addresses are answered from this saved copy
 };
 
 struct ProgramCommand {

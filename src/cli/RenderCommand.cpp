@@ -128,6 +128,7 @@ RenderedPage PageRenderer::renderLcd(const QString& page, PictureFormat format) 
 RenderedPage PageRenderer::renderWindow(const QString& page, PictureFormat format) {
     Form1Options formOptions;
     formOptions.workDir = workDir();
+    formOptions.archiveDir = options_.archive;
     formOptions.scriptMode = true;  // Timer1 ticks only when told to
     RecordingActions recorded;      // no message box waits, nothing is started
     Form1 form(formOptions, recorded);

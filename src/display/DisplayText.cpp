@@ -50,6 +50,15 @@ public:
         nextCell_ = cell + cellWidth(ch);
     }
 
+    // A line of its own at the start of `row`, unless the row has text.
+    void putLine(int64_t row, const QString& line) {
+        if (row < row_ || (row == row_ && nextCell_ > 0)) return;
+        flushHigh();
+        moveTo(row, 0);
+        out_ += line;
+        nextCell_ = 1;
+    }
+
     QString finish() {
         flushHigh();
         return out_;
@@ -80,8 +89,12 @@ private:
 // a row is put in cell order first, the later character of a cell kept.
 class TextCanvas : public LcdCanvas {
 public:
-    TextCanvas(const PageModel& model, TextWriter& writer)
-        : charWidth_(model.charWidth), lineHeight_(model.lineHeight), writer_(writer) {}
+    TextCanvas(const PageModel& model, TextWriter& writer, PictureText pictureText)
+        : model_(model),
+          charWidth_(model.charWidth),
+          lineHeight_(model.lineHeight),
+          writer_(writer),
+          pictureText_(pictureText) {}
     void box(int, int, int, int, int) override {}
     void frame(int, int, int, int, int) override {}
     void text(int64_t x, int64_t y, char16_t code, int) override {
@@ -94,7 +107,12 @@ public:
         if (!cells_.empty() && cell <= cells_.back().first) backwards_ = true;
         cells_.push_back({cell, code});
     }
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
+    void blt(int slot, int64_t, int64_t y, int64_t, int64_t) override {
+        if (pictureText_ == PictureText::None || slot < 0 || slot >= kAttachEntries) return;
+        const int64_t row = std::max<int64_t>(0, (y - kTextTop) / lineHeight_);
+        flushRow();
+        writer_.putLine(row, QStringLiteral("[画像 %1]").arg(model_.attachNames[size_t(slot)]));
+    }
 
     void flushRow() {
         if (backwards_) {
@@ -114,8 +132,10 @@ public:
     }
 
 private:
+    const PageModel& model_;
     int charWidth_, lineHeight_;
     TextWriter& writer_;
+    PictureText pictureText_;
     int64_t row_ = 0;
     std::vector<std::pair<int64_t, char16_t>> cells_;
     bool backwards_ = false;
@@ -123,9 +143,10 @@ private:
 
 }  // namespace
 
-QString displayText(const PageModel& model, const PictureSlots& pictures, PictographFallback fallback) {
+QString displayText(const PageModel& model, const PictureSlots& pictures, PictographFallback fallback,
+                    PictureText pictureText) {
     TextWriter writer(fallback);
-    TextCanvas canvas(model, writer);
+    TextCanvas canvas(model, writer, pictureText);
     DrawWholePage(model, pictures, canvas);
     canvas.flushRow();
     return writer.finish();

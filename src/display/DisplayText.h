@@ -24,7 +24,10 @@
 namespace sumire {
 
 enum class PictographFallback { Emoji, Name };
+// A picture's rows: empty lines, or its name on the first ("[画像 photo.bmp]").
+enum class PictureText { None, Placeholder };
 
-QString displayText(const PageModel& model, const PictureSlots& pictures, PictographFallback fallback);
+QString displayText(const PageModel& model, const PictureSlots& pictures, PictographFallback fallback,
+                    PictureText pictureText = PictureText::None);
 
 }  // namespace sumire

@@ -31,6 +31,12 @@ header dd{margin:0}
 .pic{position:absolute;image-rendering:pixelated}
 .links{list-style:none;padding:0}
 .links .key{display:inline-block;min-width:2em;font-weight:bold}
+.links a.missing{color:#888;text-decoration:line-through}
+.downloads{list-style:none;padding:0}
+.downloads img{vertical-align:middle;margin-right:.4em;image-rendering:pixelated}
+.search input{font-size:1.1em;width:20em;max-width:90%}
+.results li{margin:.2em 0}
+.counts,.hosts{margin:.5em 0}
 details pre{white-space:pre-wrap;background:#fff;padding:.5em;border:1px solid #ccc}
 .pages{list-style:none;padding:0;display:flex;flex-wrap:wrap;gap:1.5em}
 .pages a{display:block;color:inherit;text-decoration:none;max-width:16em}

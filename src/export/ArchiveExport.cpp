@@ -6,6 +6,8 @@
 #include "export/LcdScreen.h"
 #include "export/OutputFiles.h"
 #include "export/PageNames.h"
+#include "export/SiteExport.h"
+#include "page/ArchiveFetcher.h"
 #include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
 #include "text/Interruption.h"
@@ -56,8 +58,19 @@ QString targetIdentity(const QString& target, const QString& fromPage) {
 class Exporter {
 public:
     Exporter(const ExportOptions& o, QTextStream& err, QTextStream* progress)
-        : o_(o), err_(err), dir_(QDir(o.out).absolutePath()), entries_(plannedEntries(o)), out_(dir_, localPages()) {
+        : o_(o),
+          err_(err),
+          dir_(QDir(o.out).absolutePath()),
+          entries_(o.archive.isEmpty() ? plannedEntries(o) : std::vector<ExportEntry>{}),
+          out_(dir_, localPages()) {
         if (progress) progress_.emplace(*progress);
+        if (o.archive.isEmpty()) {
+            fetcher_ = std::make_unique<HttpFetcher>();
+        } else {
+            auto archive = std::make_unique<ArchiveFetcher>(o.archive);
+            site_.emplace(o, *archive);
+            fetcher_ = std::move(archive);
+        }
     }
     int run();
 
@@ -67,7 +80,11 @@ private:
     void writeHtml(const ExportEntry& entry, const LoadedPage& page);
     void writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
                        std::map<int, LcdStyle::Picture>* files);
-    std::vector<ExportLink> links(const ExportEntry& entry, const PageModel& m) const;
+    std::vector<ExportLink> links(const ExportEntry& entry, const PageModel& m);
+    const std::vector<ExportEntry>& entries() const { return site_ ? site_->pages() : entries_; }
+    bool writeAll();
+    void writeText(const ExportEntry& entry, const LoadedPage& page);
+    void summary(const QElapsedTimer& clock);
     QString relativeHref(const ExportEntry& from, const QString& output) const;
     QStringList localPages() const;
     bool write(const QString& relative, const QByteArray& bytes, const QString& page);
@@ -80,7 +97,9 @@ private:
     std::optional<ProgressLine> progress_;
     QString dir_;
     std::vector<ExportEntry> entries_;
-    OutputFiles out_;                      // every file goes through it
+    OutputFiles out_;  // every file goes through it
+    std::unique_ptr<Fetcher> fetcher_;
+    std::optional<SiteExport> site_;       // a saved site
     std::map<QString, QString> outputOf_;  // page identity -> output
     ArchiveAssets assets_;
     std::vector<IndexEntry> index_;
@@ -113,14 +132,19 @@ bool Exporter::write(const QString& relative, const FileFiller& fill, const QStr
     return false;
 }
 
-std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageModel& m) const {
+std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageModel& m) {
     std::vector<ExportLink> out;
-    for (int64_t i = 0; i < m.storedLinkCount(); ++i) {
-        ExportLink l{m.linkKeys[size_t(i)], m.linkTargets[size_t(i)], {}};
+    for (int64_t i = 0; i < m.storedLinkCount(); ++i)
+        out.push_back({m.linkKeys[size_t(i)], m.linkTargets[size_t(i)], {}, {}});
+    if (site_) {
+        site_->resolveLinks(
+            entry, out, [this](const ExportEntry& from, const QString& output) { return relativeHref(from, output); });
+        return out;
+    }
+    for (ExportLink& l : out) {
         const auto target = outputOf_.find(targetIdentity(l.address, entry.page));
         if (target != outputOf_.end()) l.href = relativeHref(entry, target->second);
         else if (isNetworkAddress(l.address)) l.href = l.address;
-        out.push_back(l);
     }
     return out;
 }
@@ -170,6 +194,13 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     parts.title = page.title.trimmed().isEmpty() ? pageName(entry.page) : page.title.trimmed();
     parts.lcd = [&](HtmlOut& out) { writeLcdHtml(whole, page.model, style, assets_, out); };
     parts.links = links(entry, page.model);
+    if (site_) {
+        QStringList errors;
+        parts.downloads = site_->copyAttachments(
+            entry, page.model, out_,
+            [this](const ExportEntry& from, const QString& f) { return relativeHref(from, f); }, &errors);
+        for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
+    }
     parts.source = page.source;
     parts.assetsHref = style.assetsHref;
     parts.indexHref = relativeLink(up + kIndexFile);
@@ -193,6 +224,10 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     }
     index_.push_back({relativeLink(entry.output), entry.output, page.sender.trimmed(), parts.title,
                       lcdHtml(first, page.model, small, assets_)});
+    if (site_) {
+        site_->indexed(index_.back(), entry, page);
+        index_.pop_back();
+    }
 }
 
 bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
@@ -209,13 +244,25 @@ bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
         writeHtml(entry, *page);
         return true;
     }
-    QString text = QStringLiteral("アドレス: %1\nタイトル: %2\n\n").arg(page->sender.trimmed(), page->title.trimmed());
-    text += displayText(page->model, page->pictures, o_.fallback) + u'\n';
-    const PageModel& m = page->model;
+    writeText(entry, *page);
+    return true;
+}
+
+void Exporter::writeText(const ExportEntry& entry, const LoadedPage& page) {
+    QString text = QStringLiteral("アドレス: %1\nタイトル: %2\n\n").arg(page.sender.trimmed(), page.title.trimmed());
+    text += displayText(page.model, page.pictures, o_.fallback, PictureText::Placeholder) + u'\n';
+    const PageModel& m = page.model;
     if (m.storedLinkCount() > 0) text += u'\n';
-    for (int64_t i = 0; i < m.storedLinkCount(); ++i)
-        text += m.linkKeys[size_t(i)] + QStringLiteral(": ") + m.linkTargets[size_t(i)] + u'\n';
-    return write(entry.output, text.toUtf8(), entry.page);
+    for (const ExportLink& l : links(entry, m)) text += l.key + QStringLiteral(": ") + l.address + u'\n';
+    if (m.storedAttachCount() > 0) text += QStringLiteral("\n添付ファイル:\n");
+    for (int64_t i = 0; i < m.storedAttachCount(); ++i) text += m.attachNames[size_t(i)] + u'\n';
+    if (site_) {
+        QStringList errors;
+        site_->copyAttachments(
+            entry, m, out_, [](const ExportEntry&, const QString& f) { return f; }, &errors);
+        for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
+    }
+    write(entry.output, text.toUtf8(), entry.page);
 }
 
 // A page too large for the memory left fails alone.
@@ -255,22 +302,52 @@ int Exporter::run() {
         return 1;
     }
     const RemovedOnInterrupt workRemoved(work.path());
-    HttpFetcher fetcher;
-    PageLoader loader(fetcher, work.path(), o_.width);
-    const bool showing = progress_ && entries_.size() > 3;
+    PageLoader loader(*fetcher_, work.path(), o_.width);
+    if (site_)
+        for (const QString& lacking : site_->queueStarts()) fail(lacking + QStringLiteral(": not in the archive"));
     QElapsedTimer clock;
     clock.start();
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        exportGuarded(entries_[i], loader);
-        if (showing) showProgress(i + 1, entries_.size(), clock);
+    // A crawl's queue grows while it is walked, so each entry is copied.
+    for (size_t i = 0; i < entries().size(); ++i) {
+        const ExportEntry entry = entries()[i];
+        exportGuarded(entry, loader);
+        if (progress_ && entries().size() > 3) showProgress(i + 1, entries().size(), clock);
     }
-    if (o_.text) return status_;
-    QString error;
-    if (!assets_.writeAll(out_, out_.path(QLatin1String(kAssetsFolder)), &error)) {
-        fail(error);
-    }
-    write(kIndexFile, indexHtml(index_, relativeLink(QLatin1String(kAssetsFolder)) + u'/').toUtf8(), kIndexFile);
+    if (!o_.text && !writeAll()) return status_;
+    if (site_) summary(clock);
     return status_;
+}
+
+bool Exporter::writeAll() {
+    QString error;
+    if (!assets_.writeAll(out_, out_.path(QLatin1String(kAssetsFolder)), &error)) fail(error);
+    if (!site_)
+        return write(kIndexFile, indexHtml(index_, relativeLink(QLatin1String(kAssetsFolder)) + u'/').toUtf8(),
+                     kIndexFile);
+    if (site_->writeReports(out_, &error)) return true;
+    fail(error);
+    return false;
+}
+
+// What a crawl reached, and what it left out.
+void Exporter::summary(const QElapsedTimer& clock) {
+    const SiteCounts c = site_->counts();
+    if (progress_) progress_->clear();
+    const auto count = [](qsizetype n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    err_ << "sumire: export: " << count(c.pages, "page", "pages") << ", "
+         << count(c.attachments, "attachment", "attachments") << ", " << count(c.missing, "address", "addresses")
+         << " missing from the archive";
+    if (c.missing > 0 && !o_.text) err_ << " (" << QDir(o_.out).filePath(QStringLiteral("missing.html")) << ')';
+    err_ << QStringLiteral(", %1 s").arg(double(clock.elapsed()) / 1000.0, 0, 'f', 1) << Qt::endl;
+    if (c.beyond > 0)
+        err_ << QStringLiteral(
+                    "sumire: export: stopped at %1 pages (--max-pages); %2 more pages reached were not "
+                    "exported and their links keep their addresses")
+                    .arg(o_.maxPages)
+                    .arg(c.beyond)
+             << Qt::endl;
 }
 
 }  // namespace

@@ -19,6 +19,11 @@ struct ExportOptions {
     int width = 20;
     bool text = false;  // UTF-8 .txt files instead of HTML
     PictographFallback fallback = PictographFallback::Emoji;
+    // A saved site (--archive DIR): every http address is answered from it,
+    // and `pages` are the start addresses (none: every page in it) of a crawl
+    // through the pages' links and attachments.
+    QString archive;
+    int maxPages = 0;  // pages a crawl exports at most; 0: no limit
 };
 
 // One page to export: where it comes from and the file it becomes, relative

@@ -191,6 +191,19 @@ QString lcdHtml(const LcdScreen& screen, const PageModel& m, const LcdStyle& sty
     return out.text();
 }
 
+// The attachments as the download menu lists them.
+static void writeDownloads(const std::vector<ExportDownload>& downloads, HtmlOut& out) {
+    if (downloads.empty()) return;
+    out << QStringLiteral("<ul class=\"downloads\" title=\"ダウンロード\">\n");
+    for (const ExportDownload& d : downloads) {
+        out << QLatin1String("<li><a download href=\"") << escapeHtml(d.href) << QLatin1String("\">");
+        if (!d.icon.isEmpty())
+            out << QLatin1String("<img alt=\"\" src=\"") << escapeHtml(d.icon) << QLatin1String("\">");
+        out << escapeHtml(d.name) << QLatin1String("</a></li>\n");
+    }
+    out << QLatin1String("</ul>\n");
+}
+
 void writePageHtml(const HtmlPageParts& parts, HtmlOut& out) {
     out << head(parts.title, parts.assetsHref);
     out << QLatin1String("<body>\n<header>\n<nav><a href=\"") << escapeHtml(parts.indexHref)
@@ -204,7 +217,12 @@ void writePageHtml(const HtmlPageParts& parts, HtmlOut& out) {
         out << QLatin1String("<ol class=\"links\">\n");
         for (const ExportLink& l : parts.links) {
             out << QLatin1String("<li><span class=\"key\">") << escapeHtml(l.key) << QLatin1String("</span> ");
-            if (l.href.isEmpty()) out << QLatin1String("<span>") << escapeHtml(l.address) << QLatin1String("</span>");
+            if (!l.missing.isEmpty())
+                out << QLatin1String("<a class=\"missing\" title=\"") << escapeHtml(l.missing)
+                    << QLatin1String("\" href=\"") << escapeHtml(l.href) << QLatin1String("\">")
+                    << escapeHtml(l.address) << QLatin1String("</a>");
+            else if (l.href.isEmpty())
+                out << QLatin1String("<span>") << escapeHtml(l.address) << QLatin1String("</span>");
             else
                 out << QLatin1String("<a href=\"") << escapeHtml(l.href) << QLatin1String("\">")
                     << escapeHtml(l.address) << QLatin1String("</a>");
@@ -213,6 +231,7 @@ void writePageHtml(const HtmlPageParts& parts, HtmlOut& out) {
         }
         out << QLatin1String("</ol>\n");
     }
+    writeDownloads(parts.downloads, out);
     out << QStringLiteral("<details>\n<summary>ページのテキスト</summary>\n<pre>");
     out.spill();
     for (qsizetype at = 0; at < parts.source.size(); at += 1 << 16) {
@@ -239,16 +258,21 @@ QString relativeLink(const QString& path) {
                : QStringLiteral("./") + joined;
 }
 
+QString indexItemHtml(const IndexEntry& e) {
+    QString out = QStringLiteral("<li><a href=\"") + escapeHtml(e.href) + QStringLiteral("\">\n") + e.lcd;
+    out += QStringLiteral("<span class=\"name\">") + escapeHtml(e.title.isEmpty() ? e.name : e.title) +
+           QStringLiteral("</span>\n");
+    out += QStringLiteral("<span class=\"sender\">") + escapeHtml(e.sender) + QStringLiteral("</span>\n");
+    out += QStringLiteral("<span class=\"file\">") + escapeHtml(e.name) + QStringLiteral("</span></a></li>\n");
+    return out;
+}
+
+QString documentHead(const QString& title, const QString& assetsHref) { return head(title, assetsHref); }
+
 QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsHref) {
     QString out = head(QStringLiteral("一覧"), assetsHref);
     out += QStringLiteral("<body>\n<h1>一覧</h1>\n<ul class=\"pages\">\n");
-    for (const IndexEntry& e : entries) {
-        out += QStringLiteral("<li><a href=\"") + escapeHtml(e.href) + QStringLiteral("\">\n") + e.lcd;
-        out += QStringLiteral("<span class=\"name\">") + escapeHtml(e.title.isEmpty() ? e.name : e.title) +
-               QStringLiteral("</span>\n");
-        out += QStringLiteral("<span class=\"sender\">") + escapeHtml(e.sender) + QStringLiteral("</span>\n");
-        out += QStringLiteral("<span class=\"file\">") + escapeHtml(e.name) + QStringLiteral("</span></a></li>\n");
-    }
+    for (const IndexEntry& e : entries) out += indexItemHtml(e);
     out += QStringLiteral("</ul>\n</body>\n</html>\n");
     return out;
 }

@@ -18,6 +18,15 @@ struct ExportLink {
     QString key;
     QString address;  // as the page gives it
     QString href;     // the exported page's file, relative; an http address; or empty
+    QString missing;  // why the target is not exported (its class and title); empty when it is
+};
+
+// An attachment offered for download under the LCD, with the icon the
+// handset's download menu shows for it.
+struct ExportDownload {
+    QString name;  // as the page names it
+    QString href;  // the copy beside the page, relative
+    QString icon;  // relative; empty: none
 };
 
 // How one LCD is written: the size of a pixel, how pictographs read as
@@ -68,6 +77,7 @@ struct HtmlPageParts {
     QString sender, caption;            // the sender and title boxes
     std::function<void(HtmlOut&)> lcd;  // writes the LCD
     std::vector<ExportLink> links;
+    std::vector<ExportDownload> downloads;
     QString source;  // the raw page text
     QString assetsHref, indexHref;
 };
@@ -81,6 +91,11 @@ struct IndexEntry {
 };
 
 QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsHref);
+// One index entry as a list item.
+QString indexItemHtml(const IndexEntry& e);
+
+// The start of a document, up to its <body>.
+QString documentHead(const QString& title, const QString& assetsHref);
 
 // Text for HTML content and attribute values; characters HTML does not allow
 // (controls other than tab, line feed and carriage return) become U+FFFD.

@@ -68,6 +68,11 @@ std::optional<QString> ArchiveFetcher::fileFor(const QString& name) const {
     return real;
 }
 
+bool ArchiveFetcher::answers(const QString& address) const {
+    const std::optional<QString> name = isNetworkAddress(address) ? archiveName(address) : std::nullopt;
+    return name && fileFor(*name);
+}
+
 FetchResult ArchiveFetcher::fetch(const QString& address) {
     if (!isNetworkAddress(address)) {
         FetchResult refused;

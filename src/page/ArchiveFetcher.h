@@ -23,6 +23,8 @@ class ArchiveFetcher : public Fetcher {
 public:
     explicit ArchiveFetcher(const QString& folder, qint64 maxBytes = 16 * 1024 * 1024);
     FetchResult fetch(const QString& address) override;
+    // Whether fetch() would answer `address` with a file, without reading it.
+    bool answers(const QString& address) const;
     QString folder() const { return folder_; }
 
 private:

@@ -1,0 +1,50 @@
+#include "export/SiteCrawl.h"
+
+#include "page/ArchiveFetcher.h"
+
+namespace sumire {
+
+SiteCrawl::SiteCrawl(const ArchiveFetcher& archive, int maxPages, QString pageExt)
+    : archive_(archive), maxPages_(maxPages), pageExt_(std::move(pageExt)) {}
+
+SiteTarget SiteCrawl::reach(const QString& address) {
+    const std::optional<QString> name = archiveName(address);
+    if (!name || !archive_.answers(address)) return {};
+    if (const auto known = outputs_.constFind(*name); known != outputs_.constEnd())
+        return {SiteTarget::Kind::Page, *known};
+    if (maxPages_ > 0 && pages_.size() >= size_t(maxPages_)) {
+        beyond_.insert(*name);
+        return {SiteTarget::Kind::Beyond, {}};
+    }
+    QString output = siteOutputName(*name, true);
+    output = names_.claim(output.left(output.size() - 5) + pageExt_);
+    outputs_.insert(*name, output);
+    pages_.push_back({address, output});
+    return {SiteTarget::Kind::Page, output};
+}
+
+SiteTarget SiteCrawl::start(const QString& address) {
+    const SiteTarget target = reach(address);
+    starts_ = pages_.size();
+    return target;
+}
+
+SiteTarget SiteCrawl::link(const QString& address, const ExportEntry& from) {
+    const SiteTarget target = reach(address);
+    if (target.kind == SiteTarget::Kind::Missing) {
+        std::vector<ExportEntry>& linking = missing_[address];
+        if (linking.empty() || linking.back().output != from.output) linking.push_back(from);
+    }
+    return target;
+}
+
+std::optional<QString> SiteCrawl::attachment(const QString& address) {
+    const std::optional<QString> name = archiveName(address);
+    if (!name || !archive_.answers(address)) return std::nullopt;
+    if (const auto known = attachments_.constFind(*name); known != attachments_.constEnd()) return *known;
+    const QString output = names_.claim(siteOutputName(*name, false));
+    attachments_.insert(*name, output);
+    return output;
+}
+
+}  // namespace sumire

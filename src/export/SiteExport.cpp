@@ -1,0 +1,125 @@
+#include "export/SiteExport.h"
+
+#include "art/Art.h"
+#include "export/ArchiveAssets.h"
+#include "export/OutputFiles.h"
+#include "export/PageLoader.h"
+#include "page/ArchiveFetcher.h"
+#include "display/PictographText.h"
+
+#include <QDir>
+#include <QUrl>
+
+namespace sumire {
+namespace {
+
+constexpr qsizetype kSearchTextChars = 200;  // keeps the search index small
+
+const QString kMelodyIcon = QStringLiteral("download-melody.png");
+const QString kDataIcon = QStringLiteral("download-data.png");
+
+// The icon of the download menu's slot, by the name's last three characters.
+QString iconFor(const QString& name) {
+    if (name.endsWith(QLatin1String("dxm"))) return kMelodyIcon;
+    if (name.endsWith(QLatin1String("dat"))) return kDataIcon;
+    return {};
+}
+
+// A fetched attachment comes from the folder of the page's own address.
+QString attachmentAddress(const QString& page, const QString& name) {
+    const qsizetype slash = std::max(page.lastIndexOf(u'/'), page.lastIndexOf(u'\\'));
+    return page.left(slash + 1) + name;
+}
+
+}  // namespace
+
+SiteExport::SiteExport(const ExportOptions& options, ArchiveFetcher& archive)
+    : o_(options),
+      archive_(archive),
+      crawl_(archive, options.maxPages, options.text ? QStringLiteral(".txt") : QStringLiteral(".html")) {}
+
+QStringList SiteExport::queueStarts() {
+    const QStringList starts = o_.pages.isEmpty() ? archivePageAddresses(archive_) : o_.pages;
+    QStringList lacking;
+    for (QString address : starts) {
+        if (address.startsWith(u'/')) address.prepend(QStringLiteral("http:"));
+        const SiteTarget target = crawl_.start(address);
+        if (target.kind == SiteTarget::Kind::Missing) lacking << address;
+        else startOutputs_.insert(target.output);
+    }
+    return lacking;
+}
+
+void SiteExport::resolveLinks(const ExportEntry& from, std::vector<ExportLink>& links, const HrefFrom& href) {
+    for (ExportLink& l : links) {
+        const QString address = QUrl(from.page).resolved(QUrl(l.address)).toString();
+        if (!isNetworkAddress(address)) continue;
+        const SiteTarget target = crawl_.link(address, from);
+        l.href = target.kind == SiteTarget::Kind::Page ? href(from, target.output) : address;
+        if (target.kind == SiteTarget::Kind::Missing) l.missing = QStringLiteral("アーカイブにないページ");
+        if (target.kind == SiteTarget::Kind::Beyond)
+            l.missing = QStringLiteral("ページ数の上限で書き出さなかったページ");
+    }
+}
+
+std::vector<ExportDownload> SiteExport::copyAttachments(const ExportEntry& from, const PageModel& m,
+                                                        const OutputFiles& out, const HrefFrom& href,
+                                                        QStringList* errors) {
+    std::vector<ExportDownload> downloads;
+    for (int64_t i = 0; i < m.storedAttachCount(); ++i) {
+        const QString name = m.attachNames[size_t(i)];
+        const QString address = attachmentAddress(from.page, name);
+        const std::optional<QString> output = name.isEmpty() ? std::nullopt : crawl_.attachment(address);
+        if (!output) continue;
+        if (!copied_.contains(*output)) {
+            copied_.insert(*output);
+            const FetchResult file = archive_.fetch(address);
+            QString error = file.error;
+            if (!file.ok || !out.write(out.path(*output), file.body, &error)) {
+                *errors << name + QStringLiteral(": ") + error;
+                continue;
+            }
+        }
+        const QString icon = iconFor(name);
+        downloads.push_back({name, href(from, *output),
+                             icon.isEmpty() ? QString() : href(from, QLatin1String(kAssetsFolder) + u'/' + icon)});
+    }
+    return downloads;
+}
+
+void SiteExport::indexed(const IndexEntry& entry, const ExportEntry& from, const LoadedPage& page) {
+    index_.push_back({entry, from.page, startOutputs_.contains(from.output), searchText(page)});
+}
+
+SiteCounts SiteExport::counts() const {
+    return {qsizetype(crawl_.pages().size()), copied_.size(), qsizetype(crawl_.missing().size()), crawl_.beyond()};
+}
+
+bool SiteExport::writeReports(const OutputFiles& out, QString* error) const {
+    const QString assets = QLatin1String(kAssetsFolder) + u'/';
+    std::vector<SiteFile> files = siteIndexFiles(index_, counts());
+    files.push_back({QStringLiteral("missing.html"), missingHtml(crawl_.missing())});
+    files.push_back({assets + QStringLiteral("search-index.js"), searchIndexScript(index_)});
+    files.push_back({assets + QStringLiteral("search.js"), searchScript()});
+    files.push_back({assets + kMelodyIcon, pngBytes(melodyIcon())});
+    files.push_back({assets + kDataIcon, pngBytes(dataIcon())});
+    for (const SiteFile& f : files)
+        if (!out.write(out.path(f.name), f.bytes, error)) return false;
+    return true;
+}
+
+QString searchText(const LoadedPage& page) {
+    QString text = displayText(page.model, page.pictures, PictographFallback::Emoji).simplified();
+    text.truncate(kSearchTextChars);
+    QSet<int> seen;
+    for (const QChar c : page.model.lcdText) {
+        const int code = pictographCode(c.unicode());
+        if (code < 0 || seen.contains(code)) continue;
+        seen.insert(code);
+        const PictographEquivalent& e = pictographEquivalent(code);
+        text += u' ' + e.unicode + u' ' + e.name + u' ' + e.tag.mid(2, e.tag.size() - 3);
+    }
+    return text;
+}
+
+}  // namespace sumire
