@@ -109,7 +109,7 @@ public:
     }
     void blt(int slot, int64_t, int64_t y, int64_t, int64_t) override {
         if (pictureText_ == PictureText::None || slot < 0 || slot >= kAttachEntries) return;
-        const int64_t row = std::max<int64_t>(0, (y - kTextTop) / lineHeight_);
+        const int64_t row = std::max<int64_t>(0, imageRowAt(y, lineHeight_));
         flushRow();
         writer_.putLine(row, QStringLiteral("[画像 %1]").arg(model_.attachNames[size_t(slot)]));
     }

@@ -193,4 +193,8 @@ LcdDrawn Timer1_Timer(PageModel& m, const PictureSlots& pictures, LcdCanvas& can
     return DrawLcd(m, pictures, canvas);
 }
 
+int64_t imageRowAt(int64_t y, int lineHeight) {
+    return int64_t(std::nearbyint(double(y - kImageTopPx) * kImageRowLineTwips / (kImageRowPx * lineHeight)));
+}
+
 }  // namespace sumire

@@ -27,4 +27,7 @@ LcdDrawn DrawLcd(PageModel& model, const PictureSlots& pictures, LcdCanvas& canv
 // One tick of the blink timer: flips the phase and redraws.
 LcdDrawn Timer1_Timer(PageModel& model, const PictureSlots& pictures, LcdCanvas& canvas);
 
+// The LCD row (from the top of the screen) of a picture copied at pixel `y`.
+int64_t imageRowAt(int64_t y, int lineHeight);
+
 }  // namespace sumire
