@@ -78,7 +78,10 @@ QRect cropRect(Crop crop) {
     return QRect(0, 0, ClientArea::kWidth, ClientArea::kHeight);
 }
 
-PageRenderer::PageRenderer(RenderOptions options) : options_(std::move(options)) {}
+PageRenderer::PageRenderer(RenderOptions options)
+    : options_(std::move(options)),
+      archive_(options_.archive.isEmpty() ? std::nullopt : std::make_optional<ArchiveFetcher>(options_.archive)),
+      fetcher_(archive_ ? static_cast<Fetcher&>(*archive_) : network_) {}
 
 // The working folder of every page's window, made once: the handset
 // pictures, and the attachment files of the page being drawn.

@@ -8,6 +8,7 @@
 // keeps its settings apart.
 
 #include "art/LcdImagePainter.h"
+#include "page/ArchiveFetcher.h"
 #include "page/HttpFetcher.h"
 #include "cli/PictureFile.h"
 #include "cli/CommandLine.h"
@@ -60,7 +61,9 @@ private:
     void applyView(Form1& form) const;
 
     RenderOptions options_;
-    HttpFetcher fetcher_;
+    HttpFetcher network_;
+    std::optional<ArchiveFetcher> archive_;  // with --archive
+    Fetcher& fetcher_;                       // one of the two
     QTemporaryDir root_;
     RemovedOnInterrupt rootRemoved_{root_.path()};
     bool workDirMade_ = false;
