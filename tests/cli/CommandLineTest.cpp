@@ -146,6 +146,16 @@ TEST(CommandLine, ExportOptions) {
     EXPECT_EQ(all.exportOptions.width, 14);
     EXPECT_TRUE(all.exportOptions.text);
     EXPECT_EQ(all.exportOptions.fallback, PictographFallback::Name);
+    EXPECT_EQ(all.exportOptions.archive, QString());
+    EXPECT_EQ(all.exportOptions.maxPages, 0);
+
+    // A saved site: every page of it by default, or from start addresses.
+    const ProgramCommand site = parse({"export", "--archive", "m", "-o", "o", "--max-pages", "50"});
+    ASSERT_EQ(site.action, Action::Export) << qPrintable(site.message);
+    EXPECT_EQ(site.exportOptions.archive, QString("m"));
+    EXPECT_EQ(site.exportOptions.maxPages, 50);
+    EXPECT_EQ(site.exportOptions.pages, QStringList{});
+    EXPECT_EQ(parse({"render", "--archive", "m", "http://h/"}).render.archive, QString("m"));
 
     // Each wrong command line is refused, saying why.
     const std::pair<QStringList, const char*> wrong[] = {
@@ -153,7 +163,9 @@ TEST(CommandLine, ExportOptions) {
         {{"export", "-o", "out"}, "no page"},
         {{"export", "a.txt", "-o", "o", "--width", "11"}, "--width"},
         {{"export", "a.txt", "-o", "o", "--fallback", "x"}, "--fallback"},
-        {{"export", "a.txt", "-o", "o", "--phase", "1"}, "phase"}};
+        {{"export", "a.txt", "-o", "o", "--phase", "1"}, "phase"},
+        {{"export", "a.txt", "-o", "o", "--max-pages", "5"}, "--max-pages limits a crawl of --archive"},
+        {{"export", "--archive", "m", "-o", "o", "--max-pages", "0"}, "--max-pages cannot be 0"}};
     for (const auto& [arguments, why] : wrong) {
         const ProgramCommand c = parse(arguments);
         EXPECT_EQ(c.action, Action::Error) << qPrintable(arguments.join(' '));
