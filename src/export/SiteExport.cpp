@@ -45,7 +45,7 @@ QStringList SiteExport::queueStarts() {
         if (address.startsWith(u'/')) address.prepend(QStringLiteral("http:"));
         const SiteTarget target = crawl_.start(address);
         if (target.kind == SiteTarget::Kind::Missing) lacking << address;
-        else startOutputs_.insert(target.output);
+        else if (!o_.pages.isEmpty()) startOutputs_.insert(target.output);  // all pages start none
     }
     return lacking;
 }

@@ -76,8 +76,10 @@ QByteArray document(const QString& title, const QString& body) {
 }  // namespace
 
 std::vector<SiteFile> siteIndexFiles(std::vector<SiteIndexEntry> entries, const SiteCounts& counts) {
-    // The start pages in the order given, then every other page by address.
-    const auto rest = std::stable_partition(entries.begin(), entries.end(), [](const auto& e) { return e.start; });
+    // The start pages in the order given, then every other page by address; of
+    // more start pages than an index page holds, the rest go with the others.
+    auto rest = std::stable_partition(entries.begin(), entries.end(), [](const auto& e) { return e.start; });
+    if (rest - entries.begin() > kIndexPageLimit) rest = entries.begin() + kIndexPageLimit;
     std::sort(rest, entries.end(), [](const auto& a, const auto& b) { return a.address < b.address; });
     const size_t starts = size_t(rest - entries.begin());
     QString body = QStringLiteral("<h1>一覧</h1>\n") + countsHtml(counts) + searchHtml();
@@ -87,7 +89,7 @@ std::vector<SiteFile> siteIndexFiles(std::vector<SiteIndexEntry> entries, const 
         files.push_back({QStringLiteral("index.html"), document(QStringLiteral("一覧"), body)});
         return files;
     }
-    body += QStringLiteral("<h2>最初のページ</h2>\n") + listHtml(entries, 0, std::min(starts, size_t(kIndexPageLimit)));
+    body += QStringLiteral("<h2>最初のページ</h2>\n") + listHtml(entries, 0, starts);
     body += QStringLiteral("<h2>ホスト</h2>\n<ul class=\"hosts\">\n");
     for (size_t at = starts; at < entries.size();) {
         const QString host = hostOf(entries[at]);

@@ -4,6 +4,7 @@
 // Chromium): links followed across hosts, the search, nothing from outside.
 
 #include "ExportFiles.h"
+#include "export/SiteHtml.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -114,6 +115,22 @@ TEST_F(SiteExport, LimitTextPlaceholdersAndStartsOutsideTheArchive) {
     EXPECT_TRUE(QFileInfo::exists(out("www.example.jp/index.txt")));
 
     EXPECT_EQ(run({"http://nowhere.example.jp/", "http://www.example.jp/../../etc/passwd"}).status, 1);
+}
+
+// More pages than one index page holds: the index links to one per host,
+// numbered when a host has more.
+TEST_F(SiteExport, ManyPagesGetAnIndexPerHost) {
+    const int pages = int(kIndexPageLimit) + 100;
+    for (int i = 0; i < pages; ++i)
+        writeFile(mirror(QStringLiteral("many.example.jp/p%1.txt").arg(i, 4, 10, QChar(u'0'))), "x");
+    const ExportRun many = run({});  // every page of the mirror
+    ASSERT_EQ(many.status, 0) << many.err.toStdString();
+    const QString index = readText(out("index.html"));
+    EXPECT_TRUE(index.contains("<a href=\"./index-many.example.jp.html\">一覧: many.example.jp (1–2000)</a>"));
+    EXPECT_TRUE(index.contains("<a href=\"./index-many.example.jp-2.html\">一覧: many.example.jp (2001–2100)</a>"));
+    EXPECT_EQ(readText(out("index-many.example.jp.html")).count("<li><a href="), 2000);
+    EXPECT_EQ(readText(out("index-many.example.jp-2.html")).count("<li><a href="), 100);
+    EXPECT_TRUE(index.contains(QStringLiteral("<p class=\"counts\">ページ %1、").arg(pages + 4)));
 }
 
 // Chromium as root, headless, with a profile of its own each run.
