@@ -33,7 +33,7 @@ header dd{margin:0}
 .links .key{display:inline-block;min-width:2em;font-weight:bold}
 .links a.missing{color:#888;text-decoration:line-through}
 .downloads{list-style:none;padding:0}
-.downloads img{vertical-align:middle;margin-right:.4em;image-rendering:pixelated}
+.downloads img{height:32px;vertical-align:middle;margin-right:.4em;image-rendering:pixelated}
 .search input{font-size:1.1em;width:20em;max-width:90%}
 .results li{margin:.2em 0}
 .counts,.hosts{margin:.5em 0}
