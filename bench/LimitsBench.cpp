@@ -28,37 +28,6 @@ extern char** environ;
 namespace sumire::bench {
 namespace {
 
-struct Run {
-    int status = -1;
-    double seconds = 0, peakMiB = 0;
-};
-
-// The program to its end, with its own peak memory.
-Run runMeasured(const QStringList& arguments) {
-    std::vector<QByteArray> bytes{QByteArray(SUMIRE_PROGRAM)};
-    for (const QString& a : arguments) bytes.push_back(QFile::encodeName(a));
-    std::vector<char*> argv;
-    for (QByteArray& b : bytes) argv.push_back(b.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    Run run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        run.peakMiB = double(usage.ru_maxrss) / 1024;
-    }
-    run.seconds = double(clock.nsecsElapsed()) / 1e9;
-    posix_spawn_file_actions_destroy(&actions);
-    return run;
-}
-
 int pageBytes() {
     const int mib = qEnvironmentVariableIntValue("SUMIRE_BENCH_PAGE_MIB");
     return (mib > 0 ? mib : 16) * kMiB;

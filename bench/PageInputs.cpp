@@ -3,7 +3,15 @@
 #include "support/HostilePages.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char** environ;
 
 namespace sumire::bench {
 using test::repeatedTo;
@@ -41,5 +49,33 @@ int runProgramBenchmarks(int argc, char** argv, void (*registerMore)()) {
     benchmark::Shutdown();
     return 0;
 }
+
+#ifdef SUMIRE_PROGRAM  // the benchmarks of whole processes
+Run runMeasured(const QStringList& arguments) {
+    std::vector<QByteArray> bytes{QByteArray(SUMIRE_PROGRAM)};
+    for (const QString& a : arguments) bytes.push_back(QFile::encodeName(a));
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes) argv.push_back(b.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t pid = 0;
+    Run run;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run.peakMiB = double(usage.ru_maxrss) / 1024;
+    }
+    run.seconds = double(clock.nsecsElapsed()) / 1e9;
+    posix_spawn_file_actions_destroy(&actions);
+    return run;
+}
+
+#endif
 
 }  // namespace sumire::bench

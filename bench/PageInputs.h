@@ -4,6 +4,7 @@
 // tests/support/HostilePages.h.
 
 #include <QString>
+#include <QStringList>
 
 namespace sumire::bench {
 
@@ -17,5 +18,14 @@ QString noLineBreakPage(int codeUnits);
 // The main() of a benchmark that runs the program, off screen; `registerMore`
 // registers benchmarks made at run time.
 int runProgramBenchmarks(int argc, char** argv, void (*registerMore)() = nullptr);
+
+struct Run {
+    int status = -1;
+    double seconds = 0, peakMiB = 0;
+};
+
+// The program (SUMIRE_PROGRAM) to its end, its standard error dropped, with
+// its own peak memory.
+Run runMeasured(const QStringList& arguments);
 
 }  // namespace sumire::bench

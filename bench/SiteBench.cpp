@@ -8,6 +8,8 @@
 // Chromium when it is installed (the goal: 100). SUMIRE_BENCH_SITE_PAGES
 // sets another number of pages.
 
+#include "PageInputs.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,13 +19,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <vector>
-
-extern char** environ;
 
 namespace sumire::bench {
 namespace {
@@ -68,36 +63,6 @@ void makeSite(const QString& dir, int pages) {
         if (i % 5 == 0 && !QFile::exists(QFileInfo(file).dir().filePath("photo.bmp")))
             writeFile(QFileInfo(file).dir().filePath("photo.bmp"), photo);
     }
-}
-
-struct Run {
-    int status = -1;
-    double seconds = 0, peakMiB = 0;
-};
-
-Run runMeasured(const QStringList& arguments) {
-    std::vector<QByteArray> bytes{QByteArray(SUMIRE_PROGRAM)};
-    for (const QString& a : arguments) bytes.push_back(QFile::encodeName(a));
-    std::vector<char*> argv;
-    for (QByteArray& b : bytes) argv.push_back(b.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    Run run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        run.peakMiB = double(usage.ru_maxrss) / 1024;
-    }
-    run.seconds = double(clock.nsecsElapsed()) / 1e9;
-    posix_spawn_file_actions_destroy(&actions);
-    return run;
 }
 
 // The slowest of a few queries typed into the index's search box, in ms.
