@@ -22,7 +22,7 @@ bool plainCharacter(QChar c) {
     return c.isLetterOrNumber() || QStringLiteral("-._~=,+").contains(c);
 }
 
-QString safePart(const QString& part) {
+QString escaped(const QString& part) {
     QString out;
     for (qsizetype i = 0; i < part.size(); ++i) {
         const QChar c = part[i];
@@ -31,12 +31,17 @@ QString safePart(const QString& part) {
         else
             for (const char b : QString(c).toUtf8()) out += QStringLiteral("_%1").arg(uchar(b), 2, 16, QChar(u'0'));
     }
-    // A name too long for a file system keeps its start and a digest.
-    if (out.toUtf8().size() > 160)
-        out = out.left(60) + u'~' +
-              QString::fromLatin1(QCryptographicHash::hash(out.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
     return out.isEmpty() ? QStringLiteral("_") : out;
 }
+
+// A name too long for a file system keeps its start and a digest.
+QString capped(const QString& name) {
+    if (name.toUtf8().size() <= 160) return name;
+    const QByteArray digest = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return name.left(50) + u'~' + QString::fromLatin1(digest);
+}
+
+QString safePart(const QString& part) { return capped(escaped(part)); }
 
 QString pageFileName(const QString& last) {
     const qsizetype query = last.indexOf(u'?');
@@ -44,9 +49,9 @@ QString pageFileName(const QString& last) {
     for (const char* ext : {".txt", ".html", ".htm"})
         if (query < 0 && base.endsWith(QLatin1String(ext), Qt::CaseInsensitive) && base.size() > int(strlen(ext)))
             base.chop(qsizetype(strlen(ext)));
-    QString name = safePart(base);
-    if (query >= 0) name += u'@' + safePart(last.mid(query + 1));
-    return name + QStringLiteral(".html");
+    QString name = escaped(base);
+    if (query >= 0) name += u'@' + escaped(last.mid(query + 1));
+    return capped(name) + QStringLiteral(".html");
 }
 
 bool attachmentKind(const QString& file) {
