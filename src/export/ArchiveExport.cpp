@@ -163,7 +163,9 @@ void Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page, c
             const QRect copied(0, 0, int(std::min<int64_t>(p.width, inner.width())),
                                int(std::min<int64_t>(p.height, inner.height())));
             if (!inner.isNull() && !copied.isEmpty()) {
-                file = {QStringLiteral("%1-%2.png").arg(base).arg(p.slot), copied.width(), copied.height()};
+                QString name = QStringLiteral("%1-%2.png").arg(base).arg(p.slot);
+                if (site_) name = site_->claim(name);  // not over an attachment copied beside it
+                file = {name, copied.width(), copied.height()};
                 const QByteArray png = pngBytes(inner.copy(copied));
                 if (png.isEmpty())
                     fail(entry.page + QStringLiteral(": cannot write %1: the PNG encoder failed").arg(file.file));

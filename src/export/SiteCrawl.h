@@ -35,6 +35,7 @@ public:
     // The output name of an attachment file the archive holds, the same for
     // every page that names it.
     std::optional<QString> attachment(const QString& address);
+    QString claim(const QString& output) { return names_.claim(output); }
 
     // The queue in the order reached; it grows while it is walked.
     const std::vector<ExportEntry>& pages() const { return pages_; }

@@ -35,6 +35,8 @@ public:
     std::vector<ExportDownload> copyAttachments(const ExportEntry& from, const PageModel& m, const OutputFiles& out,
                                                 const HrefFrom& href, QStringList* errors);
     void indexed(const IndexEntry& entry, const ExportEntry& from, const LoadedPage& page);
+    // A name of a file the page writes beside it, kept apart from every other.
+    QString claim(const QString& output) { return crawl_.claim(output); }
 
     // The index pages, missing.html, the search and the download icons.
     bool writeReports(const OutputFiles& out, QString* error) const;
