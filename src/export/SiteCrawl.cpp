@@ -5,7 +5,9 @@
 namespace sumire {
 
 SiteCrawl::SiteCrawl(const ArchiveFetcher& archive, int maxPages, QString pageExt)
-    : archive_(archive), maxPages_(maxPages), pageExt_(std::move(pageExt)) {}
+    : archive_(archive), maxPages_(maxPages), pageExt_(std::move(pageExt)) {
+    for (const char* top : {"index.html", "missing.html"}) names_.reserve(QLatin1String(top));
+}
 
 SiteTarget SiteCrawl::reach(const QString& address) {
     const std::optional<QString> name = archiveName(address);
@@ -17,7 +19,7 @@ SiteTarget SiteCrawl::reach(const QString& address) {
         return {SiteTarget::Kind::Beyond, {}};
     }
     QString output = siteOutputName(*name, true);
-    output = names_.claim(output.left(output.size() - 5) + pageExt_);
+    output = claim(output.left(output.size() - 5) + pageExt_);
     outputs_.insert(*name, output);
     pages_.push_back({address, output});
     return {SiteTarget::Kind::Page, output};
@@ -42,7 +44,7 @@ std::optional<QString> SiteCrawl::attachment(const QString& address) {
     const std::optional<QString> name = archiveName(address);
     if (!name || !archive_.answers(address)) return std::nullopt;
     if (const auto known = attachments_.constFind(*name); known != attachments_.constEnd()) return *known;
-    const QString output = names_.claim(siteOutputName(*name, false));
+    const QString output = claim(siteOutputName(*name, false));
     attachments_.insert(*name, output);
     return output;
 }

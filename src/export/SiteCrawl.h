@@ -35,7 +35,7 @@ public:
     // The output name of an attachment file the archive holds, the same for
     // every page that names it.
     std::optional<QString> attachment(const QString& address);
-    QString claim(const QString& output) { return names_.claim(output); }
+    QString claim(const QString& output) { return takeName(names_, output); }
 
     // The queue in the order reached; it grows while it is walked.
     const std::vector<ExportEntry>& pages() const { return pages_; }
@@ -52,7 +52,7 @@ private:
     const ArchiveFetcher& archive_;
     int maxPages_;
     QString pageExt_;
-    SiteNames names_;
+    UniqueNames names_;  // of every file of the export
     std::vector<ExportEntry> pages_;
     size_t starts_ = 0;
     QHash<QString, QString> outputs_, attachments_;  // archive name -> output

@@ -103,19 +103,10 @@ QStringList archivePageAddresses(const ArchiveFetcher& archive) {
     return addresses;
 }
 
-SiteNames::SiteNames() {
-    for (const char* top : {"index.html", "missing.html"}) taken_.insert(QLatin1String(top));
-}
-
-QString SiteNames::claim(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const bool hasExt = dot > name.lastIndexOf(u'/') + 1;
-    const QString base = hasExt ? name.left(dot) : name, ext = hasExt ? name.mid(dot) : QString();
-    QString unique = name;
-    for (int n = 2; taken_.contains(unique.toLower()); ++n)
-        unique = QStringLiteral("%1-%2%3").arg(base).arg(n).arg(ext);
-    taken_.insert(unique.toLower());
-    return unique;
+QString takeName(UniqueNames& names, const QString& file) {
+    const qsizetype dot = file.lastIndexOf(u'.');
+    if (dot <= file.lastIndexOf(u'/') + 1) return names.take(file, {});
+    return names.take(file.left(dot), file.mid(dot));
 }
 
 }  // namespace sumire

@@ -6,8 +6,8 @@
 // cannot hold plainly becomes "_XX" (its bytes in hex).
 
 #include "export/ArchiveExport.h"
+#include "export/PageNames.h"
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -23,15 +23,7 @@ QString siteOutputName(const QString& archiveName, bool page);
 // file whose address names it again, but no picture, melody or data file.
 QStringList archivePageAddresses(const ArchiveFetcher& archive);
 
-// Output names, each given once; names that differ only in case are the same
-// (as on many USB sticks), so a later one gets "-2", "-3", ...
-class SiteNames {
-public:
-    SiteNames();
-    QString claim(const QString& name);
-
-private:
-    QSet<QString> taken_;
-};
+// `file` made unique among `names` ("a.html", then "a-2.html", ...).
+QString takeName(UniqueNames& names, const QString& file);
 
 }  // namespace sumire

@@ -41,6 +41,12 @@ TEST(RenderArchive, RenderOfAnAddressIsTheViewersShot) {
     // in `render`.
     for (QImage* image : {&fromShot, &fromRender}) QPainter(image).fillRect(240, 38, 340, 26, Qt::white);
     EXPECT_EQ(fromRender, fromShot);
+    // The LCD alone, drawn without a window, from the same archive.
+    const test::ProgramResult lcd = test::runProgram(
+        {"render", "--archive", dir.filePath("mirror"), address, "--crop", "lcd", "-o", dir.filePath("lcd.png")},
+        setup);
+    ASSERT_EQ(lcd.exitCode, 0) << lcd.err.constData();
+    EXPECT_EQ(QImage(dir.filePath("lcd.png")).convertToFormat(QImage::Format_RGB32), fromShot.copy(24, 64, 138, 138));
 
     // An address the archive lacks fails its page, and nothing is fetched.
     const test::ProgramResult lacking = test::runProgram(
