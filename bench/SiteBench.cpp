@@ -11,6 +11,7 @@
 #include "PageInputs.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -102,6 +103,12 @@ void BM_ExportSite(benchmark::State& state) {
             runMeasured({"export", "--archive", dir.filePath("mirror"), address(0, pages), "-o", dir.filePath("out")});
         if (run.status != 0) return state.SkipWithError("the export failed");
     }
+    // Every page is reached from the first.
+    qsizetype written = 0;
+    for (QDirIterator it(dir.filePath("out"), {"p*.html"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();
+         it.next())
+        ++written;
+    if (written != pages) return state.SkipWithError("the crawl missed pages");
     state.counters["pages_per_s"] = pages / run.seconds;
     state.counters["peak_MiB"] = run.peakMiB;
     state.counters["index_bytes_per_page"] =
