@@ -4,7 +4,7 @@
 #include "SystemActions.h"
 #include "Text2Box.h"
 #include "display/LcdRenderer.h"
-#include "page/PageRequest.h"
+#include "page/ArchiveFetcher.h"
 #include "windows/FileBrowser.h"
 
 #include <QAction>
@@ -26,19 +26,21 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// Pages come from the archive folder when there is one, else over http.
+std::unique_ptr<Fetcher> pageFetcher(const Form1Options& options) {
+    if (options.archiveDir.isEmpty()) return std::make_unique<HttpFetcher>(options.fetchLimits);
+    return std::make_unique<ArchiveFetcher>(options.archiveDir, options.fetchLimits.maxBytes);
+}
+
 }  // namespace
 
 Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
       actions_(actions),
+      session_(slots_, pageFetcher(options_), options_.workDir),
       client_(new ClientArea),
-      painter_(*client_, model_, slots_),
-      fetcher_(options_.fetchLimits),
-      archive_(options_.archiveDir.isEmpty()
-                   ? nullptr
-                   : std::make_unique<ArchiveFetcher>(options_.archiveDir, options_.fetchLimits.maxBytes)),
-      attachments_(AttachmentFolder::inside(options_.workDir)),
+      painter_(*client_, session_.model(), slots_),
       windows_(*this, bookmarks_) {
     createControls();
     createMenus();
@@ -58,9 +60,9 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::DrawLcd() { drawn(sumire::DrawLcd(model_, slots_, painter_)); }
+void Form1::DrawLcd() { drawn(session_.redraw(painter_)); }
 
-void Form1::Timer1_Timer() { drawn(sumire::Timer1_Timer(model_, slots_, painter_)); }
+void Form1::Timer1_Timer() { drawn(session_.tick(painter_)); }
 
 // Each pass stops Timer1 and starts it again when it met a blinking run, so
 // that the next tick comes a whole interval after the drawing.
@@ -68,6 +70,11 @@ void Form1::drawn(const LcdDrawn& pass) {
     setTimer1(false);
     if (pass.blinking) setTimer1(true);
     autoRedraw_ = pass.keep;
+}
+
+// A step that drew nothing leaves the timer as it was.
+void Form1::drawn(const std::optional<LcdDrawn>& pass) {
+    if (pass) drawn(*pass);
 }
 
 // Timer1 follows the state DrawLcd gives it. Under a script it never runs
@@ -86,28 +93,18 @@ void Form1::Command1_Click() {
     RequestOutcome outcome;
     {
         BusyCursor busy;
-        PageServices services{*this, slots_, pageFetcher(), attachments_, painter_};
-        outcome = runPageRequest(model_, services);
+        outcome = session_.request(*this, painter_, !revisiting_);
     }
     requestRunning_ = false;
     if (outcome.drawn) drawn(*outcome.drawn);
     lastRequest_ = outcome;
     if (outcome.fetchFailed) {
         showFetchFailure(outcome.error);  // the page shown stays, and so does its place in the history
-    } else {
-        if (!revisiting_) history_.shown({networkMode(), addressText(), networkMode() ? QString() : model_.pageSource});
-        if (!outcome.failedAttachments.isEmpty())
-            setStatusMessage(attachmentFailurePrefix() + outcome.failedAttachments.join(QStringLiteral("; ")));
+    } else if (!outcome.failedAttachments.isEmpty()) {
+        setStatusMessage(attachmentFailurePrefix() + outcome.failedAttachments.join(QStringLiteral("; ")));
     }
     if (std::exchange(closeAfterRequest_, false)) close();
 }
-
-Fetcher& Form1::pageFetcher() {
-    if (archive_) return *archive_;
-    return fetcher_;
-}
-
-QString Form1::archiveFolder() const { return archive_ ? archive_->folder() : QString(); }
 
 // Shown without a box, in the status line, until the next request.
 void Form1::showFetchFailure(const QString& reason) { setStatusMessage(fetchFailurePrefix() + reason); }
@@ -119,8 +116,8 @@ QString Form1::attachmentFailurePrefix() { return tr("添付ファイルを取�
 // In archive mode the status line always says so.
 void Form1::setStatusMessage(const QString& message) {
     QString text = message;
-    if (archive_) {
-        const QString note = tr("アーカイブ表示: %1").arg(archive_->folder());
+    if (const QString archive = session_.archiveFolder(); !archive.isEmpty()) {
+        const QString note = tr("アーカイブ表示: %1").arg(archive);
         text = message.isEmpty() ? note : message + QStringLiteral(" — ") + note;
     }
     c_.fetchStatus->setText(text);

@@ -8,18 +8,15 @@
 #include "ClientArea.h"
 #include "Form1Controls.h"
 #include "LcdPainter.h"
-#include "store/PageHistory.h"
 #include "PictureBoxes.h"
 #include "SecondaryWindows.h"
 #include "ViewSession.h"
 #include "display/LcdRenderer.h"
-#include "display/PageModel.h"
-#include "page/ArchiveFetcher.h"
-#include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
 #include "page/PageRequest.h"
 #include "page/RequestHost.h"
 #include "store/BookmarkStore.h"
+#include "store/PageSession.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -121,7 +118,8 @@ public:
     void restoreView(ViewSession session);
 
     // State, for the automation dump and the tests.
-    const PageModel& model() const { return model_; }
+    const PageSession& session() const { return session_; }
+    const PageModel& model() const { return session_.model(); }
     const Form1Controls& controls() const { return c_; }
     QVariant phoneModel() const { return phoneModel_; }
     QString pictureName() const { return pictureName_; }  // "builtin" or the file name
@@ -131,14 +129,14 @@ public:
     const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
-    QString attachFolder() const { return attachments_.path(); }
+    QString attachFolder() const { return session_.attachments().path(); }
     QString fetchStatus() const;  // the status line's text
     // What the last request gave: whether its page was fetched, why not, the
     // attachments it could not keep.
     const RequestOutcome& lastRequest() const { return lastRequest_; }
-    void clearStatus();             // a new page's text is shown
-    QString archiveFolder() const;  // empty when pages come from the network
-    const PageHistory& history() const { return history_; }
+    void clearStatus();                                                 // a new page's text is shown
+    QString archiveFolder() const { return session_.archiveFolder(); }  // empty: pages from the network
+    const PageHistory& history() const { return session_.history(); }
     SystemActions& actions() { return actions_; }
     const SecondaryWindows& windows() const { return windows_; }
     SecondaryWindows& windows() { return windows_; }
@@ -192,6 +190,8 @@ private:
     void connectWindowCommands();
 
     void setDisplayWidth(int row);  // a row of kDisplayWidths
+    void drawn(const std::optional<LcdDrawn>& pass);
+    void showWidth(const std::optional<LcdDrawn>& pass);
     void setTimer1(bool enabled);
     // What the status line puts before the reason a page was not fetched,
     // and before the attachments a page was shown without.
@@ -201,7 +201,6 @@ private:
     bool loadHandsetPicture(const QString& fileName);
     void showFetchFailure(const QString& reason);
     void setStatusMessage(const QString& message);
-    Fetcher& pageFetcher();
     void openFile(const QString& path);
     void connectHistory();
     void connectCopyText();
@@ -215,15 +214,11 @@ private:
     Form1Options options_;
     SystemActions& actions_;
     Form1Controls c_;
-    PageModel model_;
     PictureBoxes slots_;
-    ClientArea* client_;  // the central widget, owned by the window
+    PageSession session_;  // the page, its links and attachments, the fetcher, the history
+    ClientArea* client_;   // the central widget, owned by the window
     LcdPainter painter_;
-    HttpFetcher fetcher_;
-    std::unique_ptr<ArchiveFetcher> archive_;  // in archive mode, instead of fetcher_
-    PageHistory history_;
     bool revisiting_ = false;  // a request that goes back or forward adds no entry
-    AttachmentFolder attachments_;
     BookmarkStore bookmarks_;
     QTimer timer1_;
     bool timer1Enabled_ = true;  // enabled when the window is created

@@ -4,7 +4,6 @@
 #include "Form1.h"
 #include "Text2Box.h"
 #include "WindowLook.h"
-#include "display/DisplayText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,10 +17,13 @@ namespace sumire {
 
 // --- Display width -------------------------------------------------------
 
-void Form1::setDisplayWidth(int row) {
-    model_.setDisplayWidth(kDisplayWidths[row]);  // the font size goes with it
-    DrawLcd();
-    c_.label2->setText(QString::number(model_.lineChars));
+void Form1::setDisplayWidth(int row) { showWidth(session_.setDisplayWidth(kDisplayWidths[row].lineChars, painter_)); }
+
+// The width's label follows a width drawn.
+void Form1::showWidth(const std::optional<LcdDrawn>& pass) {
+    if (!pass) return;
+    drawn(*pass);
+    c_.label2->setText(QString::number(session_.model().lineChars));
 }
 
 void Form1::Yoko001_Click() { setDisplayWidth(0); }
@@ -31,45 +33,15 @@ void Form1::Yoko004_Click() { setDisplayWidth(3); }
 void Form1::Yoko005_Click() { setDisplayWidth(4); }
 void Form1::Yoko006_Click() { setDisplayWidth(5); }
 
-// Narrower: the width changes first, then the menu item of the new width runs.
-void Form1::Command17_Click() {
-    if (model_.lineChars == 10) return;
-    model_.lineChars -= 2;
-    if (const int row = displayWidthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
-}
+void Form1::Command17_Click() { showWidth(session_.narrower(painter_)); }
+void Form1::Command18_Click() { showWidth(session_.wider(painter_)); }
 
-void Form1::Command18_Click() {
-    if (model_.lineChars == 20) return;
-    model_.lineChars += 2;
-    if (const int row = displayWidthRow(model_.lineChars); row >= 0) setDisplayWidth(row);
-}
+// --- Scrolling -------------------------------------------------------------
 
-// --- Scrolling: steps and limits count ten rows whatever the width ---------
-
-void Form1::Command2_Click() {
-    if (model_.scrollTop > 0) {
-        --model_.scrollTop;
-        DrawLcd();
-    }
-}
-
-void Form1::Command3_Click() {
-    if (model_.scrollTop < model_.lcdRow) {
-        ++model_.scrollTop;
-        DrawLcd();
-    }
-}
-
-void Form1::Command8_Click() {
-    model_.scrollTop = model_.scrollTop > 10 ? model_.scrollTop - 10 : 0;
-    DrawLcd();
-}
-
-void Form1::Command9_Click() {
-    if (model_.scrollTop < model_.lcdRow - 10) model_.scrollTop += 10 - model_.imageRows - 2;
-    else model_.scrollTop = model_.lcdRow;
-    DrawLcd();
-}
+void Form1::Command2_Click() { drawn(session_.scrollUp(painter_)); }
+void Form1::Command3_Click() { drawn(session_.scrollDown(painter_)); }
+void Form1::Command8_Click() { drawn(session_.screenUp(painter_)); }
+void Form1::Command9_Click() { drawn(session_.screenDown(painter_)); }
 
 // --- Keypad ----------------------------------------------------------------
 
@@ -84,14 +56,9 @@ void Form1::Command7_Click() { c_.text3->setText(QString()); }
 
 // The first link of the page whose key is the typed key.
 void Form1::Command4_Click() {
-    const QString key = c_.text3->text();
-    const int64_t links = model_.storedLinkCount();
-    for (int64_t i = 0; i < links; ++i) {
-        if (!model_.linkKeys[i].isEmpty() && model_.linkKeys[i] == key) {
-            c_.text1->setText(model_.linkTargets[i]);
-            Command1_Click();
-            break;
-        }
+    if (const std::optional<QString> address = session_.linkAddress(c_.text3->text())) {
+        c_.text1->setText(*address);
+        Command1_Click();
     }
     c_.text3->setText(QString());
 }
@@ -145,9 +112,7 @@ void Form1::connectCopyText() {
     connect(copy, &QShortcut::activated, this, &Form1::copyText);
 }
 
-void Form1::copyText() {
-    QGuiApplication::clipboard()->setText(displayText(model_, slots_, PictographFallback::Emoji));
-}
+void Form1::copyText() { QGuiApplication::clipboard()->setText(session_.text()); }
 
 void Form1::Menu008_Click() { c_.text2->replaceSelection(QString()); }
 

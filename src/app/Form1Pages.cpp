@@ -120,14 +120,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::historyBack() {
     if (requestRunning_ || !isEnabled()) return;
-    const std::optional<HistoryEntry> entry = history_.back();
-    if (entry && !revisit(*entry)) history_.forward();  // the page shown is still the current entry
+    const std::optional<HistoryEntry> entry = session_.back();
+    if (entry && !revisit(*entry)) session_.forward();  // the page shown is still the current entry
 }
 
 void Form1::historyForward() {
     if (requestRunning_ || !isEnabled()) return;
-    const std::optional<HistoryEntry> entry = history_.forward();
-    if (entry && !revisit(*entry)) history_.back();
+    const std::optional<HistoryEntry> entry = session_.forward();
+    if (entry && !revisit(*entry)) session_.back();
 }
 
 // A page of network or archive mode is requested again; an offline page is

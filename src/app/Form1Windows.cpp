@@ -51,10 +51,10 @@ void Form1::book4_Click() { windows_.form3().showEditor(); }
 // Copies the page's temporary file into the working folder's download folder;
 // a copy that fails says so and claims nothing.
 void Form1::File001_Click(int index) {
-    if (index < 0 || index >= model_.storedAttachCount()) return;
-    const QString name = model_.attachNames[index];
+    if (index < 0 || index >= session_.model().storedAttachCount()) return;
+    const QString name = session_.model().attachNames[index];
     const QString downloadDir = QDir(options_.workDir).filePath(QStringLiteral("download"));
-    const KeepResult kept = keepAttachment(attachments_.writtenPath(name), downloadDir, name);
+    const KeepResult kept = keepAttachment(session_.attachments().writtenPath(name), downloadDir, name);
     if (kept.ok) {
         setStatusMessage(tr("保存しました: %1").arg(kept.path));
         actions_.showMessage(this, tr("%1をダウンロードしました。").arg(name));

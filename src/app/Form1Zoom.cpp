@@ -60,10 +60,10 @@ ViewSession Form1::viewSession() const {
     s.address = addressText();
     s.source = networkMode() ? QString() : sourceText();
     s.browserFolder = browserFolder();
-    s.lineChars = model_.lineChars;
-    s.scrollTop = model_.scrollTop;
-    s.history = history_.entries();
-    s.historyCurrent = history_.current();
+    s.lineChars = session_.model().lineChars;
+    s.scrollTop = session_.model().scrollTop;
+    s.history = session_.history().entries();
+    s.historyCurrent = session_.history().current();
     s.demoAddress = options_.demoAddress;
     return s;
 }
@@ -72,7 +72,7 @@ ViewSession Form1::viewSession() const {
 // offline page is scanned from its text), then scrolled where it was.
 void Form1::restoreView(ViewSession s) {
     if (!s.demoAddress.isEmpty() && !options_.demoAddress.isEmpty()) s.moveDemo(options_.demoAddress);
-    if (const int row = displayWidthRow(s.lineChars); row >= 0) setDisplayWidth(row);
+    showWidth(session_.setDisplayWidth(s.lineChars, painter_));
     if (s.network != networkMode()) s.network ? Menu002_Click() : Menu003_Click();
     if (!s.network) {
         windows_.browser().chooseFolder(s.browserFolder);
@@ -84,9 +84,8 @@ void Form1::restoreView(ViewSession s) {
         Command1_Click();
         revisiting_ = false;
     }
-    model_.scrollTop = s.scrollTop;
-    DrawLcd();
-    history_.restore(s.history, s.historyCurrent);
+    drawn(session_.scrollTo(s.scrollTop, painter_));
+    session_.restoreHistory(s.history, s.historyCurrent);
 }
 
 }  // namespace sumire

@@ -15,9 +15,7 @@ void Form1::Form_Load() {
     // The first drawing comes while the LCD background is still black; the
     // window's first showing draws it white.
     Yoko001_Click();
-    model_.backRed = model_.backGreen = model_.backBlue = 255;
-    model_.lineChars = 20;
-    c_.label2->setText(QString::number(model_.lineChars));
+    session_.whiteBackground();
     readBookmarks();
     // From here on a failing step is skipped. The working folder is the
     // one base the attachment and download folders are made in; a new one is
@@ -80,7 +78,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     if (requestRunning_) {
         closeAfterRequest_ = true;
-        pageFetcher().cancel();
+        session_.cancel();
         event->ignore();
         return;
     }
@@ -92,7 +90,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 // skipped), stores the handset model and ends the program.
 void Form1::Menu001_Click() {
     if (ended_ || requestRunning_) return;
-    attachments_.removeWritten();
+    session_.attachments().removeWritten();
     const QString stored =
         phoneModel_.typeId() == QMetaType::QString ? phoneModel_.toString() : QString::number(phoneModel_.toInt());
     writePhoneSetting(stored);

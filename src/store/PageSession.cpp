@@ -1,20 +1,34 @@
 #include "store/PageSession.h"
 
-#include "display/LcdRenderer.h"
+#include "display/DisplayText.h"
+#include "page/ArchiveFetcher.h"
 #include "page/PageFile.h"
-#include "page/PageRequest.h"
 
 #include <QFileInfo>
 
 namespace sumire {
+
 PageSession::PageSession(PictureSlots& pictures, Fetcher& fetcher, QString workDir, int lineChars)
     : pictures_(pictures), fetcher_(fetcher), attachments_(AttachmentFolder::inside(workDir)) {
-    // As start-up leaves the window.
-    model_.backRed = model_.backGreen = model_.backBlue = 255;
+    whiteBackground();  // as start-up leaves the window
     model_.setDisplayWidth(displayWidthOf(lineChars));
 }
 
-PageSession::~PageSession() { attachments_.removeWritten(); }
+PageSession::PageSession(PictureSlots& pictures, std::unique_ptr<Fetcher> fetcher, const QString& workDir)
+    : pictures_(pictures),
+      ownFetcher_(std::move(fetcher)),
+      fetcher_(*ownFetcher_),
+      attachments_(AttachmentFolder::inside(workDir)),
+      removeAttachments_(false) {}
+
+PageSession::~PageSession() {
+    if (removeAttachments_) attachments_.removeWritten();
+}
+
+QString PageSession::archiveFolder() const {
+    const auto* archive = dynamic_cast<const ArchiveFetcher*>(&fetcher_);
+    return archive ? archive->folder() : QString();
+}
 
 PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
     RequestValues host;
@@ -29,26 +43,82 @@ PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
         host.folder = QFileInfo(page).absolutePath();
     }
     if (QString error; !attachments_.make(&error)) return {error};
-    PageServices services{host, pictures_, fetcher_, attachments_, canvas};
-    const RequestOutcome request = runPageRequest(model_, services);
+    const RequestOutcome request = this->request(host, canvas, false);
     if (request.fetchFailed) return {request.error};
     sender_ = host.sender;
     title_ = host.title;
     return {{}, host.sender, host.title, model_.pageSource, request.failedAttachments};
 }
 
-void PageSession::setDisplayWidth(int lineChars, LcdCanvas& canvas) {
-    model_.setDisplayWidth(displayWidthOf(lineChars));
-    DrawLcd(model_, pictures_, canvas);
+RequestOutcome PageSession::request(RequestHost& host, LcdCanvas& canvas, bool record) {
+    PageServices services{host, pictures_, fetcher_, attachments_, canvas};
+    RequestOutcome outcome = runPageRequest(model_, services);
+    if (!outcome.fetchFailed && record) {
+        const bool network = host.networkMode();
+        history_.shown({network, host.addressText(), network ? QString() : model_.pageSource});
+    }
+    return outcome;
 }
 
-bool PageSession::scrollDown(LcdCanvas& canvas) {
-    if (model_.scrollTop >= model_.lcdRow) return false;
+std::optional<QString> PageSession::linkAddress(const QString& key) const {
+    const int64_t links = model_.storedLinkCount();
+    for (int64_t i = 0; i < links; ++i)
+        if (!model_.linkKeys[i].isEmpty() && model_.linkKeys[i] == key) return model_.linkTargets[i];
+    return std::nullopt;
+}
+
+LcdDrawn PageSession::redraw(LcdCanvas& canvas) { return DrawLcd(model_, pictures_, canvas); }
+
+std::optional<LcdDrawn> PageSession::setDisplayWidth(int lineChars, LcdCanvas& canvas) {
+    const int row = displayWidthRow(lineChars);
+    if (row < 0) return std::nullopt;
+    model_.setDisplayWidth(kDisplayWidths[size_t(row)]);  // the font size goes with it
+    return redraw(canvas);
+}
+
+// The width changes first, then the width's row of the table is applied.
+std::optional<LcdDrawn> PageSession::narrower(LcdCanvas& canvas) {
+    if (model_.lineChars == kDisplayWidths.back().lineChars) return std::nullopt;
+    model_.lineChars -= 2;
+    return setDisplayWidth(model_.lineChars, canvas);
+}
+
+std::optional<LcdDrawn> PageSession::wider(LcdCanvas& canvas) {
+    if (model_.lineChars == kDisplayWidths.front().lineChars) return std::nullopt;
+    model_.lineChars += 2;
+    return setDisplayWidth(model_.lineChars, canvas);
+}
+
+std::optional<LcdDrawn> PageSession::scrollUp(LcdCanvas& canvas) {
+    if (model_.scrollTop <= 0) return std::nullopt;
+    --model_.scrollTop;
+    return redraw(canvas);
+}
+
+std::optional<LcdDrawn> PageSession::scrollDown(LcdCanvas& canvas) {
+    if (model_.scrollTop >= model_.lcdRow) return std::nullopt;
     ++model_.scrollTop;
-    DrawLcd(model_, pictures_, canvas);
-    return true;
+    return redraw(canvas);
 }
 
-void PageSession::tick(LcdCanvas& canvas) { Timer1_Timer(model_, pictures_, canvas); }
+LcdDrawn PageSession::screenUp(LcdCanvas& canvas) {
+    model_.scrollTop = model_.scrollTop > 10 ? model_.scrollTop - 10 : 0;
+    return redraw(canvas);
+}
+
+LcdDrawn PageSession::scrollTo(int row, LcdCanvas& canvas) {
+    model_.scrollTop = row;
+    return redraw(canvas);
+}
+
+LcdDrawn PageSession::screenDown(LcdCanvas& canvas) {
+    if (model_.scrollTop < model_.lcdRow - 10) model_.scrollTop += 10 - model_.imageRows - 2;
+    else model_.scrollTop = model_.lcdRow;
+    return redraw(canvas);
+}
+
+LcdDrawn PageSession::tick(LcdCanvas& canvas) { return Timer1_Timer(model_, pictures_, canvas); }
+
+QString PageSession::text() const { return displayText(model_, pictures_, PictographFallback::Emoji); }
 
 }  // namespace sumire
