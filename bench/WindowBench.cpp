@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -43,7 +44,7 @@ struct Window {
         form.Form_Load();
         form.showCentred();
         form.Menu003_Click();  // offline: the page is the text of the source box
-        form.setSourceText(page);
+        form.controls().text2->setText(page);
         form.Command1_Click();
     }
     static Form1Options options(const QString& dir) {
@@ -62,7 +63,7 @@ QString blinkingPage() {
 void BM_BlinkTickWithWindowPainter(benchmark::State& state) {
     Window window(blinkingPage());
     for (auto _ : state) window.form.Timer1_Timer();
-    state.counters["timer1_enabled"] = window.form.timer1Enabled() ? 1 : 0;
+    state.counters["timer1_enabled"] = window.form.session().lastDrawn().blinking ? 1 : 0;
 }
 BENCHMARK(BM_BlinkTickWithWindowPainter)->Unit(benchmark::kMillisecond);
 
@@ -92,7 +93,7 @@ BENCHMARK(BM_DrawLcdWithWindowPainter)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benc
 
 void BM_ResidentWithOneMiBPage(benchmark::State& state) {
     Window window(blinkingPage());
-    for (auto _ : state) benchmark::DoNotOptimize(window.form.model().lcdText.size());
+    for (auto _ : state) benchmark::DoNotOptimize(window.form.session().model().lcdText.size());
     state.counters["resident_MiB"] = residentMiB();
 }
 BENCHMARK(BM_ResidentWithOneMiBPage)->Iterations(1);
@@ -110,7 +111,7 @@ std::vector<std::pair<QString, QString>> windowPages(int codeUnits) {
 // What the user waits for: the page put into Text2 as "set Text2" does, the
 // go button with its DrawLcd, and the window painted, Text2 included.
 void showThroughWindow(Window& window, const QString& page) {
-    window.form.setSourceText(page);
+    window.form.controls().text2->setText(page);
     window.form.Command1_Click();
     QCoreApplication::processEvents();
     window.form.repaint();

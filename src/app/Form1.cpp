@@ -69,7 +69,6 @@ void Form1::Timer1_Timer() { drawn(session_.tick(painter_)); }
 void Form1::drawn(const LcdDrawn& pass) {
     setTimer1(false);
     if (pass.blinking) setTimer1(true);
-    autoRedraw_ = pass.keep;
 }
 
 // A step that drew nothing leaves the timer as it was.
@@ -80,7 +79,6 @@ void Form1::drawn(const std::optional<LcdDrawn>& pass) {
 // Timer1 follows the state DrawLcd gives it. Under a script it never runs
 // by itself; the script's tick stands in for it.
 void Form1::setTimer1(bool enabled) {
-    timer1Enabled_ = enabled;
     if (options_.scriptMode) return;
     if (!enabled) timer1_.stop();
     else if (!timer1_.isActive()) timer1_.start();
@@ -97,7 +95,6 @@ void Form1::Command1_Click() {
     }
     requestRunning_ = false;
     if (outcome.drawn) drawn(*outcome.drawn);
-    lastRequest_ = outcome;
     if (outcome.fetchFailed) {
         showFetchFailure(outcome.error);  // the page shown stays, and so does its place in the history
     } else if (!outcome.failedAttachments.isEmpty()) {
@@ -122,8 +119,6 @@ void Form1::setStatusMessage(const QString& message) {
     }
     c_.fetchStatus->setText(text);
 }
-
-QString Form1::fetchStatus() const { return c_.fetchStatus->text(); }
 
 void Form1::clearStatus() { setStatusMessage(QString()); }
 

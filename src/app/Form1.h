@@ -42,7 +42,9 @@ struct Form1Options {
     int zoom = 0;         // the zoom asked for, 1 to 4; 0: the desktop's scale factor
 };
 
-class Form1 : public QMainWindow, public RequestHost {
+// The window is the request's host: its controls are what a request reads
+// and writes; nothing outside the window writes them through it.
+class Form1 : public QMainWindow, private RequestHost {
     Q_OBJECT
 public:
     Form1(Form1Options options, SystemActions& actions, QWidget* parent = nullptr);
@@ -55,106 +57,53 @@ public:
     void showCentred();
     bool ended() const { return ended_; }
 
-    // The page request and the keypad (Form1.cpp, Form1Handlers.cpp).
+    // The page request, the keypad, scrolling and the offline mode: what the
+    // command line and the tests drive without clicking.
     void Command1_Click();
     void Command4_Click();
     void Command5_Click(int index);
-    void Command6_Click();
-    void Command7_Click();
-    // Scrolling and display width.
     void Command2_Click();
     void Command3_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command17_Click();
-    void Command18_Click();
-    void Yoko001_Click();
-    void Yoko002_Click();
-    void Yoko003_Click();
-    void Yoko004_Click();
-    void Yoko005_Click();
-    void Yoko006_Click();
-    // Connection mode and edit commands.
-    void Menu002_Click();
     void Menu003_Click();
-    void Menu005_Click();
-    void Menu006_Click();
-    void Menu007_Click();
-    void Menu008_Click();
     // Handset models (HandsetModels.cpp).
     void Phone000_Click();
     void Phone001_Click();
     void Phone002_Click();
-    bool SelectHandsetPicture();
-    // Bookmarks, downloads, the file browser, help and About
-    // (Form1Windows.cpp, book000_Click in Form1Handlers.cpp).
-    void book000_Click(int index);
+    // Bookmark dialogs, the file browser and About (Form1Windows.cpp).
     void book3_Click();
     void book4_Click();
-    void File001_Click(int index);
-    void file002_Click();
     void Command10_Click();
-    void Menu10_Click();
-    void help001_Click();
     void help003_Click();
-    // The blink timer and the LCD.
     void Timer1_Timer();
-    void DrawLcd();
 
     // Opening a page from the command line or by dropping it, and going back
-    // and forward through the pages shown (Form1Pages.cpp).
+    // through the pages shown (Form1Pages.cpp).
     void openPage(const QString& page);  // a local file or an http(s) address
     void historyBack();
-    void historyForward();
     // "Copy as text" (Ctrl+Shift+C): the page as the LCD reads, its lines
     // broken where the LCD breaks them and pictographs as their Unicode
     // equivalents, onto the clipboard.
     void copyText();
 
-    // The zoom, 1 to 4, and the window rebuilt at another (Form1Zoom.cpp).
+    // The zoom, 1 to 4, and the window restored after a rebuild (Form1Zoom.cpp).
     int zoom() const;
-    void changeZoom(int zoom);  // 0: as the desktop's scale factor
-    ViewSession viewSession() const;
     void restoreView(ViewSession session);
 
-    // State, for the automation dump and the tests.
+    // State, for the automation dump and the tests: the page, its links,
+    // attachments, history, last request and drawing are the session's.
     const PageSession& session() const { return session_; }
-    const PageModel& model() const { return session_.model(); }
     const Form1Controls& controls() const { return c_; }
     QVariant phoneModel() const { return phoneModel_; }
     QString pictureName() const { return pictureName_; }  // "builtin" or the file name
-    bool timer1Enabled() const { return timer1Enabled_; }
     const QTimer& timer1() const { return timer1_; }
-    bool autoRedraw() const { return autoRedraw_; }
     const std::vector<LcdOp>& lastDrawing() const { return painter_.lastPass(); }
     const BookmarkStore& bookmarks() const { return bookmarks_; }
     QString workDir() const { return options_.workDir; }
-    QString attachFolder() const { return session_.attachments().path(); }
-    QString fetchStatus() const;  // the status line's text
-    // What the last request gave: whether its page was fetched, why not, the
-    // attachments it could not keep.
-    const RequestOutcome& lastRequest() const { return lastRequest_; }
-    void clearStatus();                                                 // a new page's text is shown
-    QString archiveFolder() const { return session_.archiveFolder(); }  // empty: pages from the network
-    const PageHistory& history() const { return session_.history(); }
+    QString browserFolder() const override;
+    void clearStatus();  // a new page's text is shown
     SystemActions& actions() { return actions_; }
     const SecondaryWindows& windows() const { return windows_; }
     SecondaryWindows& windows() { return windows_; }
-
-    // RequestHost: the controls a page request reads and writes.
-    QString addressText() const override;
-    void setAddressText(const QString& text) override;
-    QString sourceText() const override;
-    void setSourceText(const QString& text) override;
-    void setKeyText(const QString& text) override;
-    QString senderCaption() const override;
-    void setSenderCaption(const QString& text) override;
-    QString titleCaption() const override;
-    void setTitleCaption(const QString& text) override;
-    void setGoEnabled(bool enabled) override;
-    bool networkMode() const override;
-    QString browserFolder() const override;
-    void setDownloadItem(int index, const QString& caption, bool enabled) override;
 
 signals:
     // The shutdown sequence has run; the program ends.
@@ -170,6 +119,49 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The handlers only the window's own controls call.
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Yoko001_Click();
+    void Yoko002_Click();
+    void Yoko003_Click();
+    void Yoko004_Click();
+    void Yoko005_Click();
+    void Yoko006_Click();
+    void Menu002_Click();
+    void Menu005_Click();
+    void Menu006_Click();
+    void Menu007_Click();
+    void Menu008_Click();
+    bool SelectHandsetPicture();
+    void book000_Click(int index);
+    void File001_Click(int index);
+    void file002_Click();
+    void Menu10_Click();
+    void help001_Click();
+    void DrawLcd();
+    void historyForward();
+    void changeZoom(int zoom);  // 0: as the desktop's scale factor
+    ViewSession viewSession() const;
+
+    // RequestHost: the controls a page request reads and writes.
+    QString addressText() const override;
+    void setAddressText(const QString& text) override;
+    QString sourceText() const override;
+    void setSourceText(const QString& text) override;
+    void setKeyText(const QString& text) override;
+    QString senderCaption() const override;
+    void setSenderCaption(const QString& text) override;
+    QString titleCaption() const override;
+    void setTitleCaption(const QString& text) override;
+    void setGoEnabled(bool enabled) override;
+    bool networkMode() const override;
+    void setDownloadItem(int index, const QString& caption, bool enabled) override;
+
     // Form1Layout.cpp, Form1Menus.cpp
     void createControls();
     void createToolbar();
@@ -221,12 +213,9 @@ private:
     bool revisiting_ = false;  // a request that goes back or forward adds no entry
     BookmarkStore bookmarks_;
     QTimer timer1_;
-    bool timer1Enabled_ = true;  // enabled when the window is created
-    bool autoRedraw_ = true;
     QVariant phoneModel_ = QString();
     QString pictureName_ = QStringLiteral("builtin");
     bool requestRunning_ = false;
-    RequestOutcome lastRequest_;
     bool closeAfterRequest_ = false;  // the close box was pressed during a request
     bool shownOnce_ = false;
     bool ended_ = false;

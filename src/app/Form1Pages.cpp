@@ -143,7 +143,7 @@ bool Form1::revisit(const HistoryEntry& entry) {
     revisiting_ = true;
     Command1_Click();
     revisiting_ = false;
-    return !lastRequest_.fetchFailed;
+    return !session_.lastRequest().fetchFailed;
 }
 
 }  // namespace sumire

@@ -1,4 +1,5 @@
 #include "SecondaryWindows.h"
+#include "Text2Box.h"
 
 #include "Form1.h"
 #include "SystemActions.h"
@@ -8,6 +9,7 @@
 #include "windows/Form3.h"
 #include "windows/FrmAbout.h"
 
+#include <QLineEdit>
 #include <QWindow>
 
 namespace sumire {
@@ -70,8 +72,8 @@ void SecondaryWindows::tellUser(QWidget* window, const QString& text) { form_.ac
 void SecondaryWindows::startProgram(const ProgramStart& program) { form_.actions().startProgram(program); }
 
 void SecondaryWindows::loadLocalPage(const QString& path, const QString& text) {
-    form_.setSourceText(withPageFolder(text, path));
-    form_.setAddressText(path);
+    form_.controls().text2->setText(withPageFolder(text, path));
+    form_.controls().text1->setText(path);
     form_.clearStatus();  // what it said was about the page before
 }
 

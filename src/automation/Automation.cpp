@@ -134,7 +134,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::selectText(const QStringList&
 
 std::optional<ScriptRunner::Failure> ScriptRunner::tick(const QStringList& args) {
     if (!args.isEmpty()) return Failure{QStringLiteral("too many arguments")};
-    if (form_.timer1Enabled()) form_.Timer1_Timer();
+    if (form_.session().lastDrawn().blinking) form_.Timer1_Timer();
     return std::nullopt;
 }
 

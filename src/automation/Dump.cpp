@@ -80,7 +80,7 @@ void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
             .field("picture", box->hasPicture())
             .endObject();
     j.endArray();
-    j.field("Timer1", form.timer1Enabled()).field("AutoRedraw", form.autoRedraw());
+    j.field("Timer1", form.session().lastDrawn().blinking).field("AutoRedraw", form.session().lastDrawn().keep);
 }
 
 // The bookmark dialogs, the file browser and the About window as they stand;
@@ -131,7 +131,7 @@ void writeTexts(JsonWriter& j, const QString& name, const Array& values, int64_t
 }
 
 void writeModel(JsonWriter& j, const Form1& form) {
-    const PageModel& m = form.model();
+    const PageModel& m = form.session().model();
     j.key("model").beginObject();
     j.field("lcdText", m.lcdText).field("bodyStart", m.bodyStart);
     j.field("textRed", m.textRed).field("textGreen", m.textGreen).field("textBlue", m.textBlue);
@@ -185,18 +185,18 @@ QByteArray dumpState(Form1& form, RecordingActions& recorded) {
     if (const auto phone = readPhoneSetting()) j.value(*phone);
     else j.null();
     j.endObject();
-    j.field("attachFolder", form.attachFolder());
+    j.field("attachFolder", form.session().attachments().path());
     writeModel(j, form);
     writeDrawing(j, form);
     j.key("archive");
-    if (form.archiveFolder().isEmpty()) j.null();
-    else j.value(form.archiveFolder());
+    if (form.session().archiveFolder().isEmpty()) j.null();
+    else j.value(form.session().archiveFolder());
     j.key("history")
         .beginObject()
-        .field("back", form.history().backCount())
-        .field("forward", form.history().forwardCount())
+        .field("back", form.session().history().backCount())
+        .field("forward", form.session().history().forwardCount())
         .endObject();
-    j.field("status", form.fetchStatus());
+    j.field("status", form.controls().fetchStatus->text());
     j.endObject();
     return j.text();
 }

@@ -21,6 +21,7 @@
 #include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
+#include <QLineEdit>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -59,7 +60,7 @@ QString workDirFor(const ProgramCommand& command) {
 
 // The demo's first page: the index, fetched from the demo server.
 void openDemoIndex(Form1& form, const DemoServer& server) {
-    form.setAddressText(server.indexUrl());
+    form.controls().text1->setText(server.indexUrl());
     form.Command1_Click();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ClientArea.h"
 #include "app/Form1.h"
+#include "app/Text2Box.h"
 #include "app/SystemActions.h"
 #include "store/ProgramFiles.h"
 #include "cli/RenderReport.h"
@@ -16,10 +17,12 @@
 #include "export/PageNames.h"
 #include "store/PageSession.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QThread>
 #include <QTextStream>
 #include <algorithm>
@@ -30,10 +33,6 @@
 namespace sumire {
 namespace {
 
-// The menu items of the display widths 20, 18, ... 10.
-void (Form1::*const kWidthItems[])() = {&Form1::Yoko001_Click, &Form1::Yoko002_Click, &Form1::Yoko003_Click,
-                                        &Form1::Yoko004_Click, &Form1::Yoko005_Click, &Form1::Yoko006_Click};
-void (Form1::*const kHandsetItems[])() = {&Form1::Phone000_Click, &Form1::Phone001_Click, &Form1::Phone002_Click};
 
 // Whether the LCD is drawn at the display width `w`.
 bool showsWidth(const PageModel& m, const DisplayWidth& w) {
@@ -139,7 +138,7 @@ RenderedPage PageRenderer::renderWindow(const QString& page, PictureFormat forma
     RenderedPage rendered = drawPage(form, page, format);
     // The next page's window starts without this page's attachment files.
     // An empty path would name the current folder.
-    if (!form.attachFolder().isEmpty()) QDir(form.attachFolder()).removeRecursively();
+    if (const QString folder = form.session().attachments().path(); !folder.isEmpty()) QDir(folder).removeRecursively();
     return rendered;
 }
 
@@ -198,11 +197,11 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
         const PageFileText file = readPageFile(page);
         if (!file.text) return file.error;
         form.Menu003_Click();
-        form.setSourceText(*file.text);
+        form.controls().text2->setText(*file.text);
     }
-    form.setAddressText(page);
+    form.controls().text1->setText(page);
     form.Command1_Click();
-    const RequestOutcome& outcome = form.lastRequest();
+    const RequestOutcome& outcome = form.session().lastRequest();
     if (outcome.fetchFailed) return page + QStringLiteral(": ") + outcome.error;
     // A page shown without some attachments is still drawn; they are named.
     for (const QString& failed : outcome.failedAttachments)
@@ -211,18 +210,19 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
 }
 
 // Width, scroll position, handset and blink phase through the window's own
-// handlers; none of them changes the phase but the tick.
+// menu items and handlers; none of them changes the phase but the tick.
 void PageRenderer::applyView(Form1& form) const {
+    const PageModel& model = form.session().model();
     // The item of the width shown would draw the same LCD again.
     const int item = std::max(0, displayWidthRow(options_.width));
-    if (!showsWidth(form.model(), kDisplayWidths[item])) (form.*kWidthItems[item])();
+    if (!showsWidth(model, kDisplayWidths[item])) form.controls().yoko[item]->trigger();
     for (int row = 0; row < options_.scroll; ++row) {
-        const int64_t before = form.model().scrollTop;
+        const int64_t before = model.scrollTop;
         form.Command3_Click();
-        if (form.model().scrollTop == before) break;  // the end of the page
+        if (model.scrollTop == before) break;  // the end of the page
     }
-    if (options_.model >= 0) (form.*kHandsetItems[options_.model])();
-    if (form.model().blinkPhase != options_.phase) form.Timer1_Timer();
+    if (options_.model >= 0) form.controls().phone[options_.model]->trigger();
+    if (model.blinkPhase != options_.phase) form.Timer1_Timer();
 }
 
 QImage scaled(const QImage& picture, int factor) {

@@ -53,10 +53,12 @@ PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
 RequestOutcome PageSession::request(RequestHost& host, LcdCanvas& canvas, bool record) {
     PageServices services{host, pictures_, fetcher_, attachments_, canvas};
     RequestOutcome outcome = runPageRequest(model_, services);
+    if (outcome.drawn) drew(*outcome.drawn);
     if (!outcome.fetchFailed && record) {
         const bool network = host.networkMode();
         history_.shown({network, host.addressText(), network ? QString() : model_.pageSource});
     }
+    lastRequest_ = outcome;
     return outcome;
 }
 
@@ -67,7 +69,7 @@ std::optional<QString> PageSession::linkAddress(const QString& key) const {
     return std::nullopt;
 }
 
-LcdDrawn PageSession::redraw(LcdCanvas& canvas) { return DrawLcd(model_, pictures_, canvas); }
+LcdDrawn PageSession::redraw(LcdCanvas& canvas) { return drew(DrawLcd(model_, pictures_, canvas)); }
 
 std::optional<LcdDrawn> PageSession::setDisplayWidth(int lineChars, LcdCanvas& canvas) {
     const int row = displayWidthRow(lineChars);
@@ -117,7 +119,7 @@ LcdDrawn PageSession::screenDown(LcdCanvas& canvas) {
     return redraw(canvas);
 }
 
-LcdDrawn PageSession::tick(LcdCanvas& canvas) { return Timer1_Timer(model_, pictures_, canvas); }
+LcdDrawn PageSession::tick(LcdCanvas& canvas) { return drew(Timer1_Timer(model_, pictures_, canvas)); }
 
 QString PageSession::text() const { return displayText(model_, pictures_, PictographFallback::Emoji); }
 

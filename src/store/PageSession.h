@@ -53,6 +53,12 @@ public:
     AttachmentFolder& attachments() { return attachments_; }
     QString archiveFolder() const;  // empty when pages come from the network
     void cancel() { fetcher_.cancel(); }
+    // What the last request gave: whether its page was fetched, why not, the
+    // attachments it could not keep.
+    const RequestOutcome& lastRequest() const { return lastRequest_; }
+    // What the last drawing left: whether Timer1 runs, whether it is kept
+    // (AutoRedraw). Before any drawing, both are on, as in a new window.
+    const LcdDrawn& lastDrawn() const { return lastDrawn_; }
 
     // Shows a page file or an http address; a page that cannot be shown
     // leaves the page shown before.
@@ -97,6 +103,10 @@ private:
     PageModel model_;
     PageHistory history_;
     QString sender_, title_;
+    RequestOutcome lastRequest_;
+    LcdDrawn lastDrawn_{true, true};
+
+    LcdDrawn drew(LcdDrawn pass) { return lastDrawn_ = pass; }
 };
 
 }  // namespace sumire

@@ -59,7 +59,7 @@ protected:
         ASSERT_TRUE(work.isValid());
         form = apptest::startedWindow(work.path(), recorded);
         form->Menu003_Click();
-        form->setSourceText(kPage);
+        form->controls().text2->setText(kPage);
         form->Command1_Click();
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }

@@ -49,13 +49,14 @@ protected:
 TEST_F(Form1InProcess, FailedFetchIsShownInTheStatusLineUntilTheNextRequest) {
     server.serveBytes("/ok.txt", "fine", "text/plain");
     request(server.url("/missing.txt"));
-    EXPECT_TRUE(form->fetchStatus().startsWith(QStringLiteral("ページを取得できませんでした: ")));
-    EXPECT_TRUE(form->fetchStatus().contains("404")) << qPrintable(form->fetchStatus());
+    EXPECT_TRUE(form->controls().fetchStatus->text().startsWith(QStringLiteral("ページを取得できませんでした: ")));
+    EXPECT_TRUE(form->controls().fetchStatus->text().contains("404"))
+        << qPrintable(form->controls().fetchStatus->text());
     EXPECT_TRUE(form->controls().command[1]->isEnabled());
     EXPECT_TRUE(form->controls().fetchStatus->isVisible());
     request(server.url("/ok.txt"));
-    EXPECT_EQ(form->fetchStatus(), QString());
-    EXPECT_EQ(form->model().lcdText, QString("fine"));
+    EXPECT_EQ(form->controls().fetchStatus->text(), QString());
+    EXPECT_EQ(form->session().model().lcdText, QString("fine"));
     EXPECT_TRUE(recorded.takeMessages().isEmpty());
 }
 
@@ -75,8 +76,8 @@ TEST_F(Form1InProcess, ShutdownStoresTheSettingEvenWhenAnAttachmentCannotBeDelet
     server.serveBytes("/m/a.bmp", picture, "image/bmp");
     server.serveBytes("/m/page.txt", "Append: Name=\"a.bmp\"\r\nbody", "text/plain");
     request(server.url("/m/page.txt"));
-    ASSERT_EQ(form->model().attachCount, 1);
-    const QString saved = QDir(form->attachFolder()).filePath("a.bmp");
+    ASSERT_EQ(form->session().model().attachCount, 1);
+    const QString saved = QDir(form->session().attachments().path()).filePath("a.bmp");
     ASSERT_TRUE(QFile::exists(saved));
     // A folder with content where the file was: it cannot be deleted as a file.
     ASSERT_TRUE(QFile::remove(saved));
@@ -84,7 +85,8 @@ TEST_F(Form1InProcess, ShutdownStoresTheSettingEvenWhenAnAttachmentCannotBeDelet
 
     form->Phone000_Click();  // no picture file here: the picture stays, the choice counts
     EXPECT_EQ(form->pictureName(), QString("builtin"));
-    EXPECT_TRUE(form->fetchStatus().contains("phone_01.jpg")) << qPrintable(form->fetchStatus());
+    EXPECT_TRUE(form->controls().fetchStatus->text().contains("phone_01.jpg"))
+        << qPrintable(form->controls().fetchStatus->text());
     EXPECT_EQ(form->phoneModel(), QVariant(0));
     bool ended = false;
     QObject::connect(form.get(), &Form1::programEnded, [&] { ended = true; });
@@ -145,12 +147,12 @@ TEST(Form1Timer, RunsOnTheDesktopOnlyWhileABlinkRunIsShown) {
         form.Menu003_Click();
         form.controls().text2->setText("<BL>on</BL>");
         form.Command1_Click();
-        EXPECT_TRUE(form.timer1Enabled());
+        EXPECT_TRUE(form.session().lastDrawn().blinking);
         EXPECT_EQ(form.timer1().isActive(), !script);
         EXPECT_EQ(form.timer1().interval(), 1000);
         form.controls().text2->setText("steady");
         form.Command1_Click();
-        EXPECT_FALSE(form.timer1Enabled());
+        EXPECT_FALSE(form.session().lastDrawn().blinking);
         EXPECT_FALSE(form.timer1().isActive());
     }
 }
@@ -165,11 +167,11 @@ TEST(CloseDuringRequest, TheCloseBoxStopsTheRequestAndEndsTheWindow) {
     QTemporaryDir work;
     RecordingActions recorded;
     const auto form = apptest::startedWindow(work.path(), recorded);
-    form->setAddressText(server.url("/page.txt"));
+    form->controls().text1->setText(server.url("/page.txt"));
     QTimer::singleShot(200, form.get(), [&] { form->close(); });
     form->Command1_Click();
     EXPECT_TRUE(form->ended());
-    EXPECT_EQ(form->lastRequest().failedAttachments,
+    EXPECT_EQ(form->session().lastRequest().failedAttachments,
               QStringList({"a.dat: the request was stopped", "b.dat: the request's time ran out"}));
 }
 

@@ -216,7 +216,7 @@ protected:
         form = apptest::startedWindow(work.path(), recorded);
         form->Menu003_Click();
         for (const char* text : {"first", "second"}) {
-            form->setSourceText(QString::fromLatin1(text));
+            form->controls().text2->setText(QString::fromLatin1(text));
             form->Command1_Click();
         }
     }
@@ -234,14 +234,14 @@ protected:
 TEST_F(SideButtons, BackAndForwardAnywhereOnTheWindow) {
     QLineEdit* text3 = form->controls().text3;
     press(text3, Qt::BackButton);
-    EXPECT_EQ(form->model().lcdText, QString("first"));
-    EXPECT_EQ(form->history().forwardCount(), 1);
+    EXPECT_EQ(form->session().model().lcdText, QString("first"));
+    EXPECT_EQ(form->session().history().forwardCount(), 1);
     press(form->controls().text2, Qt::ForwardButton);
-    EXPECT_EQ(form->model().lcdText, QString("second"));
-    EXPECT_EQ(form->history().backCount(), 1);
+    EXPECT_EQ(form->session().model().lcdText, QString("second"));
+    EXPECT_EQ(form->session().history().backCount(), 1);
     press(text3, Qt::LeftButton);  // other buttons are the box's own
-    EXPECT_EQ(form->model().lcdText, QString("second"));
-    EXPECT_EQ(form->history().backCount(), 1);
+    EXPECT_EQ(form->session().model().lcdText, QString("second"));
+    EXPECT_EQ(form->session().history().backCount(), 1);
 }
 
 // Alt+Left is the window's even while the editable page box has the focus;
@@ -254,7 +254,7 @@ TEST_F(SideButtons, AltLeftWithTheFocusInTheEditablePageBox) {
     QTextStream outStream(&out), errStream(&err);
     ScriptRunner runner(*form, recorded, outStream, errStream);
     ASSERT_EQ(runner.run({"key Alt+Left"}), 0) << qPrintable(err);
-    EXPECT_EQ(form->model().lcdText, QString("first"));
+    EXPECT_EQ(form->session().model().lcdText, QString("first"));
     EXPECT_EQ(text2->text(), QString("first"));
     text2->setFocus();
     QCoreApplication::processEvents();
@@ -267,8 +267,8 @@ TEST_F(SideButtons, NothingWhileAnotherWindowHasTheInput) {
     ASSERT_FALSE(form->isEnabled());
     press(form->controls().text3, Qt::BackButton);
     form->historyBack();
-    EXPECT_EQ(form->model().lcdText, QString("second"));
-    EXPECT_EQ(form->history().backCount(), 1);
+    EXPECT_EQ(form->session().model().lcdText, QString("second"));
+    EXPECT_EQ(form->session().history().backCount(), 1);
 }
 
 }  // namespace

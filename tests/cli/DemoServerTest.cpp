@@ -13,6 +13,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -161,31 +163,32 @@ TEST_F(DemoServerTest, WindowFollowsLinksWithTheKeypad) {
     Form1 form(options, recorded);
     form.Form_Load();
     form.showCentred();
-    form.setAddressText(server->indexUrl());
+    form.controls().text1->setText(server->indexUrl());
     form.Command1_Click();
-    ASSERT_EQ(form.fetchStatus(), QString());
-    ASSERT_GE(form.model().linkCount, 6);
-    EXPECT_EQ(form.model().linkTargets[0], server->url("/mail.txt"));
+    ASSERT_EQ(form.controls().fetchStatus->text(), QString());
+    ASSERT_GE(form.session().model().linkCount, 6);
+    EXPECT_EQ(form.session().model().linkTargets[0], server->url("/mail.txt"));
 
     form.Command5_Click(1);
     form.Command4_Click();
-    EXPECT_EQ(form.addressText(), server->url("/mail.txt"));
-    EXPECT_EQ(form.fetchStatus(), QString());
-    EXPECT_FALSE(form.titleCaption().isEmpty());
-    EXPECT_FALSE(form.model().lcdText.isEmpty());
+    EXPECT_EQ(form.controls().text1->text(), server->url("/mail.txt"));
+    EXPECT_EQ(form.controls().fetchStatus->text(), QString());
+    EXPECT_FALSE(form.controls().label1[6]->text().isEmpty());
+    EXPECT_FALSE(form.session().model().lcdText.isEmpty());
 
     form.Command5_Click(0);
     form.Command4_Click();
-    EXPECT_EQ(form.addressText(), server->indexUrl());
+    EXPECT_EQ(form.controls().text1->text(), server->indexUrl());
     form.Command5_Click(6);
     form.Command4_Click();
-    EXPECT_EQ(form.addressText(), server->url("/attach.txt"));
-    ASSERT_EQ(form.model().attachCount, 4);
+    EXPECT_EQ(form.controls().text1->text(), server->url("/attach.txt"));
+    ASSERT_EQ(form.session().model().attachCount, 4);
     // The fetched attachments are the samples' own bytes.
     for (int i = 0; i < 4; ++i) {
-        const QString name = form.model().attachNames[i];
+        const QString name = form.session().model().attachNames[i];
         if (name == "embed.bmp") continue;  // decoded from the page's Base64 text
-        EXPECT_EQ(fileBytes(QDir(form.attachFolder()).filePath(name)), fileBytes(samplePath(name))) << qPrintable(name);
+        EXPECT_EQ(fileBytes(QDir(form.session().attachments().path()).filePath(name)), fileBytes(samplePath(name)))
+            << qPrintable(name);
     }
 }
 
