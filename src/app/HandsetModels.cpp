@@ -3,6 +3,7 @@
 
 #include "Form1.h"
 #include "PictureBoxes.h"
+#include "art/BoxPicture.h"
 #include "store/ProgramFiles.h"
 
 #include <QDir>
@@ -61,7 +62,7 @@ bool Form1::loadHandsetPicture(const QString& fileName) {
         setStatusMessage(tr("電話機の絵 %1 が見つかりません。").arg(fileName));
         return false;
     }
-    const QImage picture = PictureBoxes::readPicture(path);
+    const QImage picture = readBoxPicture(path);
     if (picture.isNull()) {
         setStatusMessage(tr("電話機の絵 %1 を読めません。").arg(QDir::toNativeSeparators(path)));
         return false;

@@ -1,16 +1,11 @@
 #include "PictureBoxes.h"
 
+#include "art/BoxPicture.h"
 #include "display/Twips.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 namespace sumire {
-namespace {
-
-const QColor kBoxBack(240, 240, 240);  // the system's button face
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -47,18 +42,7 @@ void PictureBox::fitToPicture() {
                  (picture_.height() + 2 * kBorderPx) * kTwipsPerPixel);
 }
 
-QImage PictureBox::innerImage() const {
-    const int w = width_ / kTwipsPerPixel - 2 * kBorderPx;
-    const int h = height_ / kTwipsPerPixel - 2 * kBorderPx;
-    if (w <= 0 || h <= 0) return {};
-    QImage inner(w, h, QImage::Format_RGB32);
-    inner.fill(kBoxBack);
-    if (!picture_.isNull()) {
-        QPainter p(&inner);
-        p.drawImage(0, 0, picture_);
-    }
-    return inner;
-}
+QImage PictureBox::innerImage() const { return boxInnerImage(picture_, width_, height_); }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     {
@@ -74,17 +58,9 @@ void PictureBoxes::clearSlot(int slot) {
     boxes_[slot]->setTwipsSize(1500, 1095);
 }
 
-QImage PictureBoxes::readPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "bmp" && format != "jpeg" && format != "gif") return {};
-    return reader.read();
-}
-
 bool PictureBoxes::loadSlot(int slot, const QString& path) {
     if (!valid(slot)) return false;
-    const QImage picture = readPicture(path);
+    const QImage picture = readBoxPicture(path);
     if (picture.isNull()) return false;
     boxes_[slot]->setPicture(picture);
     return true;

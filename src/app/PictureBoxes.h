@@ -5,6 +5,7 @@
 // from the box (BitBlt) reads its inner area: the picture at the top left on
 // the box's back colour.
 
+#include "art/BoxPicture.h"
 #include "display/PictureSlots.h"
 
 #include <QFrame>
@@ -16,7 +17,7 @@ namespace sumire {
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kBorderPx = 2;
+    static constexpr int kBorderPx = kBoxBorderPx;
 
     explicit PictureBox(QWidget* parent = nullptr);
 
@@ -61,9 +62,6 @@ public:
     void copySlot(int from, int to) override;
     int slotWidth(int slot) const override;
     int slotHeight(int slot) const override;
-
-    // A BMP, JPEG or GIF picture read from the file by its content, or a null image.
-    static QImage readPicture(const QString& path);
 
 private:
     bool valid(int slot) const { return slot >= 0 && slot < kCount && boxes_[slot]; }

@@ -1,28 +1,11 @@
 #include "export/ExportSlots.h"
 
 #include "art/Art.h"
+#include "art/BoxPicture.h"
 #include "display/PageModel.h"
 #include "display/Twips.h"
 
-#include <QImageReader>
-#include <QPainter>
-
 namespace sumire {
-namespace {
-
-const QColor kBoxBack(240, 240, 240);  // the system's button face, as the window's boxes
-
-// A BMP, JPEG or GIF picture, recognised by its content.
-QImage readPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "bmp" && format != "jpeg" && format != "gif") return {};
-    return reader.read();
-}
-
-}  // namespace
-
 ExportSlots::ExportSlots() {
     boxes_[kMelodyIconSlot].picture = melodyIcon();
     boxes_[kDataIconSlot].picture = dataIcon();
@@ -46,7 +29,7 @@ void ExportSlots::clearSlot(int slot) {
 
 bool ExportSlots::loadSlot(int slot, const QString& path) {
     if (!valid(slot)) return false;
-    const QImage picture = readPicture(path);
+    const QImage picture = readBoxPicture(path);
     if (picture.isNull()) return false;
     setPicture(slot, picture);
     return true;
@@ -63,18 +46,7 @@ void ExportSlots::copySlot(int from, int to) {
 }
 
 QImage ExportSlots::innerImage(int slot) const {
-    if (!valid(slot)) return {};
-    const Box& box = boxes_[slot];
-    const int w = box.width / kTwipsPerPixel - 2 * kBorderPx;
-    const int h = box.height / kTwipsPerPixel - 2 * kBorderPx;
-    if (w <= 0 || h <= 0) return {};
-    QImage inner(w, h, QImage::Format_RGB32);
-    inner.fill(kBoxBack);
-    if (!box.picture.isNull()) {
-        QPainter p(&inner);
-        p.drawImage(0, 0, box.picture);
-    }
-    return inner;
+    return valid(slot) ? boxInnerImage(boxes_[slot].picture, boxes_[slot].width, boxes_[slot].height) : QImage();
 }
 
 }  // namespace sumire

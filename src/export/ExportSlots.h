@@ -4,6 +4,7 @@
 // and the same copy of the inner area (the picture at the top left on the
 // box's grey) as the window's boxes give DrawLcd and its picture copies.
 
+#include "art/BoxPicture.h"
 #include "display/PictureSlots.h"
 
 #include <QImage>
@@ -14,7 +15,7 @@ namespace sumire {
 class ExportSlots : public PictureSlots {
 public:
     static constexpr int kCount = 12;
-    static constexpr int kBorderPx = 2;
+    static constexpr int kBorderPx = kBoxBorderPx;
 
     ExportSlots();  // slots 10 and 11 hold the melody and data icons
 
