@@ -5,7 +5,6 @@
 #include "Form1.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>

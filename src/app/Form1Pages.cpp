@@ -9,9 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>

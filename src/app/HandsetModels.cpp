@@ -2,7 +2,6 @@
 // drawn at the client origin under the LCD.
 
 #include "Form1.h"
-#include "PictureBoxes.h"
 #include "art/BoxPicture.h"
 #include "store/ProgramFiles.h"
 

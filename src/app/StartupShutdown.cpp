@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QLabel>
 #include <QScreen>
 
 namespace sumire {

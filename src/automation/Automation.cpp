@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QLineEdit>
-#include <QMenu>
 #include <QAbstractButton>
 #include <QTextStream>
 

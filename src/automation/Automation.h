@@ -3,7 +3,6 @@
 // prints its state as JSON. Lines act through the window's own controls and
 // handlers, as a person's clicks and typing would.
 
-#include "automation/ScriptText.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,6 @@
 
 #include "display/PictographText.h"
 
-#include <QString>
 #include <QStringView>
 #include <array>
 #include <cstdint>

@@ -1,6 +1,5 @@
 #include "page/TextCodec.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>

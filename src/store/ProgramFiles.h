@@ -7,7 +7,6 @@
 // (readme.txt, samples/) and its own folder, where the build copies the
 // handset pictures.
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

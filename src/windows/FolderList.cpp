@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QStyle>
 #include <QTreeWidgetItemIterator>
 
