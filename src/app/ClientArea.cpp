@@ -1,4 +1,5 @@
 #include "ClientArea.h"
+#include "WindowLook.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -9,11 +10,11 @@ namespace sumire {
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent), image_(kWidth, kHeight, QImage::Format_RGB32) {
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    image_.fill(back_);
+    image_.fill(kFormBack);
 }
 
 void ClientArea::setPicture(const QImage& picture) {
-    image_.fill(back_);
+    image_.fill(kFormBack);
     if (!picture.isNull()) {
         QPainter p(&image_);
         p.drawImage(0, 0, picture);
@@ -33,7 +34,7 @@ bool ClientArea::showsControls(const QRect& area) const {
 QImage ClientArea::snapshot(const QRect& area) {
     if (!showsControls(area)) return image_.copy(area);
     QImage shot(area.size(), QImage::Format_RGB32);
-    shot.fill(back_);
+    shot.fill(kFormBack);
     render(&shot, QPoint(), QRegion(area));
     return shot;
 }

@@ -33,7 +33,6 @@ protected:
 
 private:
     QImage image_;
-    QColor back_{128, 255, 128};
 };
 
 }  // namespace sumire

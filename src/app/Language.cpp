@@ -76,8 +76,6 @@ bool useLanguage(Language language) {
     return true;
 }
 
-Language currentLanguage() { return current; }
-
 QString guideFileName() {
     return current == Language::English ? QStringLiteral("readme-en.txt") : QStringLiteral("readme.txt");
 }

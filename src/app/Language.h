@@ -30,7 +30,6 @@ Language chooseLanguage(std::optional<Language> commandLine, std::optional<Langu
 // Loads the language's translation into the application (none for
 // Japanese); false when the translation cannot be loaded.
 bool useLanguage(Language language);
-Language currentLanguage();
 
 // The user's guide in the language in force.
 QString guideFileName();

@@ -8,19 +8,16 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <cmath>
 
 namespace sumire {
 namespace {
 
-int toPixels(int64_t twips) { return int(std::lround(twipsToPixels(double(twips)))); }
-
 // The rectangle between two corners given in twips, both corners included.
 QRect cornersRect(int x1, int y1, int x2, int y2) {
-    return QRect(QPoint(toPixels(x1), toPixels(y1)), QPoint(toPixels(x2), toPixels(y2))).normalized();
+    return QRect(QPoint(int(roundedPixels(x1)), int(roundedPixels(y1))),
+                 QPoint(int(roundedPixels(x2)), int(roundedPixels(y2))))
+        .normalized();
 }
-
-bool drawsNothing(char16_t code) { return code < 0x20 || code == 0x7F; }
 
 }  // namespace
 

@@ -10,5 +10,7 @@ namespace sumire {
 int cellWidth(char16_t ch);
 // The widths of all UTF-16 code units, indexed by the code unit.
 const uint8_t* cellWidthTable();
+// Whether the LCD shows nothing for a character (control characters).
+inline bool drawsNothing(char16_t code) { return code < 0x20 || code == 0x7F; }
 
 }  // namespace sumire

@@ -4,7 +4,6 @@
 #include "display/LcdRenderer.h"
 #include "display/WholePage.h"
 
-#include <cmath>
 
 namespace sumire {
 namespace {
@@ -104,12 +103,7 @@ int64_t draw(const PageModel& model, const PictureSlots& pictures, ScreenExtent 
     return model.lineCount;
 }
 
-// Pixels of a twips coordinate, rounded as the window's painter rounds.
-int64_t toPixels(int64_t twips) { return int64_t(std::llround(twipsToPixels(double(twips)))); }
-
 }  // namespace
-
-bool drawsNothing(char16_t code) { return code < 0x20 || code == 0x7F; }
 
 LcdScreenReader::LcdScreenReader(const PageModel& model, const PictureSlots& pictures, ScreenExtent extent)
     : model_(model), pictures_(pictures), extent_(extent) {
@@ -117,11 +111,11 @@ LcdScreenReader::LcdScreenReader(const PageModel& model, const PictureSlots& pic
     screen_.rows = draw(model, pictures, extent, 1, hidden);
     screen_.background = hidden.background;
     screen_.textColour = packColor(model.textRed, model.textGreen, model.textBlue);
-    screen_.widthPx = toPixels(hidden.right) - toPixels(hidden.left) + 1;
-    screen_.heightPx = toPixels(hidden.bottom) - toPixels(hidden.top) + 1;
+    screen_.widthPx = roundedPixels(hidden.right) - roundedPixels(hidden.left) + 1;
+    screen_.heightPx = roundedPixels(hidden.bottom) - roundedPixels(hidden.top) + 1;
     for (LcdPicture p : hidden.blts) {
-        p.x -= toPixels(kLcdLeft);
-        p.y -= toPixels(kLcdTop);
+        p.x -= roundedPixels(kLcdLeft);
+        p.y -= roundedPixels(kLcdTop);
         screen_.pictures.push_back(p);
     }
 }

@@ -61,7 +61,4 @@ private:
     std::vector<int> hiddenColours_;  // of each character, in blink phase 1
 };
 
-// Whether the window draws nothing for a character (control characters).
-bool drawsNothing(char16_t code);
-
 }  // namespace sumire
