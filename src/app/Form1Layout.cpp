@@ -177,20 +177,17 @@ void Form1::createAttachmentPanel() {
     QWidget* w = client_;
     c_.label1[1] = makeLabel(w, indexed("Label1", 1), twipsRect(3000, 1080, 975, 255), tr("添付ファイル"), nullptr);
     const int tops[5] = {1320, 2400, 3480, 4560, 5640};
+    // Each box's place and first size (twips). Slots 10 and 11, the icons,
+    // lie beyond the client area's right edge: never seen, only copied from.
     for (int k = 0; k < PictureBoxes::kCount; ++k) {
-        auto* box = new PictureBox(w);
-        box->setObjectName(indexed("Picture1", k));
-        c_.picture1[k] = box;
-        slots_.setBox(k, box);
-        if (k < 10) box->setTwipsGeometry(k % 2 == 0 ? 3000 : 4440, tops[k / 2], 1455, 1095);
+        const bool icon = k >= 10;
+        const int left = icon ? 9960 : k % 2 == 0 ? 3000 : 4440;
+        const int top = icon ? (k == 10 ? 1560 : 480) : tops[k / 2];
+        c_.picture1[k] = slots_.addBox(k, left, top, w);
+        c_.picture1[k]->setObjectName(indexed("Picture1", k));
+        if (k == 2 || icon) slots_.setSize(k, 1485, 1125);
+        else if (k > 0) slots_.setSize(k, 1455, 1095);
     }
-    c_.picture1[0]->setTwipsSize(1500, 1095);
-    c_.picture1[2]->setTwipsSize(1485, 1125);
-    // Beyond the right edge of the client area: never seen, only copied from.
-    c_.picture1[10]->setTwipsGeometry(9960, 1560, 1485, 1125);
-    c_.picture1[10]->setPicture(melodyIcon());
-    c_.picture1[11]->setTwipsGeometry(9960, 480, 1485, 1125);
-    c_.picture1[11]->setPicture(dataIcon());
 }
 
 void Form1::createPageInformation() {

@@ -2,7 +2,7 @@
 // drawn at the client origin under the LCD.
 
 #include "Form1.h"
-#include "art/BoxPicture.h"
+#include "art/BoxSlots.h"
 #include "store/ProgramFiles.h"
 
 #include <QDir>

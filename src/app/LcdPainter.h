@@ -7,11 +7,10 @@
 namespace sumire {
 
 class ClientArea;
-class PictureBoxes;
 
 class LcdPainter : public LcdImagePainter {
 public:
-    LcdPainter(ClientArea& area, const PageModel& model, const PictureBoxes& boxes);
+    LcdPainter(ClientArea& area, const PageModel& model, const BoxSlots& boxes);
 
 protected:
     void changed(const QRect& r) override;
@@ -19,8 +18,5 @@ protected:
 private:
     ClientArea& area_;
 };
-
-// What a copy from each of the window's picture boxes reads.
-SlotImages boxImages(const PictureBoxes& boxes);
 
 }  // namespace sumire

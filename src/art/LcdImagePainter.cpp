@@ -1,5 +1,6 @@
 #include "art/LcdImagePainter.h"
 
+#include "art/BoxSlots.h"
 #include "art/LcdFace.h"
 #include "art/Pictographs.h"
 #include "display/CellWidth.h"
@@ -23,8 +24,8 @@ QRect cornersRect(int x1, int y1, int x2, int y2) {
 
 QColor colourOf(int packed) { return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF); }
 
-LcdImagePainter::LcdImagePainter(QImage& image, const PageModel& model, SlotImages pictures)
-    : image_(image), model_(model), pictures_(std::move(pictures)) {}
+LcdImagePainter::LcdImagePainter(QImage& image, const PageModel& model, const BoxSlots& pictures)
+    : image_(image), model_(model), pictures_(pictures) {}
 
 QFont LcdImagePainter::lcdFont() const {
     // Where the dot face lacks a glyph, or its package is missing: the
@@ -146,7 +147,7 @@ void LcdImagePainter::paintMark(int64_t x, int64_t y, char16_t code, int colour)
 void LcdImagePainter::blt(int slot, int64_t x, int64_t y, int64_t width, int64_t height) {
     ops_.push_back({QStringLiteral("blt"), {slot, x, y, width, height}});
     if (width <= 0 || height <= 0) return;
-    const QImage inner = pictures_(slot);
+    const QImage inner = pictures_.innerImage(slot);
     if (inner.isNull()) return;
     const QRect target = QRect(int(x), int(y), int(std::min<int64_t>(width, inner.width())),
                                int(std::min<int64_t>(height, inner.height())));

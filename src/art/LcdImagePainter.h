@@ -10,13 +10,13 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <functional>
 #include <vector>
 
 class QPainter;
 
 namespace sumire {
 
+class BoxSlots;
 struct PageModel;
 
 struct LcdOp {
@@ -24,14 +24,10 @@ struct LcdOp {
     std::vector<int64_t> values;  // in the order the canvas received them
 };
 
-// What a copy from picture slot `slot` reads: its box's inner area; null
-// when there is no such slot or the box has no inside.
-using SlotImages = std::function<QImage(int slot)>;
-
 class LcdImagePainter : public LcdCanvas {
 public:
     // `image` is painted on where it is when each operation comes.
-    LcdImagePainter(QImage& image, const PageModel& model, SlotImages pictures);
+    LcdImagePainter(QImage& image, const PageModel& model, const BoxSlots& pictures);
 
     void box(int x1, int y1, int x2, int y2, int colour) override;
     void frame(int x1, int y1, int x2, int y2, int colour) override;
@@ -57,7 +53,7 @@ private:
 
     QImage& image_;
     const PageModel& model_;
-    SlotImages pictures_;
+    const BoxSlots& pictures_;
     std::vector<LcdOp> ops_;
     QRect screen_;  // inside the latest box's frame, pixels
     // A high surrogate waits for its low half, which completes the character.

@@ -8,12 +8,12 @@
 #include "cli/RenderReport.h"
 #include "cli/RenderWorkers.h"
 #include "page/PageFile.h"
+#include "art/BoxSlots.h"
 #include "art/LcdFace.h"
 #include "display/DiscardingCanvas.h"
 #include "display/LcdRenderer.h"
 #include "display/WholePage.h"
 #include "export/OutputFiles.h"
-#include "export/ExportSlots.h"
 #include "export/PageNames.h"
 #include "store/PageSession.h"
 
@@ -40,10 +40,6 @@ bool showsWidth(const PageModel& m, const DisplayWidth& w) {
            m.lineHeight == w.lineHeight && m.fontSize == w.fontSize;
 }
 
-SlotImages slotImages(const ExportSlots& pictures) {
-    return [&pictures](int slot) { return pictures.innerImage(slot); };
-}
-
 // The bottom pixel of the whole page on a client area as tall as the page.
 int64_t wholePageBottom(const PageModel& model, const PictureSlots& pictures) {
     DiscardingCanvas measure;
@@ -52,14 +48,14 @@ int64_t wholePageBottom(const PageModel& model, const PictureSlots& pictures) {
 
 // The whole page painted on an area as tall as the page, then cut to the
 // LCD. Null when no picture that tall can be made.
-QImage drawWholePage(const PageModel& model, const ExportSlots& pictures) {
+QImage drawWholePage(const PageModel& model, const BoxSlots& pictures) {
     const QRect lcd = cropRect(Crop::Lcd);
     const int64_t bottomPixel = wholePageBottom(model, pictures);
     if (bottomPixel >= INT32_MAX / 4 / (lcd.right() + 1)) return {};
     QImage tall(lcd.right() + 1, int(bottomPixel) + 1, QImage::Format_RGB32);
     if (tall.isNull()) return {};
     tall.fill(Qt::white);
-    LcdImagePainter painter(tall, model, slotImages(pictures));
+    LcdImagePainter painter(tall, model, pictures);
     DrawWholePage(model, pictures, painter);
     return tall.copy(QRect(lcd.topLeft(), QPoint(lcd.right(), int(bottomPixel))));
 }
@@ -107,11 +103,11 @@ RenderedPage PageRenderer::render(const QString& page, PictureFormat format) {
 // The LCD alone needs no window: the page goes through a page session of
 // its own and is painted on an image as large as the LCD's corner.
 RenderedPage PageRenderer::renderLcd(const QString& page, PictureFormat format) {
-    ExportSlots pictures;
+    BoxSlots pictures;
     PageSession session(pictures, fetcher_, workDir(), options_.width);
     const QRect lcd = cropRect(Crop::Lcd);
     QImage screen(lcd.right() + 1, lcd.bottom() + 1, QImage::Format_RGB32);
-    LcdImagePainter painter(screen, session.model(), slotImages(pictures));
+    LcdImagePainter painter(screen, session.model(), pictures);
     const PageResult outcome = session.open(page, painter);
     if (!outcome.shown()) return failedPage(page, outcome.error);
     for (const QString& failed : outcome.failedAttachments)

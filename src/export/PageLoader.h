@@ -3,7 +3,7 @@
 // with its pictures for the export.
 
 #include "display/PageModel.h"
-#include "export/ExportSlots.h"
+#include "art/BoxSlots.h"
 #include "page/Fetcher.h"
 
 #include <QString>
@@ -14,7 +14,7 @@ namespace sumire {
 struct LoadedPage {
     QString error;  // why the page could not be read or fetched; empty when shown
     PageModel model;
-    ExportSlots pictures;
+    BoxSlots pictures;
     QString sender, title;          // the captions of the sender and title boxes
     QString source;                 // the page text the request scanned
     QStringList failedAttachments;  // "name: reason" for each attachment not kept
