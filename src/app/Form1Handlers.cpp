@@ -65,35 +65,30 @@ void Form1::Command4_Click() {
 
 // --- Connection mode --------------------------------------------------------
 
-void Form1::Menu002_Click() {
-    c_.menu003->setChecked(false);
-    c_.menu002->setChecked(true);
-    c_.command[4]->setEnabled(true);
-    c_.command[10]->setEnabled(false);
-    setBoxBack(c_.text2, kLightGrey);
-    c_.text2->setReadOnly(true);
-    c_.text1->setText(QString());
-    c_.text2->setText(QString());
-    c_.text1->setEnabled(true);
-    setBoxBack(c_.text1, kWhite);
-    for (QAction* a : {c_.menu006, c_.menu007, c_.menu008, c_.menu10}) a->setEnabled(false);
-    for (int n : {13, 15, 16}) c_.command[n]->setEnabled(false);
+namespace {
+
+// Network mode takes the address box and keeps the page text read-only;
+// offline mode edits the page text, and opens files.
+void showMode(Form1Controls& c, bool offline) {
+    c.menu003->setChecked(offline);
+    c.menu002->setChecked(!offline);
+    c.text2->setReadOnly(!offline);
+    c.command[4]->setEnabled(!offline);
+    c.command[10]->setEnabled(offline);
+    setBoxBack(c.text2, offline ? kWhite : kLightGrey);
+    c.text1->setText(QString());
+    c.text2->setText(QString());
+    c.text1->setEnabled(!offline);
+    setBoxBack(c.text1, offline ? kLightGrey : kWhite);
+    for (QAction* a : {c.menu006, c.menu007, c.menu008, c.menu10}) a->setEnabled(offline);
+    for (int n : {13, 15, 16}) c.command[n]->setEnabled(offline);
 }
 
-void Form1::Menu003_Click() {
-    c_.menu003->setChecked(true);
-    c_.menu002->setChecked(false);
-    c_.text2->setReadOnly(false);
-    c_.command[4]->setEnabled(false);
-    c_.command[10]->setEnabled(true);
-    setBoxBack(c_.text2, kWhite);
-    c_.text1->setText(QString());
-    c_.text2->setText(QString());
-    c_.text1->setEnabled(false);
-    setBoxBack(c_.text1, kLightGrey);
-    for (QAction* a : {c_.menu006, c_.menu007, c_.menu008, c_.menu10}) a->setEnabled(true);
-    for (int n : {13, 15, 16}) c_.command[n]->setEnabled(true);
-}
+}  // namespace
+
+void Form1::Menu002_Click() { showMode(c_, false); }
+
+void Form1::Menu003_Click() { showMode(c_, true); }
 
 // --- Edit commands on the selection of Text2, with the system clipboard -----
 

@@ -29,15 +29,6 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& place
     return b;
 }
 
-QPushButton* makeIconButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back,
-                            const QIcon& icon, int iconSize, const QString& tip) {
-    QPushButton* b = makeButton(parent, name, place, back);
-    b->setIcon(icon);
-    b->setIconSize(QSize(iconSize, iconSize));
-    b->setToolTip(tip);
-    return b;
-}
-
 QPushButton* makeKey(QWidget* parent, const QString& name, const QRect& place, const QString& caption,
                      const QColor& back) {
     QPushButton* b = makeButton(parent, name, place, back);
@@ -110,31 +101,37 @@ void Form1::paintButtons() {
 void Form1::createToolbar() {
     QWidget* w = client_;
     auto& cmd = c_.command;
-    cmd[11] = makeIconButton(w, "Command11", twipsRect(0, 0, 615, 495), kCaptionText, toolbarIcon("network"), 32,
-                             tr("ネットワーク"));
-    cmd[12] = makeIconButton(w, "Command12", twipsRect(600, 0, 615, 495), kCaptionText, toolbarIcon("offline"), 32,
-                             tr("オフライン"));
-    cmd[10] = makeIconButton(w, "Command10", twipsRect(1200, 0, 615, 495), kCaptionText, toolbarIcon("open"), 32,
-                             tr("ファイルを開く"));
-    cmd[13] = makeIconButton(w, "Command13", twipsRect(1920, 0, 615, 495), kButtonFace, toolbarIcon("cut"), 16,
-                             tr("切り取り"));
-    cmd[14] = makeIconButton(w, "Command14", twipsRect(2520, 0, 615, 495), kButtonFace, toolbarIcon("copy"), 16,
-                             tr("コピー"));
-    cmd[15] = makeIconButton(w, "Command15", twipsRect(3120, 0, 615, 495), kButtonFace, toolbarIcon("paste"), 16,
-                             tr("貼り付け"));
-    cmd[16] = makeIconButton(w, "Command16", twipsRect(3720, 0, 615, 495), kButtonFace, toolbarIcon("delete"), 16,
-                             tr("削除"));
+    // The icon buttons: their number, left edge in twips, face, icon and tip.
+    const struct {
+        int n, left;
+        const QColor& face;
+        const char* icon;
+        int iconSize;
+        const char* tip;
+    } icons[] = {
+        {11, 0, kCaptionText, "network", 32, QT_TR_NOOP("ネットワーク")},
+        {12, 600, kCaptionText, "offline", 32, QT_TR_NOOP("オフライン")},
+        {10, 1200, kCaptionText, "open", 32, QT_TR_NOOP("ファイルを開く")},
+        {13, 1920, kButtonFace, "cut", 16, QT_TR_NOOP("切り取り")},
+        {14, 2520, kButtonFace, "copy", 16, QT_TR_NOOP("コピー")},
+        {15, 3120, kButtonFace, "paste", 16, QT_TR_NOOP("貼り付け")},
+        {16, 3720, kButtonFace, "delete", 16, QT_TR_NOOP("削除")},
+        {19, 6000, kOrange, "addBookmark", 32, QT_TR_NOOP("ブックマークに追加")},
+        {20, 6600, kOrange, "editBookmarks", 32, QT_TR_NOOP("ブックマークの編集")},
+        {21, 8880, kRed, "help", 32, QT_TR_NOOP("ヘルプ")},
+    };
+    for (const auto& i : icons) {
+        cmd[i.n] = makeButton(w, QStringLiteral("Command%1").arg(i.n), twipsRect(i.left, 0, 615, 495), i.face);
+        cmd[i.n]->setIcon(toolbarIcon(i.icon));
+        cmd[i.n]->setIconSize(QSize(i.iconSize, i.iconSize));
+        cmd[i.n]->setToolTip(tr(i.tip));
+    }
     cmd[17] = makeKey(w, "Command17", twipsRect(4440, 0, 495, 495), QStringLiteral("←"), kPink);
     c_.label2 = makeLabel(w, "Label2", twipsRect(4920, 0, 495, 495), QStringLiteral("20"), &kPink);
     c_.label2->setFont(windowFont(20.25, true));
     c_.label2->setAlignment(Qt::AlignCenter);
     c_.label2->setFrameStyle(QFrame::Box | QFrame::Plain);
     cmd[18] = makeKey(w, "Command18", twipsRect(5400, 0, 495, 495), QStringLiteral("→"), kPink);
-    cmd[19] = makeIconButton(w, "Command19", twipsRect(6000, 0, 615, 495), kOrange, toolbarIcon("addBookmark"), 32,
-                             tr("ブックマークに追加"));
-    cmd[20] = makeIconButton(w, "Command20", twipsRect(6600, 0, 615, 495), kOrange, toolbarIcon("editBookmarks"), 32,
-                             tr("ブックマークの編集"));
-    cmd[21] = makeIconButton(w, "Command21", twipsRect(8880, 0, 615, 495), kRed, toolbarIcon("help"), 32, tr("ヘルプ"));
     // Offline-only commands start disabled (network mode).
     for (int n : {10, 13, 15, 16}) cmd[n]->setEnabled(false);
 }

@@ -4,6 +4,8 @@
 #include "display/PageModel.h"
 
 #include <QCommandLineParser>
+#include <QHash>
+#include <optional>
 
 namespace sumire {
 namespace {
@@ -131,7 +133,7 @@ const QString kRenderHelp = QStringLiteral(
 QString usageOf(const QString& help) { return help.left(help.indexOf(QStringLiteral("\n\n")) + 1); }
 
 // Refused with the usage of the command that was given: `command` is empty
-// for the viewer, else "render" or "export".
+// for the viewer, else "render" or "export", which also begins the reason.
 ProgramCommand refused(const QString& why, const QString& command = {}) {
     ProgramCommand c;
     c.action = ProgramCommand::Action::Error;
@@ -139,34 +141,9 @@ ProgramCommand refused(const QString& why, const QString& command = {}) {
                           : command == u"export" ? usageOf(kExportHelp)
                                                  : kUsage;
     const QString helpCall = command.isEmpty() ? QStringLiteral("sumire --help") : "sumire " + command + " --help";
-    c.message = QStringLiteral("sumire: %1\n%2Try '%3' for more information.\n").arg(why, usage, helpCall);
+    const QString reason = command.isEmpty() ? why : command + ": " + why;
+    c.message = QStringLiteral("sumire: %1\n%2Try '%3' for more information.\n").arg(reason, usage, helpCall);
     return c;
-}
-
-// The display widths, widest first.
-const QList<int> kWidths = [] {
-    QList<int> widths;
-    for (const DisplayWidth& w : kDisplayWidths) widths << w.lineChars;
-    return widths;
-}();
-
-bool isRun(const QList<int>& allowed) {
-    return allowed.size() >= 4 && allowed.last() - allowed.first() == allowed.size() - 1;
-}
-
-// "one of 20, 18 or 16", "1 to 8", or any number when `allowed` is empty.
-QString oneOf(const QList<int>& allowed) {
-    if (allowed.isEmpty()) return QStringLiteral("a whole number, 0 or more");
-    if (isRun(allowed)) return QStringLiteral("%1 to %2").arg(allowed.first()).arg(allowed.last());
-    QStringList numbers;
-    for (int n : allowed) numbers << QString::number(n);
-    const QString last = numbers.takeLast();
-    return numbers.isEmpty() ? last : "one of " + numbers.join(QStringLiteral(", ")) + " or " + last;
-}
-
-// "--width cannot be 15; it is one of 20, 18, 16, 14, 12 or 10"
-QString badValue(const QString& command, const QString& option, const QString& value, const QString& allowed) {
-    return QStringLiteral("%1: --%2 cannot be %3; it is %4").arg(command, option, value, allowed);
 }
 
 ProgramCommand answered(ProgramCommand::Action action, const QString& text) {
@@ -176,172 +153,189 @@ ProgramCommand answered(ProgramCommand::Action action, const QString& text) {
     return c;
 }
 
-// A number from `allowed` (any number >= 0 when `allowed` is empty).
-bool readNumber(const QString& text, const QList<int>& allowed, int* value) {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < 0 || (!allowed.isEmpty() && !allowed.contains(n))) return false;
-    *value = n;
-    return true;
+// Parses `arguments` with -h/--help, the `switches` and the `valued` options
+// (-o is --output, -j --jobs, -v --version): nothing when they were read,
+// else the refusal or the help (`command` as refused() takes it).
+std::optional<ProgramCommand> parse(QCommandLineParser& p, const QStringList& arguments, const QStringList& switches,
+                                    const QStringList& valued, const QString& command, const QString& help) {
+    const QHash<QString, QString> letters = {{"help", "h"}, {"output", "o"}, {"jobs", "j"}, {"version", "v"}};
+    for (const QString& name : QStringList{"help"} + switches + valued) {
+        const QStringList names = letters.contains(name) ? QStringList{letters[name], name} : QStringList{name};
+        p.addOption(QCommandLineOption(names, {}, valued.contains(name) ? QStringLiteral("V") : QString()));
+    }
+    if (!p.parse(arguments)) return refused(p.errorText(), command);
+    if (p.isSet("help")) return answered(ProgramCommand::Action::Help, help);
+    return std::nullopt;
 }
 
+// A number option, what it may be and where its value goes.
 struct NumberOption {
     const char* name;
-    QList<int> allowed;
-    int RenderOptions::*field;
+    QList<int> allowed;  // empty: any number from `least` up
+    int* value;
+    int least = 0;
 };
 
-ProgramCommand parseRender(const QStringList& arguments) {
-    QCommandLineParser p;
-    const QCommandLineOption help({"h", "help"}, {});
-    const QCommandLineOption output({"o", "output"}, {}, "OUT");
-    const QCommandLineOption crop("crop", {}, "C");
-    const QCommandLineOption full("full", {});
-    const QCommandLineOption animate("animate", {});
-    const NumberOption numbers[] = {{"width", kWidths, &RenderOptions::width},
-                                    {"scroll", {}, &RenderOptions::scroll},
-                                    {"phase", {0, 1}, &RenderOptions::phase},
-                                    {"model", {0, 1, 2}, &RenderOptions::model},
-                                    {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &RenderOptions::scale},
-                                    {"jobs", {}, &RenderOptions::jobs}};
-    const QCommandLineOption archive("archive", {}, "DIR");
-    p.addOptions({help, output, crop, full, animate, archive});
-    for (const NumberOption& n : numbers)
-        p.addOption(QCommandLineOption(n.name == QLatin1String("jobs") ? QStringList{"j", "jobs"} : QStringList{n.name},
-                                       {}, "N"));
-    if (!p.parse(arguments)) return refused("render: " + p.errorText(), "render");
-    if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kRenderHelp);
+// "one of 20, 18 or 16", "1 to 8", or "a whole number, 0 or more".
+QString allowedText(const NumberOption& n) {
+    const QList<int>& a = n.allowed;
+    if (a.isEmpty()) return QStringLiteral("a whole number, %1 or more").arg(n.least);
+    if (a.size() >= 4 && a.last() - a.first() == a.size() - 1)
+        return QStringLiteral("%1 to %2").arg(a.first()).arg(a.last());
+    QStringList numbers;
+    for (int i : a) numbers << QString::number(i);
+    const QString last = numbers.takeLast();
+    return numbers.isEmpty() ? last : "one of " + numbers.join(QStringLiteral(", ")) + " or " + last;
+}
 
-    ProgramCommand c;
-    c.action = ProgramCommand::Action::Render;
-    RenderOptions& r = c.render;
+// "--width cannot be 15; it is one of 20, 18, 16, 14, 12 or 10"
+QString badValue(const QString& option, const QString& value, const QString& allowed) {
+    return QStringLiteral("--%1 cannot be %2; it is %3").arg(option, value, allowed);
+}
+
+// Reads the numbers given: the refusal of the first that is not allowed, or nothing.
+std::optional<ProgramCommand> readNumbers(const QCommandLineParser& p, const QString& command,
+                                          const QList<NumberOption>& numbers) {
     for (const NumberOption& n : numbers) {
-        if (p.isSet(n.name) && !readNumber(p.value(n.name), n.allowed, &(r.*n.field)))
-            return refused(badValue("render", n.name, p.value(n.name), oneOf(n.allowed)), "render");
+        if (!p.isSet(n.name)) continue;
+        bool ok = false;
+        const int i = p.value(n.name).toInt(&ok);
+        if (!ok || i < n.least || (!n.allowed.isEmpty() && !n.allowed.contains(i)))
+            return refused(badValue(n.name, p.value(n.name), allowedText(n)), command);
+        *n.value = i;
     }
-    if (p.isSet("jobs") && r.jobs < 1)
-        return refused(badValue("render", "jobs", p.value("jobs"), "a whole number, 1 or more"), "render");
-    if (p.isSet(crop)) {
-        const QString v = p.value(crop);
+    return std::nullopt;
+}
+
+// The display widths, widest first.
+const QList<int> kWidths = [] {
+    QList<int> widths;
+    for (const DisplayWidth& w : kDisplayWidths) widths << w.lineChars;
+    return widths;
+}();
+
+// The options that stand in each other's way: nothing when they fit together.
+std::optional<ProgramCommand> checkRender(const QCommandLineParser& p, RenderOptions& r) {
+    const auto no = [](const QString& why) { return refused(why, "render"); };
+    if (p.isSet("jobs") && r.jobs < 1) return no(badValue("jobs", p.value("jobs"), "a whole number, 1 or more"));
+    if (p.isSet("crop")) {
+        const QString v = p.value("crop");
         if (v == u"window") r.crop = Crop::Window;
         else if (v == u"handset") r.crop = Crop::Handset;
         else if (v == u"lcd") r.crop = Crop::Lcd;
-        else return refused(badValue("render", "crop", v, "one of window, handset or lcd"), "render");
+        else return no(badValue("crop", v, "one of window, handset or lcd"));
     }
-    if (p.isSet(full)) {
+    if (p.isSet("full")) {
         // A handset's picture cannot stretch, so the whole page is the LCD alone.
-        if (p.isSet("scroll")) return refused(QStringLiteral("render: --scroll has no meaning with --full"), "render");
-        if (p.isSet(crop) && r.crop != Crop::Lcd)
-            return refused(QStringLiteral("render: --full draws the LCD alone; --crop cannot be %1").arg(p.value(crop)),
-                           "render");
+        if (p.isSet("scroll")) return no(QStringLiteral("--scroll has no meaning with --full"));
+        if (p.isSet("crop") && r.crop != Crop::Lcd)
+            return no(QStringLiteral("--full draws the LCD alone; --crop cannot be %1").arg(p.value("crop")));
         r.full = true;
         r.crop = Crop::Lcd;
     }
-    r.out = p.value(output);
-    if (p.isSet(animate)) {
-        if (p.isSet("phase"))
-            return refused(QStringLiteral("render: --phase has no meaning with --animate, which shows both"), "render");
+    if (p.isSet("animate")) {
+        if (p.isSet("phase")) return no(QStringLiteral("--phase has no meaning with --animate, which shows both"));
         if (pictureFormat(r.out, true) != PictureFormat::Webp)
-            return refused(QStringLiteral("render: --animate writes WebP; -o cannot name the PNG file %1").arg(r.out),
-                           "render");
+            return no(QStringLiteral("--animate writes WebP; -o cannot name the PNG file %1").arg(r.out));
         r.animate = true;
     }
-    r.archive = p.value(archive);
+    if (r.pages.isEmpty()) return no(QStringLiteral("no page given"));
+    return std::nullopt;
+}
+
+ProgramCommand parseRender(const QStringList& arguments) {
+    QCommandLineParser p;
+    const QStringList valued = {"output", "crop", "archive", "width", "scroll", "phase", "model", "scale", "jobs"};
+    if (auto answer = parse(p, arguments, {"full", "animate"}, valued, "render", kRenderHelp)) return *answer;
+    ProgramCommand c;
+    c.action = ProgramCommand::Action::Render;
+    RenderOptions& r = c.render;
+    r.out = p.value("output");
+    r.archive = p.value("archive");
     r.pages = p.positionalArguments();
-    if (r.pages.isEmpty()) return refused(QStringLiteral("render: no page given"), "render");
+    const auto answer = readNumbers(p, "render",
+                                    {{"width", kWidths, &r.width},
+                                     {"scroll", {}, &r.scroll},
+                                     {"phase", {0, 1}, &r.phase},
+                                     {"model", {0, 1, 2}, &r.model},
+                                     {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &r.scale},
+                                     {"jobs", {}, &r.jobs}});
+    if (answer) return *answer;
+    if (auto refusal = checkRender(p, r)) return *refusal;
     return c;
 }
 
 ProgramCommand parseExport(const QStringList& arguments) {
     QCommandLineParser p;
-    const QCommandLineOption help({"h", "help"}, {});
-    const QCommandLineOption output({"o", "output"}, {}, "DIR");
-    const QCommandLineOption width("width", {}, "W");
-    const QCommandLineOption text("text", {});
-    const QCommandLineOption fallback("fallback", {}, "F");
-    const QCommandLineOption archive("archive", {}, "DIR");
-    const QCommandLineOption maxPages("max-pages", {}, "N");
-    p.addOptions({help, output, width, text, fallback, archive, maxPages});
-    if (!p.parse(arguments)) return refused("export: " + p.errorText(), "export");
-    if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kExportHelp);
-
+    const QStringList valued = {"output", "width", "fallback", "archive", "max-pages"};
+    if (auto answer = parse(p, arguments, {"text"}, valued, "export", kExportHelp)) return *answer;
     ProgramCommand c;
     c.action = ProgramCommand::Action::Export;
     ExportOptions& e = c.exportOptions;
-    if (p.isSet(width) && !readNumber(p.value(width), kWidths, &e.width))
-        return refused(badValue("export", "width", p.value(width), oneOf(kWidths)), "export");
-    if (p.isSet(fallback)) {
-        const QString v = p.value(fallback);
+    const auto no = [](const QString& why) { return refused(why, "export"); };
+    if (auto answer = readNumbers(p, "export", {{"width", kWidths, &e.width}})) return *answer;
+    if (p.isSet("fallback")) {
+        const QString v = p.value("fallback");
         if (v == u"emoji") e.fallback = PictographFallback::Emoji;
         else if (v == u"name") e.fallback = PictographFallback::Name;
-        else return refused(badValue("export", "fallback", v, "one of emoji or name"), "export");
+        else return no(badValue("fallback", v, "one of emoji or name"));
     }
-    e.text = p.isSet(text);
-    e.out = p.value(output);
-    if (p.isSet(maxPages) && (!readNumber(p.value(maxPages), {}, &e.maxPages) || e.maxPages < 1))
-        return refused(badValue("export", "max-pages", p.value(maxPages), "a whole number, 1 or more"), "export");
-    if (p.isSet(maxPages) && !p.isSet(archive))
-        return refused(QStringLiteral("export: --max-pages limits a crawl of --archive"), "export");
-    e.archive = p.value(archive);
+    e.text = p.isSet("text");
+    e.out = p.value("output");
+    if (auto answer = readNumbers(p, "export", {{"max-pages", {}, &e.maxPages, 1}})) return *answer;
+    if (p.isSet("max-pages") && !p.isSet("archive"))
+        return no(QStringLiteral("--max-pages limits a crawl of --archive"));
+    e.archive = p.value("archive");
     e.pages = p.positionalArguments();
-    if (e.pages.isEmpty() && e.archive.isEmpty()) return refused(QStringLiteral("export: no page given"), "export");
-    if (e.out.isEmpty()) return refused(QStringLiteral("export: no folder given (-o DIR)"), "export");
+    if (e.pages.isEmpty() && e.archive.isEmpty()) return no(QStringLiteral("no page given"));
+    if (e.out.isEmpty()) return no(QStringLiteral("no folder given (-o DIR)"));
+    return c;
+}
+
+// The viewer's command line; --restore is given by the program to itself.
+ProgramCommand parseViewer(const QStringList& arguments) {
+    QCommandLineParser p;
+    const QStringList valued = {"script", "workdir", "archive", "lang", "zoom", "restore"};
+    if (auto answer = parse(p, arguments, {"version", "demo"}, valued, {}, kHelp)) return *answer;
+    if (p.isSet("version"))
+        return answered(ProgramCommand::Action::Version, QStringLiteral("sumire " SUMIRE_VERSION "\n"));
+    const QStringList pages = p.positionalArguments();
+    if (pages.size() > 1) return refused(QStringLiteral("unexpected argument: %1").arg(pages[1]));
+    // The demo opens its own index page from its own server.
+    if (p.isSet("demo") && !pages.isEmpty())
+        return refused(QStringLiteral("--demo opens its own page, not %1").arg(pages[0]));
+    if (p.isSet("demo") && p.isSet("archive")) return refused(QStringLiteral("--demo cannot be used with --archive"));
+    if (p.isSet("lang") && !QStringList{"ja", "en", "auto"}.contains(p.value("lang")))
+        return refused(QStringLiteral("--lang cannot be %1 (ja, en or auto)").arg(p.value("lang")));
+    ProgramCommand c;
+    if (auto answer = readNumbers(p, {}, {{"zoom", {1, 2, 3, 4}, &c.zoom}})) return *answer;
+    c.restore = p.value("restore");
+    c.script = p.value("script");
+    c.workDir = p.value("workdir");
+    c.archive = p.value("archive");
+    c.page = pages.value(0);
+    c.demo = p.isSet("demo");
+    c.language = p.value("lang");
     return c;
 }
 
 }  // namespace
 
-QString versionText() { return QStringLiteral("sumire " SUMIRE_VERSION); }
-
 ProgramCommand parseCommandLine(const QStringList& arguments) {
-    if (arguments.size() > 1 && arguments[1] == u"render")
-        return parseRender(QStringList{arguments[0]} + arguments.mid(2));
+    const QString command = arguments.value(1);
+    const QStringList rest = QStringList{arguments.value(0)} + arguments.mid(2);
+    if (command == u"render") return parseRender(rest);
+    if (command == u"export") return parseExport(rest);
     // A worker is given the render options, then jobs on standard input. A
     // subcommand, parsed as render is, and inherited by no process the worker
     // starts, as a variable of the environment would be; hidden from the
     // help, because only the program itself speaks its input.
-    if (arguments.size() > 1 && arguments[1] == QLatin1String(kRenderWorkerCommand)) {
-        ProgramCommand c = parseRender(QStringList{arguments[0]} + arguments.mid(2));
+    if (command == QLatin1String(kRenderWorkerCommand)) {
+        ProgramCommand c = parseRender(rest);
         if (c.action == ProgramCommand::Action::Render) c.action = ProgramCommand::Action::RenderWorker;
         return c;
     }
-    if (arguments.size() > 1 && arguments[1] == u"export")
-        return parseExport(QStringList{arguments[0]} + arguments.mid(2));
-
-    QCommandLineParser p;
-    const QCommandLineOption help({"h", "help"}, {});
-    const QCommandLineOption version({"v", "version"}, {});
-    const QCommandLineOption script("script", {}, "FILE");
-    const QCommandLineOption workDir("workdir", {}, "DIR");
-    const QCommandLineOption archive("archive", {}, "DIR");
-    const QCommandLineOption demo("demo", {});
-    const QCommandLineOption lang("lang", {}, "L");
-    const QCommandLineOption zoom("zoom", {}, "N");
-    const QCommandLineOption restore("restore", {}, "FILE");  // given by the program to itself
-    p.addOptions({help, version, script, workDir, archive, demo, lang, zoom, restore});
-    if (!p.parse(arguments)) return refused(p.errorText());
-    if (p.isSet(help)) return answered(ProgramCommand::Action::Help, kHelp);
-    if (p.isSet(version)) return answered(ProgramCommand::Action::Version, versionText() + u'\n');
-    const QStringList pages = p.positionalArguments();
-    if (pages.size() > 1) return refused(QStringLiteral("unexpected argument: %1").arg(pages[1]));
-    // The demo opens its own index page from its own server.
-    if (p.isSet(demo) && !pages.isEmpty())
-        return refused(QStringLiteral("--demo opens its own page, not %1").arg(pages[0]));
-    if (p.isSet(demo) && p.isSet(archive)) return refused(QStringLiteral("--demo cannot be used with --archive"));
-    if (p.isSet(lang) && !QStringList{"ja", "en", "auto"}.contains(p.value(lang)))
-        return refused(QStringLiteral("--lang cannot be %1 (ja, en or auto)").arg(p.value(lang)));
-
-    ProgramCommand c;
-    if (p.isSet(zoom) && !readNumber(p.value(zoom), {1, 2, 3, 4}, &c.zoom))
-        return refused(QStringLiteral("--zoom cannot be %1; it is 1 to 4").arg(p.value(zoom)));
-    c.restore = p.value(restore);
-    c.script = p.value(script);
-    c.workDir = p.value(workDir);
-    c.archive = p.value(archive);
-    c.page = pages.value(0);
-    c.demo = p.isSet(demo);
-    c.language = p.value(lang);
-    return c;
+    return parseViewer(arguments);
 }
 
 }  // namespace sumire

@@ -57,6 +57,4 @@ inline constexpr char kRenderWorkerCommand[] = "render-worker";
 // `arguments` as QCoreApplication::arguments() gives them, program first.
 ProgramCommand parseCommandLine(const QStringList& arguments);
 
-QString versionText();  // "sumire 1.0.0"
-
 }  // namespace sumire
