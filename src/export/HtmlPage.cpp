@@ -241,12 +241,6 @@ void writePageHtml(const HtmlPageParts& parts, HtmlOut& out) {
     out << QLatin1String("</pre>\n</details>\n</main>\n</body>\n</html>\n");
 }
 
-QString pageHtml(const HtmlPageParts& parts) {
-    HtmlOut out;
-    writePageHtml(parts, out);
-    return out.text();
-}
-
 QString relativeLink(const QString& path) {
     QStringList names = path.split(u'/');
     for (QString& name : names)

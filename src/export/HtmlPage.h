@@ -83,7 +83,6 @@ struct HtmlPageParts {
 };
 
 void writePageHtml(const HtmlPageParts& parts, HtmlOut& out);
-QString pageHtml(const HtmlPageParts& parts);
 
 struct IndexEntry {
     QString href, name, sender, title;

@@ -25,11 +25,7 @@ SiteTarget SiteCrawl::reach(const QString& address) {
     return {SiteTarget::Kind::Page, output};
 }
 
-SiteTarget SiteCrawl::start(const QString& address) {
-    const SiteTarget target = reach(address);
-    starts_ = pages_.size();
-    return target;
-}
+SiteTarget SiteCrawl::start(const QString& address) { return reach(address); }
 
 SiteTarget SiteCrawl::link(const QString& address, const ExportEntry& from) {
     const SiteTarget target = reach(address);

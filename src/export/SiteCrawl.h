@@ -39,7 +39,6 @@ public:
 
     // The queue in the order reached; it grows while it is walked.
     const std::vector<ExportEntry>& pages() const { return pages_; }
-    size_t startCount() const { return starts_; }
     // Each address linked to but missing from the archive, with the pages
     // that link to it.
     const std::map<QString, std::vector<ExportEntry>>& missing() const { return missing_; }
@@ -54,7 +53,6 @@ private:
     QString pageExt_;
     UniqueNames names_;  // of every file of the export
     std::vector<ExportEntry> pages_;
-    size_t starts_ = 0;
     QHash<QString, QString> outputs_, attachments_;  // archive name -> output
     QSet<QString> beyond_;
     std::map<QString, std::vector<ExportEntry>> missing_;
