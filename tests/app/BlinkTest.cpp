@@ -18,13 +18,8 @@ int colourOf(const QJsonObject& dump, char16_t ch) {
 
 TEST(Blink, TicksFlipThePhaseAndHideAndShowTheRun) {
     Sandbox box;
-    QStringList lines = showOffline("<BODY=0000FF BG=00FF00>\r\n<BL>blink</BL>rest");
-    lines << "dump"
-          << "tick"
-          << "dump"
-          << "tick"
-          << "dump";
-    const ScriptResult r = box.run(lines);
+    const ScriptResult r = box.run(showOffline("<BODY=0000FF BG=00FF00>\r\n<BL>blink</BL>rest") +
+                                   QStringList{"dump", "tick", "dump", "tick", "dump"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const int blue = 0xFF0000, green = 0x00FF00;
     for (int i = 0; i < 3; ++i) {
@@ -44,20 +39,9 @@ TEST(Blink, TimerStopsWhenTheRunLeavesTheScreenAndOnAPageWithout) {
     Sandbox box;
     QString page = "<BL>x</BL>\r\n";
     for (int i = 0; i < 30; ++i) page += "row\r\n";
-    QStringList lines = showOffline(page);
-    lines << "dump"
-          << "click Command9"
-          << "dump"
-          << "tick"
-          << "dump"
-          << "click Command8"
-          << "dump";
-    lines << "set Text2 no blinking here"
-          << "click Command1"
-          << "dump"
-          << "tick"
-          << "dump";
-    const ScriptResult r = box.run(lines);
+    const QStringList scrolled = {"dump", "click Command9", "dump", "tick", "dump", "click Command8", "dump"};
+    const QStringList steady = {"set Text2 no blinking here", "click Command1", "dump", "tick", "dump"};
+    const ScriptResult r = box.run(showOffline(page) + scrolled + steady);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     ASSERT_EQ(r.dumps.size(), 6);
     EXPECT_EQ(r.dump(0)["Timer1"], QJsonValue(true));

@@ -33,13 +33,7 @@ QString expectedText() {
 TEST(CopyText, ScriptLineCopiesTheDisplayTextAndTheEditMenuTheRawText) {
     apptest::Sandbox box;
     QStringList lines = apptest::showOffline(kPage);
-    lines << "copyText"
-          << "dump"
-          << "selectText Text2 0 11"
-          << "click Menu005"
-          << "dump"
-          << "copyText"
-          << "dump";
+    lines += QStringList{"copyText", "dump", "selectText Text2 0 11", "click Menu005", "dump", "copyText", "dump"};
     const apptest::ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.dump(0)["clipboard"].toString(), expectedText());
@@ -53,25 +47,13 @@ TEST(CopyText, ScriptLineCopiesTheDisplayTextAndTheEditMenuTheRawText) {
     EXPECT_TRUE(extra.err.contains("line 1: too many arguments")) << extra.err.constData();
 }
 
-class CopyTextKeys : public testing::Test {
+class CopyTextKeys : public apptest::OfflineWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(work.isValid());
-        form = apptest::startedWindow(work.path(), recorded);
-        form->Menu003_Click();
-        form->controls().text2->setText(kPage);
-        form->Command1_Click();
+        start({kPage});
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }
-    int press(const QString& keys) {
-        QTextStream outStream(&out), errStream(&err);
-        ScriptRunner runner(*form, recorded, outStream, errStream);
-        return runner.run({"key " + keys});
-    }
-    QTemporaryDir work;
-    RecordingActions recorded;
-    std::unique_ptr<Form1> form;
-    QString out, err;
+    int press(const QString& keys) { return run({"key " + keys}); }
 };
 
 // The window's shortcut, also while the editable page box has the focus and
@@ -96,8 +78,7 @@ TEST_F(CopyTextKeys, NothingWhileAnotherWindowHasTheInput) {
     form->book3_Click();
     ASSERT_FALSE(form->isEnabled());
     ASSERT_EQ(press("Ctrl+Shift+C"), 0) << qPrintable(err);
-    QTextStream outStream(&out), errStream(&err);
-    ASSERT_EQ(ScriptRunner(*form, recorded, outStream, errStream).run({"copyText"}), 0) << qPrintable(err);
+    ASSERT_EQ(run({"copyText"}), 0) << qPrintable(err);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }
 

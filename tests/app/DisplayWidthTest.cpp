@@ -24,12 +24,8 @@ QJsonArray firstText(const ScriptResult& r, int i) { return drawOps(r.dump(i), "
 TEST(DisplayWidth, ArrowsStepThroughTheSixWidthsAndStopAtEachEnd) {
     Sandbox box;
     QStringList lines{"dump"};
-    for (int i = 0; i < 6; ++i)
-        lines << "click Command17"
-              << "dump";
-    for (int i = 0; i < 6; ++i)
-        lines << "click Command18"
-              << "dump";
+    for (int i = 0; i < 6; ++i) lines += QStringList{"click Command17", "dump"};
+    for (int i = 0; i < 6; ++i) lines += QStringList{"click Command18", "dump"};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     ASSERT_EQ(r.dumps.size(), 13);
@@ -54,11 +50,7 @@ TEST(DisplayWidth, ArrowsStepThroughTheSixWidthsAndStopAtEachEnd) {
 TEST(DisplayWidth, MenuChoiceRelaysTheLinesOfThePage) {
     Sandbox box;
     QStringList lines = showOffline(QString(20, QChar('a')));
-    lines << "dump"
-          << "click Yoko006"
-          << "dump"
-          << "click Yoko003"
-          << "dump";
+    lines += QStringList{"dump", "click Yoko006", "dump", "click Yoko003", "dump"};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     // Width 20: nineteen cells a line; width 10: nine; width 16: fifteen.

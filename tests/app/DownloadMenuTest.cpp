@@ -28,12 +28,7 @@ TEST(DownloadMenu, KeepsTheAttachmentTwiceAndEmptiesTheFolder) {
     box.write("download/a.bmp", "an older copy");
     box.write("download/other.txt", "x");
     QStringList lines = showOffline(pageWithAttachment());
-    lines << "click File001(0)"
-          << "click File001(0)"
-          << "click File001(1)"
-          << "dump"
-          << "click file002"
-          << "dump";
+    lines += QStringList{"click File001(0)", "click File001(0)", "click File001(1)", "dump", "click file002", "dump"};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
 
@@ -70,9 +65,7 @@ TEST(DownloadMenu, ACopyThatFailsIsToldInsteadOfSuccess) {
         Sandbox box;
         box.write(c.fileInTheWay, "a file, not a folder");
         QStringList lines = showOffline(pageWithAttachment());
-        lines << "dump"
-              << "click File001(0)"
-              << "dump";
+        lines += QStringList{"dump", "click File001(0)", "dump"};
         const ScriptResult r = box.run(lines);
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_EQ(r.dump(0)["File001"].toArray()[0].toObject()["enabled"], QJsonValue(true)) << c.what;

@@ -106,21 +106,12 @@ TEST(History, AltLeftAndAltRightOverNetworkAndOfflinePages) {
     server.serveBytes("/a.txt", "page A\n", "text/plain");
     server.serveBytes("/c.txt", "page C\n", "text/plain");
     Sandbox box;
-    QStringList lines{"set Text1 " + server.url("/a.txt"), "click Command1"};
-    lines << showOffline("page B\n") << "click Menu002"
-          << "set Text1 " + server.url("/c.txt") << "click Command1"
-          << "click Command1"  // the same page again is no new entry
-          << "dump"
-          << "key Alt+Left"
-          << "dump"
-          << "key Alt+Left"
-          << "dump"
-          << "key Alt+Left"
-          << "dump"
-          << "key Alt+Right"
-          << "dump"
-          << "key Alt+Right"
-          << "dump";
+    const QStringList network = {"set Text1 " + server.url("/a.txt"), "click Command1"};
+    // The same page twice is one entry.
+    const QStringList networkAgain = {"set Text1 " + server.url("/c.txt"), "click Command1", "click Command1"};
+    const QStringList walk = {"dump", "key Alt+Left",  "dump", "key Alt+Left",  "dump", "key Alt+Left",
+                              "dump", "key Alt+Right", "dump", "key Alt+Right", "dump"};
+    const QStringList lines = network + showOffline("page B\n") + QStringList{"click Menu002"} + networkAgain + walk;
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     ASSERT_EQ(r.dumps.size(), 6);
@@ -151,17 +142,9 @@ TEST(History, AHundredEntriesAndANewPageDropsTheForwardOnes) {
     for (int n = 1; n <= 105; ++n) lines << QStringLiteral("set Text2 page %1").arg(n) << "click Command1";
     lines << "dump";
     for (int n = 0; n < 100; ++n) lines << "key Alt+Left";
-    lines << "dump"
-          << "key Alt+Right"
-          << "key Alt+Right"
-          << "dump";
-    lines << "set Text2 a new page"
-          << "click Command1"
-          << "dump"
-          << "key Alt+Right"
-          << "dump"
-          << "key Alt+Left"
-          << "dump";
+    lines += QStringList{"dump", "key Alt+Right", "key Alt+Right", "dump"};
+    lines +=
+        QStringList{"set Text2 a new page", "click Command1", "dump", "key Alt+Right", "dump", "key Alt+Left", "dump"};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     ASSERT_EQ(r.dumps.size(), 6);
@@ -209,26 +192,14 @@ namespace {
 
 // The side buttons, pressed as the window system delivers them: to the
 // control under the pointer, here a text box that takes other presses.
-class SideButtons : public testing::Test {
+class SideButtons : public apptest::OfflineWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(work.isValid());
-        form = apptest::startedWindow(work.path(), recorded);
-        form->Menu003_Click();
-        for (const char* text : {"first", "second"}) {
-            form->controls().text2->setText(QString::fromLatin1(text));
-            form->Command1_Click();
-        }
-    }
+    void SetUp() override { start({"first", "second"}); }
     void press(QWidget* target, Qt::MouseButton button) {
         const QPointF at(target->width() / 2.0, target->height() / 2.0);
         QMouseEvent e(QEvent::MouseButtonPress, at, target->mapToGlobal(at), button, button, Qt::NoModifier);
         QApplication::sendEvent(target, &e);
     }
-
-    QTemporaryDir work;
-    RecordingActions recorded;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(SideButtons, BackAndForwardAnywhereOnTheWindow) {
@@ -250,15 +221,12 @@ TEST_F(SideButtons, AltLeftWithTheFocusInTheEditablePageBox) {
     Text2Box* text2 = form->controls().text2;
     text2->setFocus();
     QCoreApplication::processEvents();
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    ScriptRunner runner(*form, recorded, outStream, errStream);
-    ASSERT_EQ(runner.run({"key Alt+Left"}), 0) << qPrintable(err);
+    ASSERT_EQ(run({"key Alt+Left"}), 0) << qPrintable(err);
     EXPECT_EQ(form->session().model().lcdText, QString("first"));
     EXPECT_EQ(text2->text(), QString("first"));
     text2->setFocus();
     QCoreApplication::processEvents();
-    ASSERT_EQ(runner.run({"key End", "key X"}), 0) << qPrintable(err);
+    ASSERT_EQ(run({"key End", "key X"}), 0) << qPrintable(err);
     EXPECT_EQ(text2->text().toLower(), QString("firstx"));
 }
 

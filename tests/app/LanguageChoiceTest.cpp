@@ -119,19 +119,20 @@ TEST(LanguageChoice, EnglishBookmarkDownloadAndFileBrowserFlows) {
         "Subject: pic\r\nsee it\r\n--VOV980907\r\nContent-Type: image/bmp; stream;name=\"a.bmp\"\r\n\r\n" +
         QString::fromLatin1(kPicture.toBase64()) + "\r\n--VOV980907--\r\n";
     QStringList lines = showOffline(page);
-    lines << "click File001(0)"
-          << "dump"
-          << "click Command10"
-          << "select file.Dir1 " + box.path("saved") << "dblclick file.File1 mail.txt"
-          << "click Command1"
-          << "click book3"
-          << "click Form2.Command1"
-          << "click book4"
-          << "select Form3.List1 0"
-          << "set Form3.Text2 Hello again"
-          << "click Form3.Command1"
-          << "click Form3.Command3"
-          << "dump";
+    lines += QStringList{"click File001(0)",
+                         "dump",
+                         "click Command10",
+                         "select file.Dir1 " + box.path("saved"),
+                         "dblclick file.File1 mail.txt",
+                         "click Command1",
+                         "click book3",
+                         "click Form2.Command1",
+                         "click book4",
+                         "select Form3.List1 0",
+                         "set Form3.Text2 Hello again",
+                         "click Form3.Command1",
+                         "click Form3.Command3",
+                         "dump"};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QJsonObject kept = r.dump(0);

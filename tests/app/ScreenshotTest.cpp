@@ -17,8 +17,7 @@ TEST(Screenshot, LcdShowsThePageColoursAndAPictographInTheTextColour) {
     Sandbox box;
     const QString shot = box.path("lcd.png");
     QStringList lines = showOffline("<BODY=FF0000 BG=00C000>\r\n<#HEART>");
-    lines << "dump"
-          << "shot " + shot;
+    lines += QStringList{"dump", "shot " + shot};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(drawOps(r.dump(0), "text").value(0), QJsonArray({"text", 400, 1000, 0xE000, 255}));
@@ -62,8 +61,7 @@ TEST(Screenshot, SurrogatePairIsOneCharacterAndControlCharactersDrawNothing) {
     Sandbox box;
     const QString shot = box.path("pair.png");
     QStringList lines = showOffline(QString::fromUtf16(u"\U00020B9F\t\x06\r\n\t\x7f"));
-    lines << "dump"
-          << "shot " + shot;
+    lines += QStringList{"dump", "shot " + shot};
     const ScriptResult r = box.run(lines);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QList<QJsonArray> texts = drawOps(r.dump(0), "text");

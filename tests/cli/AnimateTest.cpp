@@ -31,10 +31,7 @@ using test::readFile;
 using test::samplePath;
 
 ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {
-    test::RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
-    setup.workingDirectory = dir.path();
-    return test::runProgram(QStringList{"render"} + arguments, setup);
+    return test::runProgram(QStringList{"render"} + arguments, test::headlessIn(dir.path()));
 }
 
 // A WebP file as libwebp's animation decoder reads it: a still picture is

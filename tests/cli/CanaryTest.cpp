@@ -151,9 +151,8 @@ TEST_F(Canary, ScriptSessionsReachOnlyWhatThePageMay) {
     ASSERT_TRUE(QFile::link(path("outside"), path("archive/site.example/out")));
     lines.clear();
     for (int key = 1; key <= 4; ++key)
-        lines << "set Text1 http://site.example/index.txt"
-              << "click Command1" << QStringLiteral("set Text3 %1").arg(key) << "click Command4"
-              << "dump";
+        lines += QStringList{"set Text1 http://site.example/index.txt", "click Command1",
+                             QStringLiteral("set Text3 %1").arg(key), "click Command4", "dump"};
     test::writeFile(path("script.txt"), lines.join('\n').toUtf8() + '\n');
     const test::ProgramResult archived =
         run({"--script", path("script.txt"), "--workdir", path("work"), "--archive", path("archive")});

@@ -16,16 +16,10 @@ namespace {
 using test::ProgramResult;
 using test::RunSetup;
 
-RunSetup headless(const QTemporaryDir& dir) {
-    RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
-    setup.workingDirectory = dir.path();
-    return setup;
-}
-
 TEST(ExportCommand, APipedExportPrintsNothing) {
     QTemporaryDir dir;
-    const ProgramResult r = test::runProgram({"export", SUMIRE_SOURCE_DIR "/samples", "-o", "out"}, headless(dir));
+    const ProgramResult r =
+        test::runProgram({"export", SUMIRE_SOURCE_DIR "/samples", "-o", "out"}, test::headlessIn(dir.path()));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
@@ -37,7 +31,7 @@ TEST(ExportCommand, ATerminalShowsTheProgressLine) {
     const QString script = QStandardPaths::findExecutable("script");
     if (script.isEmpty()) GTEST_SKIP() << "script (bsdutils) is not installed";
     QTemporaryDir dir;
-    RunSetup setup = headless(dir);
+    RunSetup setup = test::headlessIn(dir.path());
     setup.program = script;
     const QString command =
         QStringLiteral("'%1' export '%2' -o out --text").arg(SUMIRE_PROGRAM, SUMIRE_SOURCE_DIR "/samples");

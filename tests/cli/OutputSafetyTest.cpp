@@ -29,14 +29,12 @@ using test::writeFile;
 const QByteArray kPage = "Subject: t\r\n<BL>blink</BL> <#HEART>\r\n";
 
 RunSetup in(const QTemporaryDir& dir) {
-    RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
+    RunSetup setup = test::headlessIn(dir.path());
     setup.environment.insert("TMPDIR", dir.filePath("tmp"));
     setup.environment.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
     QDir().mkpath(dir.filePath("tmp"));
     QDir().mkpath(dir.filePath("run"));
     QFile::setPermissions(dir.filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    setup.workingDirectory = dir.path();
     return setup;
 }
 

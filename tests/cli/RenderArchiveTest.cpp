@@ -23,10 +23,7 @@ TEST(RenderArchive, RenderOfAnAddressIsTheViewersShot) {
     ASSERT_TRUE(QFile::copy(test::samplePath("photo.bmp"), site + "photo.bmp"));
     const QString address = "http://www.example.jp:8080/";
     test::writeFile(dir.filePath("script.txt"), ("shot " + dir.filePath("shot.png")).toUtf8());
-    test::RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
-    setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
-    setup.workingDirectory = dir.path();
+    const test::RunSetup setup = test::headlessIn(dir.path(), true);
     const test::ProgramResult shot = test::runProgram({"--archive", dir.filePath("mirror"), address, "--script",
                                                        dir.filePath("script.txt"), "--workdir", dir.filePath("work")},
                                                       setup);

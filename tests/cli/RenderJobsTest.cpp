@@ -20,13 +20,11 @@ using test::RunSetup;
 using test::samplePath;
 
 ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments, const QString& crashOn = QString()) {
-    RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
+    RunSetup setup = test::headlessIn(dir.path());
     if (!crashOn.isEmpty()) {
         setup.program = SUMIRE_CRASHING_PROGRAM;
         setup.environment.insert("SUMIRE_TEST_CRASH_ON", crashOn);
     }
-    setup.workingDirectory = dir.path();
     return test::runProgram(QStringList{"render"} + arguments, setup);
 }
 
@@ -74,10 +72,8 @@ TEST(RenderJobs, WorkersDoNotRepeatTheRuntimeFolderWarning) {
     QTemporaryDir dir;
     writeSite(dir.filePath("site"));
     const auto warnings = [&](const QString& jobs) {
-        RunSetup setup;
-        setup.environment = test::headlessUser(dir.path());
+        RunSetup setup = test::headlessIn(dir.path());
         setup.environment.remove("XDG_RUNTIME_DIR");
-        setup.workingDirectory = dir.path();
         const ProgramResult r = test::runProgram({"render", "site", "-j", jobs, "-o", "out" + jobs}, setup);
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
         return r.err.count("XDG_RUNTIME_DIR not set");

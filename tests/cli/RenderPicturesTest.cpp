@@ -20,7 +20,6 @@ namespace {
 
 using test::ProgramResult;
 using test::readFile;
-using test::RunSetup;
 using test::samplePath;
 
 // The colour type byte of a PNG's header chunk: 2 RGB, 3 palette.
@@ -115,10 +114,7 @@ TEST(RenderPictures, RenderDrawsWhatTheWindowsShotShows) {
     const QString page = dir.filePath("page.txt");  // long enough for the text box's scroll bar
     test::writeFile(page, readFile(samplePath("attach.txt")).replace("{BASE}", QFile::encodeName(samplePath(""))));
     test::writeFile(dir.filePath("script.txt"), ("drop " + page + "\nshot " + dir.filePath("shot.png")).toUtf8());
-    RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
-    setup.environment.insert("QT_QPA_PLATFORM", "offscreen");  // the window needs a screen, `render` does not
-    setup.workingDirectory = dir.path();
+    const test::RunSetup setup = test::headlessIn(dir.path(), true);
     const ProgramResult shot =
         test::runProgram({"--script", dir.filePath("script.txt"), "--workdir", dir.filePath("work")}, setup);
     ASSERT_EQ(shot.exitCode, 0) << shot.err.constData();

@@ -25,15 +25,11 @@ namespace {
 using test::countPixels;
 using test::ProgramResult;
 using test::readFile;
-using test::RunSetup;
 using test::samplePath;
 
 // The program on a headless machine, started in `dir`.
 ProgramResult runIn(const QTemporaryDir& dir, const QStringList& arguments) {
-    RunSetup setup;
-    setup.environment = test::headlessUser(dir.path());
-    setup.workingDirectory = dir.path();
-    return test::runProgram(arguments, setup);
+    return test::runProgram(arguments, test::headlessIn(dir.path()));
 }
 
 ProgramResult render(const QTemporaryDir& dir, const QStringList& arguments) {

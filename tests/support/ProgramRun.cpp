@@ -54,6 +54,14 @@ QProcessEnvironment headlessUser(const QString& home) {
     return env;
 }
 
+RunSetup headlessIn(const QString& home, bool offscreen) {
+    RunSetup setup;
+    setup.environment = headlessUser(home);
+    if (offscreen) setup.environment.insert("QT_QPA_PLATFORM", "offscreen");
+    setup.workingDirectory = home;
+    return setup;
+}
+
 QString samplePath(const QString& name) { return QDir(QStringLiteral(SUMIRE_SOURCE_DIR "/samples")).filePath(name); }
 
 }  // namespace sumire::test

@@ -34,6 +34,9 @@ ProgramResult runProgram(const QStringList& arguments, const RunSetup& setup = {
 // The environment of a new user without a display: no DISPLAY, no
 // WAYLAND_DISPLAY, no platform chosen, their own config and data folders.
 QProcessEnvironment headlessUser(const QString& home);
+// A run as that user, working in `home` too; `offscreen` gives the window
+// the offscreen screen, which `render` and `export` do not need.
+RunSetup headlessIn(const QString& home, bool offscreen = false);
 
 // The variables that choose the windows' language, as gettext reads them.
 inline constexpr const char* kLanguageVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
