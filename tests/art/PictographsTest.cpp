@@ -61,13 +61,20 @@ QImage whiteImage() {
     return image;
 }
 
+// Pictograph `code` drawn into `cell` on a white picture, the painter
+// scaled by `scale`.
+QImage drawn(int code, const QRectF& cell, const QColor& colour, qreal scale = 1) {
+    QImage image = whiteImage();
+    QPainter p(&image);
+    p.scale(scale, scale);
+    drawPictograph(p, code, cell, colour);
+    return image;
+}
+
 TEST(DrawPictograph, FillsAnExactCellDotForDot) {
     const QColor colour(200, 0, 50);
     for (int code : {0, 30, 63, 94}) {
-        QImage image = whiteImage();
-        QPainter p(&image);
-        drawPictograph(p, code, QRectF(10, 20, 36, 24), colour);  // 2 pixels a dot, centred
-        p.end();
+        const QImage image = drawn(code, QRectF(10, 20, 36, 24), colour);  // 2 pixels a dot, centred
         const int count = paintedPixels(image, colour, QRect(10, 20, 36, 24));
         int dots = 0;
         for (int y = 0; y < kPictographSize; ++y) {
@@ -87,26 +94,16 @@ TEST(DrawPictograph, StaysInsideFractionalAndTransformedCells) {
     const QColor colour(0, 0, 255);
     // HEART reaches the left and right edges of its grid, CLOCK the top and
     // bottom: in a narrow and in a flat cell they touch the cell's inner pixels.
-    QImage image = whiteImage();
-    QPainter p(&image);
-    drawPictograph(p, 0, QRectF(10.4, 5.5, 24.3, 40), colour);
-    p.end();
+    QImage image = drawn(0, QRectF(10.4, 5.5, 24.3, 40), colour);
     EXPECT_GT(paintedPixels(image, colour, QRect(11, 6, 23, 39)), 0);
     EXPECT_EQ(image.pixel(11, 25), colour.rgb());
 
-    image = whiteImage();
-    p.begin(&image);
-    drawPictograph(p, 1, QRectF(40.5, 7.6, 50, 20.8), colour);
-    p.end();
+    image = drawn(1, QRectF(40.5, 7.6, 50, 20.8), colour);
     EXPECT_GT(paintedPixels(image, colour, QRect(41, 8, 49, 20)), 0);
     EXPECT_EQ(image.pixel(65, 8), colour.rgb());
 
     // In twips, as the window draws: 15 twips a pixel.
-    image = whiteImage();
-    p.begin(&image);
-    p.scale(1.0 / 15, 1.0 / 15);
-    drawPictograph(p, 0, QRectF(360, 960, 400, 200), colour);  // pixels 24..50 x 64..77
-    p.end();
+    image = drawn(0, QRectF(360, 960, 400, 200), colour, 1.0 / 15);  // pixels 24..50 x 64..77
     EXPECT_GT(paintedPixels(image, colour, QRect(24, 64, 26, 13)), 60);
 }
 

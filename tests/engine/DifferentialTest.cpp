@@ -212,42 +212,47 @@ private:
     QString first_;
 };
 
+// A field of the engine's model against the reference's, by its name.
+#define SAME_FIELD(field) d.same(#field, e.field, r.field)
+
 void compareDrawingState(Differ& d, const PageModel& e, const PageModel& r) {
-    d.same("lcdCol", e.lcdCol, r.lcdCol);
-    d.same("lcdRow", e.lcdRow, r.lcdRow);
-    d.same("colorIdx", e.colorIdx, r.colorIdx);
-    d.same("imageRows", e.imageRows, r.imageRows);
-    d.same("blinkActive", e.blinkActive, r.blinkActive);
-    d.same("loopIdx", e.loopIdx, r.loopIdx);
+    SAME_FIELD(lcdCol);
+    SAME_FIELD(lcdRow);
+    SAME_FIELD(colorIdx);
+    SAME_FIELD(imageRows);
+    SAME_FIELD(blinkActive);
+    SAME_FIELD(loopIdx);
 }
 
 void compareModels(Differ& d, const PageModel& e, const PageModel& r) {
-    d.same("lcdText", e.lcdText, r.lcdText);
-    d.same("bodyStart", e.bodyStart, r.bodyStart);
-    d.same("scanPos", e.scanPos, r.scanPos);
-    d.same("tokenKind", e.tokenKind, r.tokenKind);
-    d.same("emojiCode", e.emojiCode, r.emojiCode);
-    d.same("scanScratch", e.scanScratch, r.scanScratch);
+    SAME_FIELD(lcdText);
+    SAME_FIELD(bodyStart);
+    SAME_FIELD(scanPos);
+    SAME_FIELD(tokenKind);
+    SAME_FIELD(emojiCode);
+    SAME_FIELD(scanScratch);
     d.same("text colour", QList<int64_t>{e.textRed, e.textGreen, e.textBlue},
            QList<int64_t>{r.textRed, r.textGreen, r.textBlue});
     d.same("back colour", QList<int64_t>{e.backRed, e.backGreen, e.backBlue},
            QList<int64_t>{r.backRed, r.backGreen, r.backBlue});
-    d.same("hexValue", e.hexValue, r.hexValue);
+    SAME_FIELD(hexValue);
     for (int i = 0; i < kColorEntries; ++i)
         d.same(QString("colour entry %1").arg(i), QList<int64_t>{e.colorRed[i], e.colorGreen[i], e.colorBlue[i]},
                QList<int64_t>{r.colorRed[i], r.colorGreen[i], r.colorBlue[i]});
-    d.same("linkCount", e.linkCount, r.linkCount);
+    SAME_FIELD(linkCount);
     for (int i = 0; i < kLinkEntries; ++i) {
         d.same(QString("linkKeys(%1)").arg(i), e.linkKeys[i], r.linkKeys[i]);
         d.same(QString("linkTargets(%1)").arg(i), e.linkTargets[i], r.linkTargets[i]);
     }
-    d.same("attachCount", e.attachCount, r.attachCount);
+    SAME_FIELD(attachCount);
     for (int i = 0; i < kAttachEntries; ++i)
         d.same(QString("attachNames(%1)").arg(i), e.attachNames[i], r.attachNames[i]);
-    d.same("fetchBytes", e.fetchBytes, r.fetchBytes);
-    d.same("scrollTop", e.scrollTop, r.scrollTop);
+    SAME_FIELD(fetchBytes);
+    SAME_FIELD(scrollTop);
     compareDrawingState(d, e, r);
 }
+
+#undef SAME_FIELD
 
 void compareHosts(Differ& d, const FakeHost& e, const FakeHost& r) {
     d.same("sender (Label1(3))", e.sender, r.sender);
