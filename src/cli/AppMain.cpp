@@ -80,18 +80,20 @@ bool startDemoServer(std::optional<DemoServer>& server, QTextStream& err) {
     return true;
 }
 
-// The archive folder, absolute; an error on `err` when it is not a folder or
-// when the working folder, which the program writes, lies inside it.
-std::optional<QString> archiveFolderFor(const ProgramCommand& command, const QString& workDir, QTextStream& err) {
-    const QString folder = QDir::cleanPath(QFileInfo(command.archive).absoluteFilePath());
+// `archive` as an absolute folder; nothing, and why on `err` after
+// `prefix`, when it is no folder or when `written`, which the program
+// writes and `writtenName` names, lies inside it.
+std::optional<QString> archiveFolder(const QString& archive, const QString& written, const QString& writtenName,
+                                     const QString& prefix, QTextStream& err) {
+    const QString folder = QDir::cleanPath(QFileInfo(archive).absoluteFilePath());
     if (!QFileInfo(folder).isDir()) {
-        err << "sumire: --archive: " << command.archive << " is not a folder" << Qt::endl;
+        err << prefix << "--archive: " << archive << " is not a folder" << Qt::endl;
         return std::nullopt;
     }
     // Compared with every link resolved, also in the part not made yet.
-    if (isInsideFolder(resolvedPath(workDir), resolvedPath(folder))) {
-        err << "sumire: --archive: the working folder " << workDir << " lies inside the archive, which is never written"
-            << Qt::endl;
+    if (!written.isEmpty() &&
+        isInsideFolder(resolvedPath(QFileInfo(written).absoluteFilePath()), resolvedPath(folder))) {
+        err << prefix << writtenName << " lies inside the archive, which is never written" << Qt::endl;
         return std::nullopt;
     }
     return folder;
@@ -161,7 +163,8 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
     if (demo) options.demoAddress = demo->url();
     options.zoom = zoom;
     if (!command.archive.isEmpty()) {
-        const std::optional<QString> archive = archiveFolderFor(command, options.workDir, err);
+        const std::optional<QString> archive = archiveFolder(
+            command.archive, options.workDir, "--archive: the working folder " + options.workDir, "sumire: ", err);
         if (!archive) return 2;
         options.archiveDir = *archive;
     }
@@ -189,21 +192,14 @@ void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextS
     }
 }
 
-// `archive` made absolute; an error on `err` when it is given but no folder,
-// or when `out`, which the command writes, lies inside it.
+// `archive` made absolute when it is given; false, and why on `err`, when
+// it is no folder or `out`, which the command writes, lies inside it.
 bool checkArchive(QString& archive, const QString& out, const char* command, QTextStream& err) {
     if (archive.isEmpty()) return true;
-    const QString folder = QDir::cleanPath(QFileInfo(archive).absoluteFilePath());
-    if (!QFileInfo(folder).isDir()) {
-        err << "sumire: " << command << ": --archive: " << archive << " is not a folder" << Qt::endl;
-        return false;
-    }
-    if (!out.isEmpty() && isInsideFolder(resolvedPath(QFileInfo(out).absoluteFilePath()), resolvedPath(folder))) {
-        err << "sumire: " << command << ": " << out << " lies inside the archive, which is never written" << Qt::endl;
-        return false;
-    }
-    archive = folder;
-    return true;
+    const std::optional<QString> folder =
+        archiveFolder(archive, out, out, QStringLiteral("sumire: %1: ").arg(command), err);
+    if (folder) archive = *folder;
+    return folder.has_value();
 }
 
 // Rendering needs no display: without a platform chosen it draws off screen,
