@@ -16,6 +16,7 @@
 #include "store/ProgramFiles.h"
 #include "cli/RenderCommand.h"
 #include "display/PageModel.h"
+#include "export/PageNames.h"
 #include "page/Fetcher.h"
 #include "page/TextCodec.h"
 #include "text/Interruption.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -175,20 +175,14 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
 // The local pages among `pages`, the *.txt pages of folders included, that
 // are no text: they are still drawn, but the user hears of it.
 void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextStream& err) {
-    QStringList files;
-    for (const QString& page : pages) {
-        if (isNetworkAddress(page)) continue;
-        if (!QFileInfo(page).isDir()) files << page;
-        QDirIterator it(page, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
-        while (QFileInfo(page).isDir() && it.hasNext()) files << it.next();
-    }
-    for (const QString& file : files) {
-        QFile in(file);
+    for (const NamedPage& named : expandPages(pages)) {
+        if (isNetworkAddress(named.page)) continue;
+        QFile in(named.page);
         if (!in.open(QIODevice::ReadOnly)) continue;  // the command itself says why
         const QString kind = nonTextKind(in.read(1024));
         if (!kind.isEmpty())
-            err << "sumire: " << command << ": " << file << " is " << kind << ", not a text page; it is shown as text"
-                << Qt::endl;
+            err << "sumire: " << command << ": " << named.page << " is " << kind
+                << ", not a text page; it is shown as text" << Qt::endl;
     }
 }
 
