@@ -1,7 +1,7 @@
 // `sumire export --archive` of a generated saved site of 10,000 pages on
-// three hosts (one with a port): each page links to the next and to one far
-// away, every fifth shows a picture, every tenth links to an address the
-// archive lacks. One run is one process; pages_per_s is its pages a second
+// three hosts (one with a port): each page two screens and more long, linking
+// to the next and to one far away; every fifth shows a picture, every tenth
+// links to an address the archive lacks. One run is one process; pages_per_s is its pages a second
 // of wall-clock time (the goal: 200), peak_MiB its peak resident memory
 // (the goal: 500), index_bytes_per_page the search index's size a page (the
 // goal: under 1024), and query_ms the slowest of a few searches in headless
@@ -44,6 +44,26 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 QString fileOf(const QString& dir, const QString& address) { return dir + u'/' + address.mid(7); }
 
+// Two screens and more of a saved page: lines of news, the menu every page
+// of the site repeats, and a word of the page's own at the end.
+QString body(int i) {
+    static const QStringList kLines{
+        QStringLiteral("今日は朝から雨が降っています。"),
+        QStringLiteral("新しい着メロを3曲追加しました!"),
+        QStringLiteral("駅前の店が来週オープンするそうです。"),
+        QStringLiteral("PHSで読めるニュースを毎日お届け"),
+        QStringLiteral("週末は花見に行きませんか?"),
+        QStringLiteral("Daily news for your handset, 10 lines"),
+        QStringLiteral("待ち受け画像のプレゼントは月末まで"),
+        QStringLiteral("メールの返事は明日までにください。"),
+        QStringLiteral("天気予報: 晴れのち曇り、降水確率20%"),
+    };
+    QString text;
+    for (int k = 0; k < 6; ++k) text += kLines[(i + k * 4) % kLines.size()] + QStringLiteral("\r\n");
+    text += QStringLiteral("<#NOTE>バックナンバー <#MAIL>ご意見 <#HOME>トップへ\r\n");
+    return text + QStringLiteral("end%1\r\n").arg(i);
+}
+
 void makeSite(const QString& dir, int pages) {
     const QByteArray photo = [] {
         QFile f(SUMIRE_SOURCE_DIR "/samples/photo.bmp");
@@ -59,6 +79,7 @@ void makeSite(const QString& dir, int pages) {
             QStringLiteral("こんにちは、すみれです。word%1 <#HEART><#SUN>\r\n<C=CC0000>赤い字</C>と<BL>点滅</BL>\r\n")
                 .arg(i);
         if (i % 5 == 0) text += QStringLiteral("<IMG=\"photo.bmp\">\r\n");
+        text += body(i);
         const QString file = fileOf(dir, address(i, pages));
         writeFile(file, text.toUtf8());
         if (i % 5 == 0 && !QFile::exists(QFileInfo(file).dir().filePath("photo.bmp")))
@@ -72,7 +93,7 @@ double slowestQuery(const QString& out) {
     if (chromium.isEmpty()) return -1;
     writeFile(out + "/assets/query.js",
               "var q=document.getElementById('search'),worst=0;"
-              "['word4242','すみれ','heart','❤','zzz','ページ9'].forEach(function(w){var t=performance.now();"
+              "['word4242','end4242','すみれ','heart','❤','zzz','ページ9'].forEach(function(w){var t=performance.now();"
               "q.value=w;q.dispatchEvent(new Event('input'));worst=Math.max(worst,performance.now()-t);});"
               "document.body.setAttribute('data-ms',worst.toFixed(1));");
     QFile index(out + "/index.html");

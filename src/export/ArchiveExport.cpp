@@ -199,8 +199,8 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     if (site_) {
         QStringList errors;
         parts.downloads = site_->copyAttachments(
-            entry, page.model, out_,
-            [this](const ExportEntry& from, const QString& f) { return relativeHref(from, f); }, &errors);
+            entry, page, out_, [this](const ExportEntry& from, const QString& f) { return relativeHref(from, f); },
+            &errors);
         for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
     }
     parts.source = page.source;
@@ -261,7 +261,7 @@ void Exporter::writeText(const ExportEntry& entry, const LoadedPage& page) {
     if (site_) {
         QStringList errors;
         site_->copyAttachments(
-            entry, m, out_, [](const ExportEntry&, const QString& f) { return f; }, &errors);
+            entry, page, out_, [](const ExportEntry&, const QString& f) { return f; }, &errors);
         for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
     }
     write(entry.output, text.toUtf8(), entry.page);

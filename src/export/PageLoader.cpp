@@ -20,6 +20,7 @@ std::unique_ptr<LoadedPage> PageLoader::load(const QString& page) {
     loaded->sender = outcome.sender;
     loaded->title = outcome.title;
     loaded->source = outcome.source;
+    loaded->embedded = outcome.embedded;
     return loaded;
 }
 

@@ -5,6 +5,7 @@
 #include "display/PageModel.h"
 #include "art/BoxSlots.h"
 #include "page/Fetcher.h"
+#include "page/PageRequest.h"
 
 #include <QString>
 #include <memory>
@@ -15,9 +16,10 @@ struct LoadedPage {
     QString error;  // why the page could not be read or fetched; empty when shown
     PageModel model;
     BoxSlots pictures;
-    QString sender, title;          // the captions of the sender and title boxes
-    QString source;                 // the page text the request scanned
-    QStringList failedAttachments;  // "name: reason" for each attachment not kept
+    QString sender, title;                     // the captions of the sender and title boxes
+    QString source;                            // the page text the request scanned
+    QStringList failedAttachments;             // "name: reason" for each attachment not kept
+    std::vector<EmbeddedAttachment> embedded;  // the "stream" attachments' bytes
 };
 
 class PageLoader {

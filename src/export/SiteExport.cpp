@@ -5,15 +5,14 @@
 #include "export/OutputFiles.h"
 #include "export/PageLoader.h"
 #include "page/ArchiveFetcher.h"
-#include "display/PictographText.h"
+#include "export/SearchText.h"
 
 #include <QDir>
 #include <QUrl>
+#include <algorithm>
 
 namespace sumire {
 namespace {
-
-constexpr qsizetype kSearchTextChars = 200;  // keeps the search index small
 
 const QString kMelodyIcon = QStringLiteral("download-melody.png");
 const QString kDataIcon = QStringLiteral("download-data.png");
@@ -62,24 +61,41 @@ void SiteExport::resolveLinks(const ExportEntry& from, std::vector<ExportLink>& 
     }
 }
 
-std::vector<ExportDownload> SiteExport::copyAttachments(const ExportEntry& from, const PageModel& m,
+// A fetched attachment is copied once from the archive, whichever pages name
+// it; an embedded one is its page's own file, written from the bytes the
+// page's request decoded.
+std::optional<QString> SiteExport::attachmentFile(const ExportEntry& from, const LoadedPage& page, int64_t i,
+                                                  const OutputFiles& out, QStringList* errors) {
+    const QString& name = page.model.attachNames[size_t(i)];
+    const auto embedded = std::find_if(page.embedded.begin(), page.embedded.end(),
+                                       [i](const EmbeddedAttachment& e) { return e.index == i; });
+    FetchResult file;
+    std::optional<QString> output;
+    if (embedded != page.embedded.end()) {
+        output = claim(siteAttachmentBeside(from.output, name));
+        file.ok = true;
+        file.body = embedded->bytes;
+    } else {
+        const QString address = attachmentAddress(from.page, name);
+        output = name.isEmpty() ? std::nullopt : crawl_.attachment(address);
+        if (!output || copied_.contains(*output)) return output;
+        file = archive_.fetch(address);
+    }
+    copied_.insert(*output);
+    QString error = file.error;
+    if (file.ok && out.write(out.path(*output), file.body, &error)) return output;
+    *errors << name + QStringLiteral(": ") + error;
+    return std::nullopt;
+}
+
+std::vector<ExportDownload> SiteExport::copyAttachments(const ExportEntry& from, const LoadedPage& page,
                                                         const OutputFiles& out, const HrefFrom& href,
                                                         QStringList* errors) {
     std::vector<ExportDownload> downloads;
-    for (int64_t i = 0; i < m.storedAttachCount(); ++i) {
-        const QString name = m.attachNames[size_t(i)];
-        const QString address = attachmentAddress(from.page, name);
-        const std::optional<QString> output = name.isEmpty() ? std::nullopt : crawl_.attachment(address);
+    for (int64_t i = 0; i < page.model.storedAttachCount(); ++i) {
+        const std::optional<QString> output = attachmentFile(from, page, i, out, errors);
         if (!output) continue;
-        if (!copied_.contains(*output)) {
-            copied_.insert(*output);
-            const FetchResult file = archive_.fetch(address);
-            QString error = file.error;
-            if (!file.ok || !out.write(out.path(*output), file.body, &error)) {
-                *errors << name + QStringLiteral(": ") + error;
-                continue;
-            }
-        }
+        const QString name = page.model.attachNames[size_t(i)];
         const QString icon = iconFor(name);
         downloads.push_back({name, href(from, *output),
                              icon.isEmpty() ? QString() : href(from, QLatin1String(kAssetsFolder) + u'/' + icon)});
@@ -88,7 +104,7 @@ std::vector<ExportDownload> SiteExport::copyAttachments(const ExportEntry& from,
 }
 
 void SiteExport::indexed(const IndexEntry& entry, const ExportEntry& from, const LoadedPage& page) {
-    index_.push_back({entry, from.page, startOutputs_.contains(from.output), searchText(page)});
+    index_.push_back({entry, from.page, startOutputs_.contains(from.output), searchText(page.model, page.pictures)});
 }
 
 SiteCounts SiteExport::counts() const {
@@ -106,20 +122,6 @@ bool SiteExport::writeReports(const OutputFiles& out, QString* error) const {
     for (const SiteFile& f : files)
         if (!out.write(out.path(f.name), f.bytes, error)) return false;
     return true;
-}
-
-QString searchText(const LoadedPage& page) {
-    QString text = displayText(page.model, page.pictures, PictographFallback::Emoji).simplified();
-    text.truncate(kSearchTextChars);
-    QSet<int> seen;
-    for (const QChar c : page.model.lcdText) {
-        const int code = pictographCode(c.unicode());
-        if (code < 0 || seen.contains(code)) continue;
-        seen.insert(code);
-        const PictographEquivalent& e = pictographEquivalent(code);
-        text += u' ' + e.unicode + u' ' + e.name + u' ' + e.tag.mid(2, e.tag.size() - 3);
-    }
-    return text;
 }
 
 }  // namespace sumire

@@ -30,9 +30,9 @@ public:
 
     // Points each link at its exported page, or marks it.
     void resolveLinks(const ExportEntry& from, std::vector<ExportLink>& links, const HrefFrom& href);
-    // Copies the page's attachments beside it (each file once); `errors` gets
-    // the files not written.
-    std::vector<ExportDownload> copyAttachments(const ExportEntry& from, const PageModel& m, const OutputFiles& out,
+    // Copies the page's attachments beside it (each fetched file once);
+    // `errors` gets the files not written.
+    std::vector<ExportDownload> copyAttachments(const ExportEntry& from, const LoadedPage& page, const OutputFiles& out,
                                                 const HrefFrom& href, QStringList* errors);
     void indexed(const IndexEntry& entry, const ExportEntry& from, const LoadedPage& page);
     // A name of a file the page writes beside it, kept apart from every other.
@@ -43,15 +43,15 @@ public:
     SiteCounts counts() const;
 
 private:
+    // The file attachment `i` is copied to, relative to OUT.
+    std::optional<QString> attachmentFile(const ExportEntry& from, const LoadedPage& page, int64_t i,
+                                          const OutputFiles& out, QStringList* errors);
+
     const ExportOptions& o_;
     ArchiveFetcher& archive_;
     SiteCrawl crawl_;
     QSet<QString> copied_, startOutputs_;
     std::vector<SiteIndexEntry> index_;
 };
-
-// What a page says of itself to the search: its display text (pictographs as
-// Unicode characters) and each pictograph's name and tag name ("HEART").
-QString searchText(const LoadedPage& page);
 
 }  // namespace sumire

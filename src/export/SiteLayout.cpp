@@ -2,6 +2,7 @@
 
 #include "export/ArchiveAssets.h"
 #include "page/ArchiveFetcher.h"
+#include "page/AttachmentFolder.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -84,6 +85,11 @@ QString siteOutputName(const QString& archiveName, bool page) {
     for (const QString& p : parts) out << safePart(p);
     out << (page ? pageFileName(last) : safePart(last));
     return out.join(u'/');
+}
+
+QString siteAttachmentBeside(const QString& pageOutput, const QString& name) {
+    const QString plain = AttachmentFolder::plainFileName(name);
+    return pageOutput.left(pageOutput.lastIndexOf(u'/') + 1) + safePart(plain);
 }
 
 QStringList archivePageAddresses(const ArchiveFetcher& archive) {

@@ -19,6 +19,10 @@ class ArchiveFetcher;
 // ("host:8080/a/cgi?x=1" -> "host_8080/a/cgi@x=1.html").
 QString siteOutputName(const QString& archiveName, bool page);
 
+// The output name for a file a page carries in its own text, beside the
+// page's output `pageOutput` ("host/a/p.html", "tune.dxm" -> "host/a/tune.dxm").
+QString siteAttachmentBeside(const QString& pageOutput, const QString& name);
+
 // Every page address the archive answers, in the order of their names: each
 // file whose address names it again, but no picture, melody or data file.
 QStringList archivePageAddresses(const ArchiveFetcher& archive);

@@ -123,6 +123,7 @@ void handleEmbeddedAttachment(PageModel& m, const ScanText& text, PageServices& 
         if (named && n < kPictureSlots) {
             if (!bytes) noteFailure(s, m.attachNames[n], QStringLiteral("its Base64 text cannot be decoded"));
             const QString written = bytes ? keepBytes(m, s, n, *bytes) : QString();
+            if (!written.isEmpty() && s.embedded) s.embedded->push_back({n, *bytes});
             updateSlot(m, s, int(n), written, SlotFlag::None);
         }
     }

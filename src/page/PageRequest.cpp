@@ -185,6 +185,7 @@ RequestOutcome runPageRequest(PageModel& m, PageServices& services) {
     RequestOutcome outcome;
     PageServices s = services;
     s.failedAttachments = &outcome.failedAttachments;
+    s.embedded = &outcome.embedded;
     const RequestDeadline deadline(s.fetcher);
     s.host.setGoEnabled(false);
     const QString sender = s.host.senderCaption(), title = s.host.titleCaption();

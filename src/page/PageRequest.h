@@ -12,8 +12,16 @@
 #include "text/ScanText.h"
 
 #include <optional>
+#include <vector>
 
 namespace sumire {
+
+// The decoded bytes of a "stream" attachment kept on the page: attachment
+// `index` of the model. Exports copy them without decoding the page again.
+struct EmbeddedAttachment {
+    int64_t index = 0;
+    QByteArray bytes;
+};
 
 struct PageServices {
     RequestHost& host;
@@ -22,6 +30,7 @@ struct PageServices {
     AttachmentFolder& attachments;
     LcdCanvas& canvas;
     QStringList* failedAttachments = nullptr;  // "name: reason" for each attachment not kept
+    std::vector<EmbeddedAttachment>* embedded = nullptr;
 };
 
 struct RequestOutcome {
@@ -30,6 +39,7 @@ struct RequestOutcome {
     QStringList failedAttachments;  // "name: reason" for each attachment not kept
     int64_t scanWork = 0;           // code units searched and copied by the two passes
     std::optional<LcdDrawn> drawn;  // what the page's drawing left; none when nothing was drawn
+    std::vector<EmbeddedAttachment> embedded = {};
 };
 
 // The whole request: go button off, address completion, page text, reset,

@@ -47,7 +47,7 @@ PageResult PageSession::open(const QString& page, LcdCanvas& canvas) {
     if (request.fetchFailed) return {request.error};
     sender_ = host.sender;
     title_ = host.title;
-    return {{}, host.sender, host.title, model_.pageSource, request.failedAttachments};
+    return {{}, host.sender, host.title, model_.pageSource, request.failedAttachments, request.embedded};
 }
 
 RequestOutcome PageSession::request(RequestHost& host, LcdCanvas& canvas, bool record) {

@@ -29,6 +29,7 @@ struct PageResult {
     QString sender = {}, title = {};     // the captions of the sender and title boxes
     QString source = {};                 // the page text the request scanned
     QStringList failedAttachments = {};  // "name: reason" for each attachment not kept
+    std::vector<EmbeddedAttachment> embedded = {};
     bool shown() const { return error.isEmpty(); }
 };
 

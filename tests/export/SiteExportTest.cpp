@@ -22,9 +22,26 @@ namespace {
 using namespace exporttest;
 
 const QByteArray kMelody("MThd\x00\x01\xff\xfe melody \r\n\x1a", 19);
+// An embedded part's Base64 text is found by its "Qk", so its bytes begin "BM".
+const QByteArray kSong("BM\x00\x01\xff\xfe embedded song \r\n\x1a\x80", 25);
+
+// Page B carries kSong in its own text, its Base64 text wrapped.
+QByteArray pageB() {
+    const QByteArray base64 = kSong.toBase64();
+    return "Subject: Page B\r\nSEL=1;http://www.example.jp/a.txt>\r\nbanana\r\n--VOV980907\r\n"
+           "Content-Type: audio/x-dxm; stream;Name=\"song.dxm\"\r\n\r\n" +
+           base64.left(20) + "\r\n" + base64.mid(20) + "\r\n--VOV980907--\r\n";
+}
+
+// A page of many screens whose last word is far past its first ones, and
+// wrapped by the LCD ("…dur" at a row's end, "ian" on the next).
+QByteArray longPage() {
+    return "Subject: CGI\r\nkiwi\r\n" + QString("ここは長いページの途中です\r\n").repeated(80).toUtf8() +
+           "0123456789abcdefdurian\r\n";
+}
 
 // The mirror: "/" saved as index.html, a port, a query, a loop (a <-> top),
-// a link out of the archive, and three attachments.
+// a link out of the archive, three attachments fetched and one embedded.
 const std::vector<std::pair<QString, QByteArray>> kMirror = {
     {"www.example.jp/index.html",
      "Subject: TOP\r\nSEL=1;http://www.example.jp/a.txt>\r\n\r\nSEL=2;http://other.example.jp:8080/sub/b.txt>\r\n\r\n"
@@ -34,8 +51,8 @@ const std::vector<std::pair<QString, QByteArray>> kMirror = {
      "Append: Name=\"photo.bmp\"\r\napple <#HEART>\r\n<IMG=\"photo.bmp\">\r\nafter\r\n"},
     {"www.example.jp/tune.dxm", kMelody},
     {"www.example.jp/memo.dat", "DATA"},
-    {"other.example.jp:8080/sub/b.txt", "Subject: Page B\r\nSEL=1;http://www.example.jp/a.txt>\r\nbanana\r\n"},
-    {"www.example.jp/cgi?x=1", "Subject: CGI\r\nkiwi\r\n"},
+    {"other.example.jp:8080/sub/b.txt", pageB()},
+    {"www.example.jp/cgi?x=1", longPage()},
 };
 
 class SiteExport : public ::testing::Test {
@@ -76,6 +93,12 @@ TEST_F(SiteExport, MirrorBecomesPagesByAddressWithAttachmentsAndMissingAddresses
     ASSERT_TRUE(melody.open(QIODevice::ReadOnly));
     EXPECT_EQ(melody.readAll(), kMelody);
     EXPECT_EQ(readText(out("www.example.jp/memo.dat")), "DATA");
+    QFile song(out("other.example.jp_8080/sub/song.dxm"));
+    ASSERT_TRUE(song.open(QIODevice::ReadOnly));
+    EXPECT_EQ(song.readAll(), kSong);
+    EXPECT_TRUE(
+        readText(out("other.example.jp_8080/sub/b.html"))
+            .contains("<a download href=\"./song.dxm\"><img alt=\"\" src=\"../../assets/download-melody.png\">"));
 
     const QString a = readText(out("www.example.jp/a.html"));
     EXPECT_TRUE(a.contains("<a href=\"./index.html\">http://www.example.jp/</a>"));
@@ -89,7 +112,7 @@ TEST_F(SiteExport, MirrorBecomesPagesByAddressWithAttachmentsAndMissingAddresses
     const QString missing = readText(out("missing.html"));
     EXPECT_TRUE(
         missing.contains("<dt>http://gone.example.jp/x.txt</dt>\n<dd><a href=\"./www.example.jp/index.html\">"));
-    EXPECT_TRUE(first.err.contains("4 pages, 3 attachments, 1 address missing from the archive"))
+    EXPECT_TRUE(first.err.contains("4 pages, 4 attachments, 1 address missing from the archive"))
         << first.err.toStdString();
 
     // Again, from every page of the mirror: the same names, written over.
@@ -113,6 +136,8 @@ TEST_F(SiteExport, LimitTextPlaceholdersAndStartsOutsideTheArchive) {
               "アドレス: \nタイトル: A\n\n\napple ❤\n\n[画像 photo.bmp]\n\n\n\nafter\n\n1: http://www.example.jp/\n\n"
               "添付ファイル:\ntune.dxm\nmemo.dat\nphoto.bmp\n");
     EXPECT_TRUE(QFileInfo::exists(out("www.example.jp/index.txt")));
+    EXPECT_TRUE(readText(out("other.example.jp_8080/sub/b.txt")).endsWith("\n添付ファイル:\nsong.dxm\n"));
+    EXPECT_TRUE(QFileInfo::exists(out("other.example.jp_8080/sub/song.dxm")));
 
     EXPECT_EQ(run({"http://nowhere.example.jp/", "http://www.example.jp/../../etc/passwd"}).status, 1);
 }
@@ -181,7 +206,7 @@ TEST_F(SiteExport, BrowserFollowsLinksAcrossHostsSearchesAndLoadsNothingOutside)
 
     // Queries typed into the search box by a script beside the index; each
     // one's results are kept in the page.
-    const QStringList queries{"banana", "❤", "heart", "ハート", "kiwi apple", "APPLE"};
+    const QStringList queries{"banana", "❤", "heart", "ハート", "kiwi apple", "APPLE", "durian"};
     writeFile(out("assets/query.js"),
               "var q=document.getElementById('search'),all='';" +
                   QJsonDocument(QJsonArray::fromStringList(queries)).toJson(QJsonDocument::Compact) +
@@ -192,7 +217,8 @@ TEST_F(SiteExport, BrowserFollowsLinksAcrossHostsSearchesAndLoadsNothingOutside)
     writeFile(out("query.html"),
               html.replace("</body>", "<script src=\"./assets/query.js\"></script></body>").toUtf8());
     static const QRegularExpression found("data-found=\"([^\"]*)\"");
-    EXPECT_EQ(found.match(dom(out("query.html"))).captured(1), "banana=B;❤=A;heart=A;ハート=A;kiwi apple=;APPLE=A;");
+    EXPECT_EQ(found.match(dom(out("query.html"))).captured(1),
+              "banana=B;❤=A;heart=A;ハート=A;kiwi apple=;APPLE=A;durian=CGI;");
 
     // The browser's network log holds no request of these pages.
     const QString log = dir_.filePath("net.json");
