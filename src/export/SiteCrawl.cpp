@@ -2,6 +2,8 @@
 
 #include "page/ArchiveFetcher.h"
 
+#include <QUrl>
+
 namespace sumire {
 
 SiteCrawl::SiteCrawl(const ArchiveFetcher& archive, int maxPages, QString pageExt)
@@ -9,9 +11,17 @@ SiteCrawl::SiteCrawl(const ArchiveFetcher& archive, int maxPages, QString pageEx
     for (const char* top : {"index.html", "missing.html"}) names_.reserve(QLatin1String(top));
 }
 
-SiteTarget SiteCrawl::reach(const QString& address) {
-    const std::optional<QString> name = archiveName(address);
-    if (!name || !archive_.answers(address)) return {};
+SiteTarget SiteCrawl::reach(const QString& given) {
+    std::optional<QString> name = archiveName(given);
+    if (!name || !archive_.answers(given)) return {};
+    // A folder's address without its "/" is the page of the address with it,
+    // whose relative links and attachments are the folder's.
+    QString address = given;
+    if (QUrl url(given); !url.hasQuery() && archive_.isFolder(*name)) {
+        *name += QStringLiteral("/index.html");
+        url.setPath(url.path(QUrl::FullyEncoded) + u'/', QUrl::TolerantMode);
+        address = url.toString();
+    }
     if (const auto known = outputs_.constFind(*name); known != outputs_.constEnd())
         return {SiteTarget::Kind::Page, *known};
     if (maxPages_ > 0 && pages_.size() >= size_t(maxPages_)) {

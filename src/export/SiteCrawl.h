@@ -46,7 +46,7 @@ public:
     qsizetype beyond() const { return qsizetype(beyond_.size()); }
 
 private:
-    SiteTarget reach(const QString& address);
+    SiteTarget reach(const QString& given);
 
     const ArchiveFetcher& archive_;
     int maxPages_;

@@ -62,11 +62,13 @@ std::optional<QString> ArchiveFetcher::fileFor(const QString& name) const {
     if (!QFileInfo(folder_).isDir()) return std::nullopt;
     QString path = folder_ + u'/' + name;
     // A folder's address without its "/" was answered with the folder's index.
-    if (QFileInfo(path).isDir()) path += QStringLiteral("/index.html");
+    if (isFolder(name)) path += QStringLiteral("/index.html");
     const std::optional<QString> real = confinedPath(folder_, path);
     if (!real || !QFileInfo(*real).isFile()) return std::nullopt;
     return real;
 }
+
+bool ArchiveFetcher::isFolder(const QString& name) const { return QFileInfo(folder_ + u'/' + name).isDir(); }
 
 bool ArchiveFetcher::answers(const QString& address) const {
     const std::optional<QString> name = isNetworkAddress(address) ? archiveName(address) : std::nullopt;

@@ -26,6 +26,9 @@ public:
     // Whether fetch() would answer `address` with a file, without reading it.
     bool answers(const QString& address) const;
     QString folder() const { return folder_; }
+    // Whether the archive name is a folder, whose address without its "/"
+    // is answered with the folder's index page.
+    bool isFolder(const QString& name) const;
 
 private:
     std::optional<QString> fileFor(const QString& name) const;

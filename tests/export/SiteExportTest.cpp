@@ -28,7 +28,8 @@ const QByteArray kSong("BM\x00\x01\xff\xfe embedded song \r\n\x1a\x80", 25);
 // Page B carries kSong in its own text, its Base64 text wrapped.
 QByteArray pageB() {
     const QByteArray base64 = kSong.toBase64();
-    return "Subject: Page B\r\nSEL=1;http://www.example.jp/a.txt>\r\nbanana\r\n--VOV980907\r\n"
+    return "Subject: Page B\r\nSEL=1;http://www.example.jp/a.txt>\r\n\r\nSEL=2;http://www.example.jp/dir>\r\n\r\n"
+           "SEL=3;http://www.example.jp/dir/>\r\nbanana\r\n--VOV980907\r\n"
            "Content-Type: audio/x-dxm; stream;Name=\"song.dxm\"\r\n\r\n" +
            base64.left(20) + "\r\n" + base64.mid(20) + "\r\n--VOV980907--\r\n";
 }
@@ -41,7 +42,8 @@ QByteArray longPage() {
 }
 
 // The mirror: "/" saved as index.html, a port, a query, a loop (a <-> top),
-// a link out of the archive, three attachments fetched and one embedded.
+// a link out of the archive, three attachments fetched and one embedded, and
+// a folder linked to with and without its "/".
 const std::vector<std::pair<QString, QByteArray>> kMirror = {
     {"www.example.jp/index.html",
      "Subject: TOP\r\nSEL=1;http://www.example.jp/a.txt>\r\n\r\nSEL=2;http://other.example.jp:8080/sub/b.txt>\r\n\r\n"
@@ -53,6 +55,7 @@ const std::vector<std::pair<QString, QByteArray>> kMirror = {
     {"www.example.jp/memo.dat", "DATA"},
     {"other.example.jp:8080/sub/b.txt", pageB()},
     {"www.example.jp/cgi?x=1", longPage()},
+    {"www.example.jp/dir/index.html", "Subject: DIR\r\nfig\r\n"},
 };
 
 class SiteExport : public ::testing::Test {
@@ -86,13 +89,16 @@ TEST_F(SiteExport, MirrorBecomesPagesByAddressWithAttachmentsAndMissingAddresses
     const ExportRun first = run({"http://www.example.jp/"});
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     const QStringList pages{"other.example.jp_8080/sub/b.html", "www.example.jp/a.html", "www.example.jp/cgi@x=1.html",
-                            "www.example.jp/index.html"};
+                            "www.example.jp/index.html", "www.example.jp/dir/index.html"};
     for (const QString& p : pages) EXPECT_TRUE(files().contains(p)) << p.toStdString();
-    EXPECT_EQ(readText(out("index.html")).count("<li><a href="), 4);  // the loop gives each page once
+    // The loop gives each page once, the folder one page by either address.
+    EXPECT_EQ(readText(out("index.html")).count("<li><a href="), 5);
     QFile melody(out("www.example.jp/tune.dxm"));
     ASSERT_TRUE(melody.open(QIODevice::ReadOnly));
     EXPECT_EQ(melody.readAll(), kMelody);
     EXPECT_EQ(readText(out("www.example.jp/memo.dat")), "DATA");
+    const QString b = readText(out("other.example.jp_8080/sub/b.html"));
+    EXPECT_EQ(b.count("href=\"../../www.example.jp/dir/index.html\""), 2);
     QFile song(out("other.example.jp_8080/sub/song.dxm"));
     ASSERT_TRUE(song.open(QIODevice::ReadOnly));
     EXPECT_EQ(song.readAll(), kSong);
@@ -112,7 +118,7 @@ TEST_F(SiteExport, MirrorBecomesPagesByAddressWithAttachmentsAndMissingAddresses
     const QString missing = readText(out("missing.html"));
     EXPECT_TRUE(
         missing.contains("<dt>http://gone.example.jp/x.txt</dt>\n<dd><a href=\"./www.example.jp/index.html\">"));
-    EXPECT_TRUE(first.err.contains("4 pages, 4 attachments, 1 address missing from the archive"))
+    EXPECT_TRUE(first.err.contains("5 pages, 4 attachments, 1 address missing from the archive"))
         << first.err.toStdString();
 
     // Again, from every page of the mirror: the same names, written over.
@@ -155,7 +161,7 @@ TEST_F(SiteExport, ManyPagesGetAnIndexPerHost) {
     EXPECT_TRUE(index.contains("<a href=\"./index-many.example.jp-2.html\">一覧: many.example.jp (2001–2100)</a>"));
     EXPECT_EQ(readText(out("index-many.example.jp.html")).count("<li><a href="), 2000);
     EXPECT_EQ(readText(out("index-many.example.jp-2.html")).count("<li><a href="), 100);
-    EXPECT_TRUE(index.contains(QStringLiteral("<p class=\"counts\">ページ %1、").arg(pages + 4)));
+    EXPECT_TRUE(index.contains(QStringLiteral("<p class=\"counts\">ページ %1、").arg(pages + 5)));
 }
 
 // Chromium as root, headless, with a profile of its own each run.
