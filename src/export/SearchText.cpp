@@ -20,7 +20,7 @@ public:
     void frame(int, int, int, int, int) override {}
     void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
     void text(int64_t x, int64_t y, char16_t code, int) override {
-        if (code < 0x20 || code == 0x7F) return;
+        if (drawsNothing(code)) return;
         const int64_t row = (y - kTextTop) / m_.lineHeight, cell = (x - kTextLeft) / m_.charWidth;
         const bool wrapped = row == row_ + 1 && end_ >= m_.lineChars - 1 && cell == 0;
         if ((row != row_ && !wrapped) || (row == row_ && cell != end_)) text_ += u' ';
