@@ -3,7 +3,6 @@
 
 #include "Form1.h"
 #include "SystemActions.h"
-#include "page/PageFile.h"
 #include "windows/FileBrowser.h"
 #include "windows/Form2.h"
 #include "windows/Form3.h"
@@ -72,7 +71,7 @@ void SecondaryWindows::tellUser(QWidget* window, const QString& text) { form_.ac
 void SecondaryWindows::startProgram(const ProgramStart& program) { form_.actions().startProgram(program); }
 
 void SecondaryWindows::loadLocalPage(const QString& path, const QString& text) {
-    form_.controls().text2->setText(withPageFolder(text, path));
+    form_.controls().text2->setText(text);
     form_.controls().text1->setText(path);
     form_.clearStatus();  // what it said was about the page before
 }

@@ -10,13 +10,8 @@ bool isNetworkAddress(const QString& address) {
 }
 
 FetchResult LocalFetcher::fetch(const QString& address) {
-    const QString path = localPathOf(address);
+    const LocalBytes read = readLocalFile(address, maxBytes_);
     FetchResult result;
-    if (path.isEmpty()) {
-        result.error = QStringLiteral("cannot read %1: no file name").arg(address);
-        return result;
-    }
-    LocalBytes read = readRegularFile(path, maxBytes_);
     result.ok = read.bytes.has_value();
     result.body = read.bytes.value_or(QByteArray());
     result.error = read.error;

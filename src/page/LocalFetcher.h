@@ -1,12 +1,13 @@
 #pragma once
 #include "page/Fetcher.h"
+#include "page/LocalRead.h"
 
 namespace sumire {
 
 // Reads an address that is a local path (or a file: URL) as a file.
 class LocalFetcher : public Fetcher {
 public:
-    explicit LocalFetcher(qint64 maxBytes = 16 * 1024 * 1024) : maxBytes_(maxBytes) {}
+    explicit LocalFetcher(qint64 maxBytes = kMaxPageBytes) : maxBytes_(maxBytes) {}
     FetchResult fetch(const QString& address) override;
 
 private:

@@ -28,8 +28,8 @@ private:
     int fd_;
 };
 
-LocalBytes refused(const QString& path, const QString& reason) {
-    return {std::nullopt, QStringLiteral("cannot read %1: %2").arg(path, reason)};
+LocalBytes refused(const QString& path, ReadFailure failure, const QString& reason) {
+    return {std::nullopt, QStringLiteral("cannot read %1: %2").arg(path, reason), failure, reason};
 }
 
 QString systemError() {
@@ -37,7 +37,20 @@ QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-QString tooLarge(qint64 maxBytes) { return QStringLiteral("larger than %1 bytes").arg(maxBytes); }
+LocalBytes tooLarge(const QString& path, qint64 maxBytes) {
+    return refused(path, ReadFailure::TooLarge, QStringLiteral("larger than %1 bytes").arg(maxBytes));
+}
+
+LocalBytes unreadable(const QString& path) { return refused(path, ReadFailure::Unreadable, systemError()); }
+
+// A name that cannot be opened is no such file unless it stands for a
+// regular file (one the user may not read, say).
+LocalBytes notOpened(const QString& path) {
+    const QString reason = systemError();
+    struct stat info {};
+    const bool regular = ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return refused(path, regular ? ReadFailure::Unreadable : ReadFailure::NoSuchFile, reason);
+}
 
 }  // namespace
 
@@ -75,33 +88,43 @@ QString localPathOf(const QString& address) {
     return address;
 }
 
+namespace {
+
 LocalBytes readRegularFile(const QString& path, qint64 maxBytes) {
     // Opened without waiting: a FIFO with no writer would block an ordinary
     // open. What it is is judged on the open descriptor, not on the name.
     const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0) return refused(path, systemError());
+    if (fd.get() < 0) return notOpened(path);
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) return refused(path, systemError());
-    if (S_ISDIR(info.st_mode)) return refused(path, QStringLiteral("it is a folder"));
-    if (!S_ISREG(info.st_mode)) return refused(path, QStringLiteral("not a regular file"));
-    if (info.st_size > maxBytes) return refused(path, tooLarge(maxBytes));
+    if (::fstat(fd.get(), &info) != 0) return unreadable(path);
+    if (S_ISDIR(info.st_mode)) return refused(path, ReadFailure::NoSuchFile, QStringLiteral("it is a folder"));
+    if (!S_ISREG(info.st_mode)) return refused(path, ReadFailure::NoSuchFile, QStringLiteral("not a regular file"));
+    if (info.st_size > maxBytes) return tooLarge(path, maxBytes);
     // One byte past the limit: a file that grew since is still refused.
     QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {
-            if (got > maxBytes) return refused(path, tooLarge(maxBytes));
+            if (got > maxBytes) return tooLarge(path, maxBytes);
             bytes.resize(std::min<qint64>(maxBytes + 1, qint64(got) * 2 + 4096));
         }
         const ssize_t n = ::read(fd.get(), bytes.data() + got, size_t(bytes.size() - got));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return refused(path, systemError());
+        if (n < 0) return unreadable(path);
         if (n == 0) break;
         got += n;
     }
-    if (got > maxBytes) return refused(path, tooLarge(maxBytes));
+    if (got > maxBytes) return tooLarge(path, maxBytes);
     bytes.resize(got);
-    return {bytes, {}};
+    return {bytes, {}, ReadFailure::None, {}};
+}
+
+}  // namespace
+
+LocalBytes readLocalFile(const QString& address, qint64 maxBytes) {
+    const QString path = localPathOf(address);
+    if (path.isEmpty()) return refused(address, ReadFailure::NoName, QStringLiteral("no file name"));
+    return readRegularFile(path, maxBytes);
 }
 
 }  // namespace sumire

@@ -25,13 +25,23 @@ std::optional<QString> confinedPath(const QString& folder, const QString& path);
 // The local path an address names: a file: URL's path, or the address itself.
 QString localPathOf(const QString& address);
 
+// The most a page file may hold.
+inline constexpr qint64 kMaxPageBytes = 16 * 1024 * 1024;
+
+// Why a read was refused, for callers that word it themselves. A folder, a
+// FIFO or a device is no such file: only a regular file is a page file.
+enum class ReadFailure { None, NoName, NoSuchFile, TooLarge, Unreadable };
+
 struct LocalBytes {
     std::optional<QByteArray> bytes;
     QString error;  // why not, for the user
+    ReadFailure failure = ReadFailure::None;
+    QString detail;  // the system's reason when the file is unreadable
 };
 
-// The whole of a regular file of at most maxBytes bytes. Anything else (a
-// folder, a FIFO, a device, a socket) is refused without waiting on it.
-LocalBytes readRegularFile(const QString& path, qint64 maxBytes);
+// The whole of the regular file that the local path or file: URL `address`
+// names, of at most maxBytes bytes. Anything else (a folder, a FIFO, a
+// device, a socket) is refused without waiting on it.
+LocalBytes readLocalFile(const QString& address, qint64 maxBytes);
 
 }  // namespace sumire

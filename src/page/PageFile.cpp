@@ -1,6 +1,5 @@
 #include "page/PageFile.h"
 
-#include "page/LocalFetcher.h"
 #include "page/TextCodec.h"
 
 #include <QDir>
@@ -13,13 +12,11 @@ bool isShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 
 
 }  // namespace
 
-PageFileText readPageFile(const QString& path) {
-    const FetchResult file = LocalFetcher().fetch(path);
-    if (!file.ok) return {std::nullopt, file.error};
-    return {withPageFolder(decodePageBytes(file.body), path), {}};
+PageFileText readPageFile(const QString& path, qint64 maxBytes) {
+    const LocalBytes file = readLocalFile(path, maxBytes);
+    if (!file.bytes) return {std::nullopt, file.error, file.failure, file.detail};
+    return {replaceBase(decodePageBytes(*file.bytes), pageFolder(path)), {}, ReadFailure::None, {}};
 }
-
-QString withPageFolder(const QString& text, const QString& path) { return replaceBase(text, pageFolder(path)); }
 
 QByteArray replaceBaseInBytes(const QByteArray& page, const QByteArray& base) {
     const QByteArray placeholder(kBasePlaceholder);

@@ -2,6 +2,8 @@
 // A page file as every part of the program opens it: read whole, decoded as a
 // fetched page is, its "{BASE}" placeholders replaced by the file's folder.
 
+#include "page/LocalRead.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -11,12 +13,11 @@ namespace sumire {
 struct PageFileText {
     std::optional<QString> text;
     QString error;  // why the file could not be read
+    ReadFailure failure = ReadFailure::None;
+    QString detail;  // the reason alone, for callers that word it themselves
 };
 
-PageFileText readPageFile(const QString& path);
-
-// The text of the page file `path` once its placeholders name its folder.
-QString withPageFolder(const QString& text, const QString& path);
+PageFileText readPageFile(const QString& path, qint64 maxBytes = kMaxPageBytes);
 
 // The sample pages write every link target as "{BASE}/page.txt"; these put
 // the site's address or folder in its place.

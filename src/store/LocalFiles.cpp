@@ -1,10 +1,7 @@
 #include "store/LocalFiles.h"
 
-#include "page/TextCodec.h"
-
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -61,25 +58,27 @@ QStringList textFiles(const QString& folder) {
 
 QString joinPath(const QString& folder, const QString& name) { return folder + u'/' + name; }
 
-LoadedText loadTextFile(const QString& path, qint64 maxBytes) {
+namespace {
+QString refusal(const PageFileText& file, const QString& path) {
+    switch (file.failure) {
+    case ReadFailure::TooLarge:
+        return QCoreApplication::translate("sumire::LocalFiles", "%1 は大きすぎて開けません。").arg(path);
+    case ReadFailure::Unreadable:
+        return QCoreApplication::translate("sumire::LocalFiles", "%1 を読めません: %2").arg(path, file.detail);
+    default: return QCoreApplication::translate("sumire::LocalFiles", "%1 というファイルはありません。").arg(path);
+    }
+}
+}  // namespace
+
+PageFileText loadTextFile(const QString& path, qint64 maxBytes) {
     if (path.trimmed().isEmpty())
-        return {std::nullopt, QCoreApplication::translate("sumire::LocalFiles", "ファイルが選ばれていません。")};
-    const QFileInfo info(path);
-    if (!info.isFile())
         return {std::nullopt,
-                QCoreApplication::translate("sumire::LocalFiles", "%1 というファイルはありません。").arg(path)};
-    if (info.size() > maxBytes)
-        return {std::nullopt,
-                QCoreApplication::translate("sumire::LocalFiles", "%1 は大きすぎて開けません。").arg(path)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt,
-                QCoreApplication::translate("sumire::LocalFiles", "%1 を読めません: %2").arg(path, file.errorString())};
-    const QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt,
-                QCoreApplication::translate("sumire::LocalFiles", "%1 を読めません: %2").arg(path, file.errorString())};
-    return {decodePageBytes(bytes), {}};
+                QCoreApplication::translate("sumire::LocalFiles", "ファイルが選ばれていません。"),
+                ReadFailure::NoName,
+                {}};
+    PageFileText file = readPageFile(path, maxBytes);
+    if (!file.text) file.error = refusal(file, path);
+    return file;
 }
 
 }  // namespace sumire

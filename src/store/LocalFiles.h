@@ -2,6 +2,8 @@
 // What the local file browser lists and loads: the mounted file systems'
 // roots, the folders of a folder, its "*.txt" files, and a file as page text.
 
+#include "page/PageFile.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,10 +24,8 @@ QStringList textFiles(const QString& folder);
 // the path already ends with one.
 QString joinPath(const QString& folder, const QString& name);
 
-struct LoadedText {
-    std::optional<QString> text;
-    QString error;  // why the file could not be loaded, for the user
-};
-LoadedText loadTextFile(const QString& path, qint64 maxBytes = 16 * 1024 * 1024);
+// The page file that O.K loads, read as every page file is; its error says
+// in the browser's own words why it could not be loaded.
+PageFileText loadTextFile(const QString& path, qint64 maxBytes = kMaxPageBytes);
 
 }  // namespace sumire

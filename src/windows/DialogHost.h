@@ -20,8 +20,8 @@ public:
     virtual void tellUser(QWidget* window, const QString& text) = 0;
     // Starts a program without waiting for it.
     virtual void startProgram(const ProgramStart& program) = 0;
-    // The file browser's O.K: the file's text into the page text box Text2,
-    // its path into the address box Text1.
+    // The file browser's O.K: the page's text, its folder in place, into the
+    // page text box Text2, its path into the address box Text1.
     virtual void loadLocalPage(const QString& path, const QString& text) = 0;
 };
 

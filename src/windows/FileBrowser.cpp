@@ -95,7 +95,7 @@ void FileBrowser::File1_DblClick(const QString& name) {
 // window's boxes as they were.
 void FileBrowser::Command1_Click() {
     const QString path = text1_->text();
-    const LoadedText loaded = loadTextFile(path);
+    const PageFileText loaded = loadTextFile(path);
     if (!loaded.text) {
         host_.tellUser(this, loaded.error);
         return;

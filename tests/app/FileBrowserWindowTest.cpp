@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace sumire::apptest {
 namespace {
@@ -111,15 +112,30 @@ TEST_F(FileBrowserWindow, DoubleClickLoadsAndCancelLeavesTheBoxes) {
     EXPECT_EQ(text1(r.dump(2)), pages() + "/page.txt");
 }
 
-// O.K on a path that is empty, names no file, names a folder or a file too big
-// to load: a message, the browser stays open, the main window's boxes as they
-// were.
+// O.K on a path that is empty, names no file, names a folder, a FIFO, a
+// folder in a file's place or a file too big to load: the message that says
+// so (a FIFO without a writer never makes it wait), the browser stays open,
+// the main window's boxes as they were.
 TEST_F(FileBrowserWindow, OkOnAPathThatCannotBeLoadedKeepsTheBrowserOpen) {
     QFile big(box.path("big.txt"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize(17 * 1024 * 1024));  // sparse: no disk is used
     big.close();
-    for (const QString& path : {QString(), box.path("none.txt"), pages(), box.path("big.txt")}) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("fifo.txt")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(box.workDir()).mkpath("folder.txt"));
+    const QString none = QStringLiteral("%1 というファイルはありません。");
+    const struct {
+        QString path, message;
+    } cases[] = {
+        {QString(), QStringLiteral("ファイルが選ばれていません。")},
+        {QStringLiteral("  "), QStringLiteral("ファイルが選ばれていません。")},
+        {box.path("none.txt"), none.arg(box.path("none.txt"))},
+        {pages(), none.arg(pages())},
+        {box.path("fifo.txt"), none.arg(box.path("fifo.txt"))},
+        {box.path("folder.txt"), none.arg(box.path("folder.txt"))},
+        {box.path("big.txt"), QStringLiteral("%1 は大きすぎて開けません。").arg(box.path("big.txt"))},
+    };
+    for (const auto& [path, message] : cases) {
         const ScriptResult r = box.run({
             "click Menu003",
             "set Text2 kept",
@@ -132,7 +148,7 @@ TEST_F(FileBrowserWindow, OkOnAPathThatCannotBeLoadedKeepsTheBrowserOpen) {
         const QJsonObject d = r.dump(0);
         const QJsonArray messages = d["messages"].toArray();
         ASSERT_EQ(messages.size(), 1) << qPrintable(path);
-        EXPECT_FALSE(messages[0].toString().isEmpty());
+        EXPECT_EQ(messages[0].toString(), message);
         EXPECT_TRUE(shown(d)) << qPrintable(path);
         EXPECT_FALSE(mainEnabled(d)) << qPrintable(path);
         EXPECT_EQ(text2(d), "kept") << qPrintable(path);

@@ -67,7 +67,7 @@ TEST(LocalFiles, LoadsPlainTextByTheEngineRuleAndReportsWhatItCannotLoad) {
     EXPECT_EQ(loadTextFile(dir.filePath("utf8.txt")).text, QString::fromUtf8("テスト"));
 
     for (const QString& bad : {QString(), QString("  "), dir.filePath("none.txt"), dir.path()}) {
-        const LoadedText r = loadTextFile(bad);
+        const PageFileText r = loadTextFile(bad);
         EXPECT_FALSE(r.text.has_value()) << bad.toStdString();
         EXPECT_FALSE(r.error.isEmpty());
     }
