@@ -7,6 +7,7 @@
 #include "Text2Box.h"
 #include "WindowLook.h"
 #include "art/Art.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,9 +21,7 @@ namespace {
 constexpr char kFaceProperty[] = "face";
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(name);
-    b->setGeometry(place);
+    auto* b = placed(new QPushButton(parent), name, place);
     b->setAutoDefault(false);
     b->setFont(windowFont(9, true));
     b->setProperty(kFaceProperty, back);  // painted when the window is polished
@@ -38,9 +37,7 @@ QPushButton* makeKey(QWidget* parent, const QString& name, const QRect& place, c
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place, const QString& caption,
                   const QColor* back) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(place);
+    auto* l = placed(new QLabel(caption, parent), name, place);
     l->setTextFormat(Qt::PlainText);
     l->setFont(windowFont(9));
     if (back) {
@@ -53,9 +50,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place, cons
 }
 
 QLineEdit* makeLineEdit(QWidget* parent, const QString& name, const QRect& place, double points) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setGeometry(place);
+    auto* e = placed(new QLineEdit(parent), name, place);
     e->setFont(windowFont(points));
     setBoxBack(e, kWhite);
     return e;

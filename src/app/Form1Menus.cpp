@@ -16,22 +16,21 @@ namespace {
 QString noBookmarkCaption() { return Form1::tr("ありません"); }
 QString noFileCaption() { return Form1::tr("ファイルがありません"); }
 
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    return a;
+// The menu, item or separator, named as scripts and the dump know it.
+template <class T>
+T* named(T* object, const QString& name) {
+    object->setObjectName(name);
+    return object;
 }
 
-QAction* addSeparator(QMenu* menu, const QString& name) {
-    QAction* a = menu->addSeparator();
-    a->setObjectName(name);
-    return a;
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
+    return named(menu->addAction(caption), name);
 }
+
+QAction* addSeparator(QMenu* menu, const QString& name) { return named(menu->addSeparator(), name); }
 
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
-    QMenu* m = bar->addMenu(caption);
-    m->setObjectName(name);
-    return m;
+    return named(bar->addMenu(caption), name);
 }
 
 }  // namespace
@@ -65,14 +64,12 @@ void Form1::createMainMenu() {
 
 void Form1::createHandsetMenu() {
     QMenu* m = addMenu(menuBar(), "Eki000", tr("電話機(&T)"));
-    QMenu* widths = m->addMenu(tr("液晶横表示数(&Y)"));
-    widths->setObjectName(QStringLiteral("Eki001"));
+    QMenu* widths = named(m->addMenu(tr("液晶横表示数(&Y)")), QStringLiteral("Eki001"));
     const char* widthCaptions[6] = {QT_TR_NOOP("20行(&1)"), QT_TR_NOOP("18行(&2)"), QT_TR_NOOP("16行(&3)"),
                                     QT_TR_NOOP("14行(&4)"), QT_TR_NOOP("12行(&5)"), QT_TR_NOOP("10行(&6)")};
     for (int i = 0; i < 6; ++i)
         c_.yoko[i] = addItem(widths, QStringLiteral("Yoko00%1").arg(i + 1), tr(widthCaptions[i]));
-    QMenu* phones = m->addMenu(tr("電話機変更(&P)"));
-    phones->setObjectName(QStringLiteral("Eki002"));
+    QMenu* phones = named(m->addMenu(tr("電話機変更(&P)")), QStringLiteral("Eki002"));
     c_.phone[0] = addItem(phones, "Phone000", tr("J90、J91モデル(&N)"));
     c_.phone[1] = addItem(phones, "Phone001", tr("テソロ赤ﾓﾃﾞﾙ(&R)"));
     c_.phone[2] = addItem(phones, "Phone002", tr("ﾙ･ﾓﾃ黒、ﾒｶﾞｷｬﾛｯﾂ黒ﾓﾃﾞﾙ(&R)"));
@@ -111,8 +108,7 @@ void Form1::refreshBookmarkMenu() {
     while (c_.book000.size() > count) delete c_.book000.takeLast();
     while (c_.book000.size() < count) {
         const int index = int(c_.book000.size());
-        auto* item = new QAction(this);
-        item->setObjectName(QStringLiteral("book000(%1)").arg(index));
+        auto* item = named(new QAction(this), QStringLiteral("book000(%1)").arg(index));
         c_.book->insertAction(c_.book2, item);
         connect(item, &QAction::triggered, this, [this, index] { book000_Click(index); });
         c_.book000 << item;

@@ -3,10 +3,10 @@
 
 #include "Form1.h"
 #include "store/PhoneSetting.h"
+#include "windows/SecondaryWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QScreen>
 
 namespace sumire {
 
@@ -40,11 +40,7 @@ void Form1::showCentred() {
     setFixedSize(sizeHint());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this, screen());
     show();
 }
 

@@ -14,17 +14,11 @@ namespace sumire {
 FileBrowser::FileBrowser(DialogHost& host, const QString& startFolder)
     : SecondaryWindow(host, QStringLiteral("file"), QStringLiteral("File"), QSize(6120, 3615)) {
     // Created in the tab order.
-    dir1_ = new FolderList(this);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setGeometry(twipsRect(120, 480, 2775, 2400));
-    drive1_ = new QComboBox(this);
-    drive1_->setObjectName(QStringLiteral("Drive1"));
-    drive1_->setGeometry(twipsRect(120, 3120, 2415, 300));
+    dir1_ = placed(new FolderList(this), QStringLiteral("Dir1"), twipsRect(120, 480, 2775, 2400));
+    drive1_ = placed(new QComboBox(this), QStringLiteral("Drive1"), twipsRect(120, 3120, 2415, 300));
     drive1_->addItems(driveRoots(startFolder));
     setSunkenBox(drive1_);
-    file1_ = new QListWidget(this);
-    file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setGeometry(twipsRect(3000, 480, 2895, 2430));
+    file1_ = placed(new QListWidget(this), QStringLiteral("File1"), twipsRect(3000, 480, 2895, 2430));
     setSunkenBox(file1_);
     command1_ = makeDialogButton(this, "Command1", QStringLiteral("O.K"), {3360, 3000, 1215, 495});
     command2_ = makeDialogButton(this, "Command2", QStringLiteral("Cancel"), {4680, 3000, 1215, 495});

@@ -17,9 +17,7 @@ QString bookmarkListLine(const QString& title, const QString& address) {
 Form3::Form3(BookmarkStore& store, DialogHost& host)
     : SecondaryWindow(host, QStringLiteral("Form3"), tr("ブックマークの編集"), QSize(6000, 4950)), store_(store) {
     // Created in the tab order.
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setGeometry(twipsRect(120, 120, 5775, 2400));
+    list1_ = placed(new QListWidget(this), QStringLiteral("List1"), twipsRect(120, 120, 5775, 2400));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     setSunkenBox(list1_);
     command1_ = makeDialogButton(this, "Command1", tr("更新"), {3600, 4320, 1095, 495});

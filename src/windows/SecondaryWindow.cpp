@@ -48,11 +48,7 @@ SecondaryWindow::SecondaryWindow(DialogHost& host, const QString& name, const QS
 void SecondaryWindow::showWindow() {
     if (!placed_) {
         placed_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(this, QGuiApplication::primaryScreen());
     }
     show();
     activateWindow();
@@ -66,19 +62,23 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
     emit unloaded();
 }
 
+void centreOnScreen(QWidget* window, const QScreen* screen) {
+    if (!screen) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
 QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    auto* b =
+        placed(new QPushButton(caption, parent), name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     // A focused button takes Enter, as on the desktop of the era.
     b->setAutoDefault(true);
     return b;
 }
 
 QLabel* makeDialogLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    auto* l = placed(new QLabel(caption, parent), name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
@@ -92,9 +92,7 @@ void setSunkenBox(QWidget* box) {
 }
 
 QLineEdit* makeDialogTextBox(QWidget* parent, const QString& name, const QRect& twips) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    auto* e = placed(new QLineEdit(parent), name, twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     setSunkenBox(e);
     return e;
 }

@@ -14,6 +14,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScreen;
 
 namespace sumire {
 
@@ -43,6 +44,17 @@ protected:
 private:
     bool placed_ = false;
 };
+
+// `control`, named as scripts and the dump know it, at `pixels`.
+template <class Control>
+Control* placed(Control* control, const QString& name, const QRect& pixels) {
+    control->setObjectName(name);
+    control->setGeometry(pixels);
+    return control;
+}
+
+// Moves the window's frame to the middle of the screen's free area.
+void centreOnScreen(QWidget* window, const QScreen* screen);
 
 // Controls of the secondary windows, named and placed in twips.
 QPushButton* makeDialogButton(QWidget* parent, const QString& name, const QString& caption, const QRect& twips);
