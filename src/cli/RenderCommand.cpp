@@ -33,13 +33,6 @@
 namespace sumire {
 namespace {
 
-
-// Whether the LCD is drawn at the display width `w`.
-bool showsWidth(const PageModel& m, const DisplayWidth& w) {
-    return m.lineChars == w.lineChars && m.lineCount == w.lineCount && m.charWidth == w.charWidth &&
-           m.lineHeight == w.lineHeight && m.fontSize == w.fontSize;
-}
-
 // The bottom pixel of the whole page on a client area as tall as the page.
 int64_t wholePageBottom(const PageModel& model, const PictureSlots& pictures) {
     DiscardingCanvas measure;
@@ -209,9 +202,10 @@ std::optional<QString> PageRenderer::loadPage(Form1& form, const QString& page) 
 // menu items and handlers; none of them changes the phase but the tick.
 void PageRenderer::applyView(Form1& form) const {
     const PageModel& model = form.session().model();
-    // The item of the width shown would draw the same LCD again.
+    // The item of the width shown would draw the same LCD again; a width is
+    // set whole from its row, so its number of cells tells the row.
     const int item = std::max(0, displayWidthRow(options_.width));
-    if (!showsWidth(model, kDisplayWidths[item])) form.controls().yoko[item]->trigger();
+    if (model.lineChars != kDisplayWidths[item].lineChars) form.controls().yoko[item]->trigger();
     for (int row = 0; row < options_.scroll; ++row) {
         const int64_t before = model.scrollTop;
         form.Command3_Click();
