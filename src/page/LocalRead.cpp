@@ -116,7 +116,7 @@ LocalBytes readRegularFile(const QString& path, qint64 maxBytes) {
     }
     if (got > maxBytes) return tooLarge(path, maxBytes);
     bytes.resize(got);
-    return {bytes, {}, ReadFailure::None, {}};
+    return {bytes, {}};
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ struct LocalBytes {
     std::optional<QByteArray> bytes;
     QString error;  // why not, for the user
     ReadFailure failure = ReadFailure::None;
-    QString detail;  // the system's reason when the file is unreadable
+    QString detail = {};  // the reason alone, without the path
 };
 
 // The whole of the regular file that the local path or file: URL `address`

@@ -15,7 +15,7 @@ bool isShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 
 PageFileText readPageFile(const QString& path, qint64 maxBytes) {
     const LocalBytes file = readLocalFile(path, maxBytes);
     if (!file.bytes) return {std::nullopt, file.error, file.failure, file.detail};
-    return {replaceBase(decodePageBytes(*file.bytes), pageFolder(path)), {}, ReadFailure::None, {}};
+    return {replaceBase(decodePageBytes(*file.bytes), pageFolder(path)), {}};
 }
 
 QByteArray replaceBaseInBytes(const QByteArray& page, const QByteArray& base) {

@@ -14,7 +14,7 @@ struct PageFileText {
     std::optional<QString> text;
     QString error;  // why the file could not be read
     ReadFailure failure = ReadFailure::None;
-    QString detail;  // the reason alone, for callers that word it themselves
+    QString detail = {};  // the reason alone, for callers that word it themselves
 };
 
 PageFileText readPageFile(const QString& path, qint64 maxBytes = kMaxPageBytes);

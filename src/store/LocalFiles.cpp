@@ -72,10 +72,8 @@ QString refusal(const PageFileText& file, const QString& path) {
 
 PageFileText loadTextFile(const QString& path, qint64 maxBytes) {
     if (path.trimmed().isEmpty())
-        return {std::nullopt,
-                QCoreApplication::translate("sumire::LocalFiles", "ファイルが選ばれていません。"),
-                ReadFailure::NoName,
-                {}};
+        return {std::nullopt, QCoreApplication::translate("sumire::LocalFiles", "ファイルが選ばれていません。"),
+                ReadFailure::NoName};
     PageFileText file = readPageFile(path, maxBytes);
     if (!file.text) file.error = refusal(file, path);
     return file;
