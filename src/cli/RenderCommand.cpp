@@ -55,6 +55,92 @@ QImage drawWholePage(const PageModel& model, const BoxSlots& pictures) {
 
 RenderedPage failedPage(const QString& page, const QString& why) { return {{}, page + QStringLiteral(": ") + why, {}}; }
 
+// Each pixel repeated factor x factor times, never smoothed.
+QImage scaled(const QImage& picture, int factor) {
+    if (factor <= 1 || picture.isNull()) return picture;
+    // QImage::scaled without smoothing repeats each pixel factor x factor times.
+    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The pages read from files: never written over.
+QStringList localPages(const std::vector<NamedPage>& pages) {
+    QStringList local;
+    for (const NamedPage& named : pages)
+        if (!isNetworkAddress(named.page)) local << named.page;
+    return local;
+}
+
+// Makes `folder` and its parents; false, with `error` naming it, when it cannot.
+bool madeFolder(const QString& folder, QString* error) {
+    if (QDir().mkpath(folder) && QFileInfo(folder).isDir()) return true;
+    *error = QStringLiteral("cannot make the folder %1").arg(folder);
+    return false;
+}
+
+// Each page with its picture file, in order; pages from a folder always go
+// into the folder OUT. Empty when there is no page or a folder cannot be
+// made (`error` says why).
+QList<PageJob> plannedJobs(const RenderOptions& options, const std::vector<NamedPage>& pages, QString* error) {
+    if (pages.empty()) {
+        *error = "no *.txt page in " + options.pages.join(QStringLiteral(", "));
+        return {};
+    }
+    const QString suffix = pictureSuffix(options.animate);
+    const bool fromFolder = !std::ranges::equal(pages, options.pages, {}, &NamedPage::page);
+    if (pages.size() == 1 && !fromFolder) {
+        const QString name = pages[0].name + suffix;
+        if (options.out.isEmpty()) return {{pages[0].page, name}};
+        // A folder named with a final "/" is made and holds the picture.
+        const bool intoFolder = QFileInfo(options.out).isDir() || options.out.endsWith(u'/');
+        const QString file = intoFolder ? QDir(options.out).filePath(name) : options.out;
+        if (!QDir().mkpath(QFileInfo(file).path())) {
+            *error = QStringLiteral("cannot make the folder of %1").arg(file);
+            return {};
+        }
+        return {{pages[0].page, file}};
+    }
+    const QString folder = options.out.isEmpty() ? QStringLiteral(".") : options.out;
+    if (!madeFolder(folder, error)) return {};
+    UniqueNames taken;
+    QList<PageJob> jobs;
+    for (const NamedPage& named : pages) {
+        const QString file = QDir(folder).filePath(taken.take(named.name, suffix));
+        if (!madeFolder(QFileInfo(file).path(), error)) return {};
+        jobs.append({named.page, file});
+    }
+    return jobs;
+}
+
+// Draws the page and writes its file: empty when written, else why not,
+// naming the page.
+PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const OutputFiles& out, const PageJob& job,
+                       const std::function<void(const QString&)>& warn) {
+    const PictureFormat format = pictureFormat(job.file, options.animate);
+    const RenderedPage page = renderer.render(job.page, format);
+    for (const QString& warning : page.warnings) warn(QStringLiteral("sumire: render: ") + warning);
+    if (page.image.isNull()) return page.error.isEmpty() ? job.page + QStringLiteral(": no picture") : page.error;
+    const QString why = writePicture(out, job.file, blinkFrames(page.image, page.hidden), format, kTimer1IntervalMs);
+    return why.isEmpty() ? QString() : job.page + QStringLiteral(": ") + why;
+}
+
+// Starts reading the LCD's faces while the first page loads. The window
+// draws a page at width 20 as it loads, then at the width asked for; the LCD
+// alone is drawn at that width from the start.
+void prefetchFaces(const RenderOptions& options) {
+    const bool windowDrawn = !options.full && options.crop != Crop::Lcd;
+    for (const int width : {windowDrawn ? 20 : options.width, options.width}) {
+        const DisplayWidth& w = displayWidthOf(width);
+        prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
+    }
+}
+
+WorkerJobHook jobHook = nullptr;
+
+int workerCount(const RenderOptions& options, qsizetype pages) {
+    const int jobs = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
+    return int(std::min<qsizetype>(std::max(jobs, 1), pages));
+}
+
 }  // namespace
 
 QRect cropRect(Crop crop) {
@@ -109,11 +195,8 @@ RenderedPage PageRenderer::renderLcd(const QString& page, PictureFormat format) 
         if (!session.scrollDown(painter)) break;  // the end of the page
     if (session.model().blinkPhase != options_.phase) session.tick(painter);
     const int64_t height = options_.full ? wholePageBottom(session.model(), pictures) - lcd.top() + 1 : lcd.height();
-    const QString refusal =
-        pictureSizeRefusal(lcd.width() * options_.scale, height * options_.scale, options_.animate ? 2 : 1, format);
-    if (!refusal.isEmpty()) return failedPage(page, refusal);
     const auto draw = [&] { return options_.full ? drawWholePage(session.model(), pictures) : screen.copy(lcd); };
-    return drawFrames(page, draw, painter.lastPass(), [&] { session.tick(painter); });
+    return drawFrames(page, lcd.width(), height, format, draw, painter.lastPass(), [&] { session.tick(painter); });
 }
 
 RenderedPage PageRenderer::renderWindow(const QString& page, PictureFormat format) {
@@ -151,17 +234,20 @@ RenderedPage PageRenderer::drawPage(Form1& form, const QString& page, PictureFor
         QCoreApplication::processEvents();  // the text box's scroll bar, as it follows the text
         form.setUpdatesEnabled(true);
     }
-    const QString refusal = pictureSizeRefusal(crop.width() * options_.scale, crop.height() * options_.scale,
-                                               options_.animate ? 2 : 1, format);
-    if (!refusal.isEmpty()) return failedPage(page, refusal);
     const auto draw = [&] { return form.controls().client->snapshot(crop); };
-    return drawFrames(page, draw, form.lastDrawing(), [&] { form.Timer1_Timer(); });
+    return drawFrames(page, crop.width(), crop.height(), format, draw, form.lastDrawing(),
+                      [&] { form.Timer1_Timer(); });
 }
 
 // The picture, and for --animate the other blink phase after the next tick;
-// a failed allocation fails the page.
-RenderedPage PageRenderer::drawFrames(const QString& page, const std::function<QImage()>& draw,
-                                      const std::vector<LcdOp>& drawing, const std::function<void()>& tick) {
+// refused before drawing when the picture would be too large for its file,
+// and a failed allocation fails the page.
+RenderedPage PageRenderer::drawFrames(const QString& page, int64_t width, int64_t height, PictureFormat format,
+                                      const std::function<QImage()>& draw, const std::vector<LcdOp>& drawing,
+                                      const std::function<void()>& tick) {
+    const QString refusal =
+        pictureSizeRefusal(width * options_.scale, height * options_.scale, options_.animate ? 2 : 1, format);
+    if (!refusal.isEmpty()) return failedPage(page, refusal);
     const QString noMemory = QStringLiteral("not enough memory to draw the picture");
     const QImage picture = draw();
     if (picture.isNull()) return failedPage(page, noMemory);
@@ -215,104 +301,13 @@ void PageRenderer::applyView(Form1& form) const {
     if (model.blinkPhase != options_.phase) form.Timer1_Timer();
 }
 
-QImage scaled(const QImage& picture, int factor) {
-    if (factor <= 1 || picture.isNull()) return picture;
-    // QImage::scaled without smoothing repeats each pixel factor x factor times.
-    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-RenderOptions expandFolders(const RenderOptions& options, QStringList* names) {
-    RenderOptions expanded = options;
-    expanded.pages.clear();
-    for (const NamedPage& named : expandPages(options.pages)) {
-        expanded.pages << named.page;
-        *names << named.name;
-    }
-    return expanded;
-}
-
-QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error) {
-    UniqueNames taken;
-    const QString suffix = pictureSuffix(options.animate);
-    if (options.pages.size() == 1 && !fromFolder) {
-        const QString name = taken.take(names[0], suffix);
-        if (options.out.isEmpty()) return {name};
-        // A folder named with a final "/" is made and holds the picture.
-        const bool intoFolder = QFileInfo(options.out).isDir() || options.out.endsWith(u'/');
-        const QString file = intoFolder ? QDir(options.out).filePath(name) : options.out;
-        if (!QDir().mkpath(QFileInfo(file).path())) {
-            *error = QStringLiteral("cannot make the folder of %1").arg(file);
-            return {};
-        }
-        return {file};
-    }
-    const QString folder = options.out.isEmpty() ? QStringLiteral(".") : options.out;
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        *error = QStringLiteral("cannot make the folder %1").arg(folder);
-        return {};
-    }
-    QStringList files;
-    for (const QString& name : names) {
-        const QString file = QDir(folder).filePath(taken.take(name, suffix));
-        if (!QDir().mkpath(QFileInfo(file).path())) {
-            *error = QStringLiteral("cannot make the folder %1").arg(QFileInfo(file).path());
-            return {};
-        }
-        files << file;
-    }
-    return files;
-}
-
-namespace {
-
-// The pages read from files: never written over.
-QStringList localPages(const RenderOptions& options) {
-    QStringList pages;
-    for (const QString& page : options.pages)
-        if (!isNetworkAddress(page)) pages << page;
-    return pages;
-}
-
-// Draws the page and writes its file: empty when written, else why not,
-// naming the page.
-PageOutcome renderPage(PageRenderer& renderer, const RenderOptions& options, const OutputFiles& out, const PageJob& job,
-                       const std::function<void(const QString&)>& warn) {
-    const PictureFormat format = pictureFormat(job.file, options.animate);
-    const RenderedPage page = renderer.render(job.page, format);
-    for (const QString& warning : page.warnings) warn(QStringLiteral("sumire: render: ") + warning);
-    if (page.image.isNull()) return page.error.isEmpty() ? job.page + QStringLiteral(": no picture") : page.error;
-    const QString why = writePicture(out, job.file, blinkFrames(page.image, page.hidden), format, kTimer1IntervalMs);
-    return why.isEmpty() ? QString() : job.page + QStringLiteral(": ") + why;
-}
-
-// Starts reading the LCD's faces while the first page loads. The window
-// draws a page at width 20 as it loads, then at the width asked for; the LCD
-// alone is drawn at that width from the start.
-void prefetchFaces(const RenderOptions& options) {
-    const bool windowDrawn = !options.full && options.crop != Crop::Lcd;
-    for (const int width : {windowDrawn ? 20 : options.width, options.width}) {
-        const DisplayWidth& w = displayWidthOf(width);
-        prefetchLcdDotFace(lcdDotSize(w.charWidth, w.lineHeight));
-    }
-}
-
-WorkerJobHook jobHook = nullptr;
-
-int workerCount(const RenderOptions& options, qsizetype pages) {
-    const int jobs = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
-    return int(std::min<qsizetype>(std::max(jobs, 1), pages));
-}
-
-}  // namespace
-
 void setWorkerJobHook(WorkerJobHook hook) { jobHook = hook; }
 
 int runRenderWorker(const RenderOptions& options) {
     prefetchFaces(options);
     QFile in, answers;
     if (!in.open(stdin, QIODevice::ReadOnly) || !answers.open(stdout, QIODevice::WriteOnly)) return 1;
-    QStringList names;
-    const OutputFiles out({}, localPages(expandFolders(options, &names)));
+    const OutputFiles out({}, localPages(expandPages(options.pages)));
     PageRenderer renderer(options);
     PageJob job;
     for (QByteArray line = in.readLine(); readJobLine(line, &job); line = in.readLine()) {
@@ -325,22 +320,14 @@ int runRenderWorker(const RenderOptions& options) {
     return 0;
 }
 
-int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
+int runRender(const RenderOptions& options, QTextStream& err, bool terminal) {
+    const std::vector<NamedPage> pages = expandPages(options.pages);
     QString error;
-    QStringList names;
-    const RenderOptions options = expandFolders(given, &names);
-    const bool fromFolder = names.size() != given.pages.size() || options.pages != given.pages;
-    if (options.pages.isEmpty()) {
-        err << "sumire: render: no *.txt page in " << given.pages.join(QStringLiteral(", ")) << Qt::endl;
-        return 1;
-    }
-    const QStringList files = outputFiles(options, names, fromFolder, &error);
-    if (files.isEmpty()) {
+    const QList<PageJob> jobs = plannedJobs(options, pages, &error);
+    if (jobs.isEmpty()) {
         err << "sumire: render: " << error << Qt::endl;
         return 1;
     }
-    QList<PageJob> jobs;
-    for (qsizetype i = 0; i < options.pages.size(); ++i) jobs.append({options.pages[i], files[i]});
     RenderReport report(err, jobs.size(), terminal);
     const int workers = workerCount(options, jobs.size());
     if (workers > 1) {
@@ -351,7 +338,7 @@ int runRender(const RenderOptions& given, QTextStream& err, bool terminal) {
         return report.end();
     }
     prefetchFaces(options);
-    const OutputFiles out({}, localPages(options));
+    const OutputFiles out({}, localPages(pages));
     PageRenderer renderer(options);
     for (qsizetype i = 0; i < jobs.size(); ++i) {
         const PageOutcome outcome =

@@ -55,7 +55,8 @@ private:
     RenderedPage renderLcd(const QString& page, PictureFormat format);
     RenderedPage renderWindow(const QString& page, PictureFormat format);
     RenderedPage drawPage(Form1& form, const QString& page, PictureFormat format);
-    RenderedPage drawFrames(const QString& page, const std::function<QImage()>& draw, const std::vector<LcdOp>& drawing,
+    RenderedPage drawFrames(const QString& page, int64_t width, int64_t height, PictureFormat format,
+                            const std::function<QImage()>& draw, const std::vector<LcdOp>& drawing,
                             const std::function<void()>& tick);
     std::optional<QString> loadPage(Form1& form, const QString& page);
     void applyView(Form1& form) const;
@@ -69,18 +70,6 @@ private:
     bool workDirMade_ = false;
     QStringList warnings_;  // of the page being drawn
 };
-
-// The options with each folder among the pages replaced by its *.txt pages,
-// and for each page the name of its picture without ".png" or ".webp": the page's own
-// name, or its path from the folder given.
-RenderOptions expandFolders(const RenderOptions& options, QStringList* names);
-
-// The picture file of each page, in order; pages from a folder always go into
-// the folder OUT. Empty when a folder cannot be made (`error` says why).
-QStringList outputFiles(const RenderOptions& options, const QStringList& names, bool fromFolder, QString* error);
-
-// Each pixel repeated factor x factor times, never smoothed.
-QImage scaled(const QImage& picture, int factor);
 
 // A worker of `render -j N`: a job a line on standard input, an answer a line
 // on standard output, until the input ends.
