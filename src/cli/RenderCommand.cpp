@@ -6,7 +6,6 @@
 #include "app/SystemActions.h"
 #include "store/ProgramFiles.h"
 #include "cli/RenderReport.h"
-#include "cli/RenderWorkers.h"
 #include "page/PageFile.h"
 #include "art/BoxSlots.h"
 #include "art/LcdFace.h"
@@ -331,10 +330,8 @@ int runRender(const RenderOptions& options, QTextStream& err, bool terminal) {
     RenderReport report(err, jobs.size(), terminal);
     const int workers = workerCount(options, jobs.size());
     if (workers > 1) {
-        renderInWorkers(
-            QStringList{kRenderWorkerCommand} + QCoreApplication::arguments().mid(2), jobs, workers,
-            {[&](qsizetype, const PageOutcome& outcome) { report.failed(outcome); },
-             [&](qsizetype done) { report.finished(done); }, [&](const QString& line) { report.message(line); }});
+        renderInWorkers(QStringList{kRenderWorkerCommand} + QCoreApplication::arguments().mid(2), jobs, workers,
+                        report);
         return report.end();
     }
     prefetchFaces(options);

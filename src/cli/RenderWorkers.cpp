@@ -1,5 +1,6 @@
 #include "cli/RenderWorkers.h"
 
+#include "cli/RenderReport.h"
 #include "text/Interruption.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,8 @@ struct Worker {
 
 class WorkerPool {
 public:
-    WorkerPool(const QStringList& arguments, const QList<PageJob>& jobs, const WorkerReports& reports)
-        : arguments_(arguments), jobs_(jobs), reports_(reports) {}
+    WorkerPool(const QStringList& arguments, const QList<PageJob>& jobs, RenderReport& report)
+        : arguments_(arguments), jobs_(jobs), report_(report) {}
     // The workers end by themselves once their input is closed; what they
     // print on the way out is still passed on.
     ~WorkerPool() {
@@ -104,8 +105,8 @@ private:
     void readMessages(Worker& w, bool ended = false) {
         w.messages += w.process->readAllStandardError();
         for (qsizetype end; (end = w.messages.indexOf('\n')) >= 0; w.messages.remove(0, end + 1))
-            reports_.message(QString::fromLocal8Bit(w.messages.left(end)));
-        if (ended && !w.messages.isEmpty()) reports_.message(QString::fromLocal8Bit(std::exchange(w.messages, {})));
+            report_.message(QString::fromLocal8Bit(w.messages.left(end)));
+        if (ended && !w.messages.isEmpty()) report_.message(QString::fromLocal8Bit(std::exchange(w.messages, {})));
     }
 
     // A worker that ends with a page fails that page; the pages not yet
@@ -121,9 +122,10 @@ private:
 
     void finish(qsizetype job, const PageOutcome& outcome) {
         done_[job] = outcome;
-        reports_.finished(++finishedCount_);
+        report_.finished(++finishedCount_);
         for (auto found = done_.find(reported_); found != done_.end(); found = done_.find(reported_)) {
-            reports_.outcome(reported_++, found->second);
+            report_.failed(found->second);
+            ++reported_;
             done_.erase(found);
         }
         if (reported_ == jobs_.size()) loop_.quit();
@@ -131,41 +133,38 @@ private:
 
     const QStringList& arguments_;
     const QList<PageJob>& jobs_;
-    const WorkerReports& reports_;
+    RenderReport& report_;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::map<qsizetype, PageOutcome> done_;  // finished, not yet reported
     qsizetype next_ = 0, reported_ = 0, finishedCount_ = 0;
     QEventLoop loop_;
 };
 
-QByteArray encoded(const QString& text) { return QUrl::toPercentEncoding(text); }
-
-QString decoded(const QByteArray& text) { return QUrl::fromPercentEncoding(text); }
-
 }  // namespace
 
-void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers,
-                     const WorkerReports& reports) {
-    WorkerPool pool(arguments, jobs, reports);
+void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers, RenderReport& report) {
+    WorkerPool pool(arguments, jobs, report);
     pool.run(workers);
 }
 
-QByteArray jobLine(const PageJob& job) { return encoded(job.page) + ' ' + encoded(job.file) + '\n'; }
+QByteArray jobLine(const PageJob& job) {
+    return QUrl::toPercentEncoding(job.page) + ' ' + QUrl::toPercentEncoding(job.file) + '\n';
+}
 
 bool readJobLine(const QByteArray& line, PageJob* job) {
     const QList<QByteArray> parts = line.trimmed().split(' ');
     if (parts.size() != 2) return false;
-    *job = {decoded(parts[0]), decoded(parts[1])};
+    *job = {QUrl::fromPercentEncoding(parts[0]), QUrl::fromPercentEncoding(parts[1])};
     return true;
 }
 
 QByteArray outcomeLine(const PageOutcome& outcome) {
-    return outcome.isEmpty() ? QByteArray("ok\n") : "failed " + encoded(outcome) + '\n';
+    return outcome.isEmpty() ? QByteArray("ok\n") : "failed " + QUrl::toPercentEncoding(outcome) + '\n';
 }
 
 PageOutcome readOutcomeLine(const QByteArray& line) {
     if (line == "ok") return {};
-    if (line.startsWith("failed ")) return decoded(line.mid(7));
+    if (line.startsWith("failed ")) return QUrl::fromPercentEncoding(line.mid(7));
     return QStringLiteral("a worker answered %1").arg(QString::fromUtf8(line.left(80)));
 }
 

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace sumire {
 
@@ -19,17 +18,13 @@ struct PageJob {
 // Empty when the page was written; otherwise why not, naming the page.
 using PageOutcome = QString;
 
-struct WorkerReports {
-    std::function<void(qsizetype, const PageOutcome&)> outcome;  // once a job, in the order of the jobs
-    std::function<void(qsizetype)> finished;                     // the number of jobs finished, whenever one finishes
-    std::function<void(const QString&)> message;                 // a line a worker printed on its standard error
-};
+class RenderReport;
 
 // Renders the jobs with `workers` processes started as this program with
-// `arguments` (the worker command line), telling `reports` as they go.
-void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers,
-                     const WorkerReports& reports);
-
+// `arguments` (the worker command line), telling `report` as they go: each
+// job's outcome in the order of the jobs, the number finished whenever one
+// finishes, and each line a worker prints on its standard error.
+void renderInWorkers(const QStringList& arguments, const QList<PageJob>& jobs, int workers, RenderReport& report);
 
 // A worker's job line and answer line, and back.
 QByteArray jobLine(const PageJob& job);
