@@ -77,56 +77,44 @@ PictureFormat pictureFormat(const QString& file, bool animate) {
     return animate ? PictureFormat::Webp : PictureFormat::Png;
 }
 
-QString pictureSuffix(bool animate) { return animate ? QStringLiteral(".webp") : QStringLiteral(".png"); }
-
 QList<QImage> blinkFrames(const QImage& shown, const QImage& hidden) {
     if (hidden.isNull() || hidden == shown) return {shown};
     return {shown, hidden};
 }
 
 QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
-    if (frames.isEmpty() || frames.first().isNull()) {
-        *why = QStringLiteral("no picture to write");
-        return {};
-    }
+    const auto fail = [why](const QString& reason) {
+        *why = reason;
+        return QByteArray();
+    };
+    if (frames.isEmpty() || frames.first().isNull()) return fail(QStringLiteral("no picture to write"));
     const QSize size = frames.first().size();
-    if (size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION) {
-        *why = QStringLiteral("%1 x %2 pixels is too large for WebP (at most %3 x %3)")
-                   .arg(size.width())
-                   .arg(size.height())
-                   .arg(WEBP_MAX_DIMENSION);
-        return {};
-    }
+    if (size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION)
+        return fail(QStringLiteral("%1 x %2 pixels is too large for WebP (at most %3 x %3)")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(WEBP_MAX_DIMENSION));
     WebPAnimEncoderOptions options;
     WebPConfig config;
     if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config) ||
-        !WebPConfigLosslessPreset(&config, kLosslessLevel)) {
-        *why = QStringLiteral("the WebP encoder does not match its header");
-        return {};
-    }
+        !WebPConfigLosslessPreset(&config, kLosslessLevel))
+        return fail(QStringLiteral("the WebP encoder does not match its header"));
     options.anim_params.loop_count = 0;  // forever
     config.exact = 1;                    // every pixel's colour as drawn
     AnimEncoder encoder(WebPAnimEncoderNew(size.width(), size.height(), &options), &WebPAnimEncoderDelete);
-    if (!encoder) {
-        *why = QStringLiteral("not enough memory for the WebP encoder");
-        return {};
-    }
+    if (!encoder) return fail(QStringLiteral("not enough memory for the WebP encoder"));
     int timestamp = 0;
     for (const QImage& frame : frames) {
-        if (frame.size() != size || !addFrame(encoder.get(), frame, timestamp, config)) {
-            *why = frame.size() != size ? QStringLiteral("frames of different sizes") : encoderError(encoder.get());
-            return {};
-        }
+        if (frame.size() != size) return fail(QStringLiteral("frames of different sizes"));
+        if (!addFrame(encoder.get(), frame, timestamp, config)) return fail(encoderError(encoder.get()));
         timestamp += frameMs;
     }
     WebPData data;
     WebPDataInit(&data);
     // The last frame lasts until the end time given with no picture.
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr) ||
-        !WebPAnimEncoderAssemble(encoder.get(), &data)) {
-        *why = encoderError(encoder.get());
-        return {};
-    }
+        !WebPAnimEncoderAssemble(encoder.get(), &data))
+        return fail(encoderError(encoder.get()));
     QByteArray bytes(reinterpret_cast<const char*>(data.bytes), qsizetype(data.size));
     WebPDataClear(&data);
     return bytes;
@@ -137,11 +125,10 @@ namespace {
 // Every frame drawn, then the encoder's result: empty, with `why`, when a
 // picture or the encoder ran out of memory or refused the picture.
 QByteArray encodedFrames(const QList<QImage>& frames, PictureFormat format, int frameMs, QString* why) {
-    for (const QImage& frame : frames)
-        if (frame.isNull()) {
-            *why = QStringLiteral("not enough memory to draw the picture");
-            return {};
-        }
+    if (std::ranges::any_of(frames, &QImage::isNull)) {
+        *why = QStringLiteral("not enough memory to draw the picture");
+        return {};
+    }
     if (format == PictureFormat::Png && frames.size() != 1) {  // an animation is always WebP
         *why = QStringLiteral("an animation cannot be PNG");
         return {};
@@ -167,8 +154,7 @@ QString writePicture(const OutputFiles& out, const QString& file, const QList<QI
     const QByteArray bytes = encodedFrames(frames, format, frameMs, &why);
     if (bytes.isEmpty()) return cannot + QStringLiteral(": ") + why;
     // An earlier picture of that name stays whole until the new one is.
-    if (!out.write(file, bytes, &why)) return why;
-    return {};
+    return out.write(file, bytes, &why) ? QString() : why;
 }
 
 }  // namespace sumire

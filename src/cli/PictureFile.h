@@ -16,9 +16,6 @@ enum class PictureFormat { Png, Webp };
 // any other name the command's own: WebP for an animation, PNG otherwise.
 PictureFormat pictureFormat(const QString& file, bool animate);
 
-// ".webp" for an animation, ".png" otherwise: the default file names.
-QString pictureSuffix(bool animate);
-
 // Why a picture of width x height pixels, in `frames` frames, cannot be
 // made and written in `format`, naming the limit it passes: the format's
 // largest side, or the memory a picture may take. Empty when it can be.

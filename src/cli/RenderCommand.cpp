@@ -84,7 +84,7 @@ QList<PageJob> plannedJobs(const RenderOptions& options, const std::vector<Named
         *error = "no *.txt page in " + options.pages.join(QStringLiteral(", "));
         return {};
     }
-    const QString suffix = pictureSuffix(options.animate);
+    const QString suffix = options.animate ? QStringLiteral(".webp") : QStringLiteral(".png");
     const bool fromFolder = !std::ranges::equal(pages, options.pages, {}, &NamedPage::page);
     if (pages.size() == 1 && !fromFolder) {
         const QString name = pages[0].name + suffix;
