@@ -14,14 +14,13 @@ std::vector<QRgb> paletteOf(const QImage& picture, std::vector<png_byte>* indexe
     QHash<QRgb, png_byte> index;
     indexes->resize(size_t(picture.width()) * size_t(picture.height()));
     png_byte* out = indexes->data();
-    QRgb last = 0;
+    QRgb last = 0;  // no colour: every colour is opaque
     png_byte lastIndex = 0;
-    bool any = false;
     for (int y = 0; y < picture.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x, ++out) {
             const QRgb colour = line[x] | 0xFF000000u;
-            if (!any || colour != last) {  // runs of one colour skip the lookup
+            if (colour != last) {  // runs of one colour skip the lookup
                 auto found = index.constFind(colour);
                 if (found == index.constEnd()) {
                     if (colours.size() == 256) return {};
@@ -30,7 +29,6 @@ std::vector<QRgb> paletteOf(const QImage& picture, std::vector<png_byte>* indexe
                 }
                 last = colour;
                 lastIndex = *found;
-                any = true;
             }
             *out = lastIndex;
         }
