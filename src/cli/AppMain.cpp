@@ -53,17 +53,6 @@ void chooseWindowLanguage(const QString& given, QTextStream& err) {
     if (!useLanguage(language)) err << "sumire: the English texts are missing; showing Japanese" << Qt::endl;
 }
 
-QString workDirFor(const ProgramCommand& command) {
-    if (command.workDir.isEmpty()) return QDir::cleanPath(defaultWorkDir());
-    return QDir::cleanPath(QFileInfo(command.workDir).absoluteFilePath());
-}
-
-// The demo's first page: the index, fetched from the demo server.
-void openDemoIndex(Form1& form, const DemoServer& server) {
-    form.controls().text1->setText(server.indexUrl());
-    form.Command1_Click();
-}
-
 // The demo server over the sample pages; nothing (and a reason on `err`)
 // when there are no samples or no port.
 bool startDemoServer(std::optional<DemoServer>& server, QTextStream& err) {
@@ -80,23 +69,25 @@ bool startDemoServer(std::optional<DemoServer>& server, QTextStream& err) {
     return true;
 }
 
-// `archive` as an absolute folder; nothing, and why on `err` after
+// `archive` made absolute when it is given; false, and why on `err` after
 // `prefix`, when it is no folder or when `written`, which the program
 // writes and `writtenName` names, lies inside it.
-std::optional<QString> archiveFolder(const QString& archive, const QString& written, const QString& writtenName,
-                                     const QString& prefix, QTextStream& err) {
+bool checkArchive(QString& archive, const QString& written, const QString& writtenName, const QString& prefix,
+                  QTextStream& err) {
+    if (archive.isEmpty()) return true;
     const QString folder = QDir::cleanPath(QFileInfo(archive).absoluteFilePath());
     if (!QFileInfo(folder).isDir()) {
         err << prefix << "--archive: " << archive << " is not a folder" << Qt::endl;
-        return std::nullopt;
+        return false;
     }
     // Compared with every link resolved, also in the part not made yet.
     if (!written.isEmpty() &&
         isInsideFolder(resolvedPath(QFileInfo(written).absoluteFilePath()), resolvedPath(folder))) {
         err << prefix << writtenName << " lies inside the archive, which is never written" << Qt::endl;
-        return std::nullopt;
+        return false;
     }
-    return folder;
+    archive = folder;
+    return true;
 }
 
 // The first page: the view handed over by a window at another zoom, the
@@ -110,8 +101,10 @@ void openFirstPage(Form1& form, const ProgramCommand& command, const DemoServer*
             return;
         }
     }
-    if (demo) openDemoIndex(form, *demo);
-    else if (!command.page.isEmpty()) form.openPage(command.page);
+    if (demo) {  // the index, fetched from the demo server
+        form.controls().text1->setText(demo->indexUrl());
+        form.Command1_Click();
+    } else if (!command.page.isEmpty()) form.openPage(command.page);
 }
 
 // A window needs a display, unless a platform is chosen (offscreen).
@@ -158,16 +151,15 @@ int runViewer(int argc, char** argv, const ProgramCommand& command) {
     std::optional<DemoServer> demo;
     if (command.demo && !startDemoServer(demo, err)) return 1;
     Form1Options options;
-    options.workDir = workDirFor(command);
+    options.workDir =
+        QDir::cleanPath(command.workDir.isEmpty() ? defaultWorkDir() : QFileInfo(command.workDir).absoluteFilePath());
     options.scriptMode = !command.script.isEmpty();
     if (demo) options.demoAddress = demo->url();
     options.zoom = zoom;
-    if (!command.archive.isEmpty()) {
-        const std::optional<QString> archive = archiveFolder(
-            command.archive, options.workDir, "--archive: the working folder " + options.workDir, "sumire: ", err);
-        if (!archive) return 2;
-        options.archiveDir = *archive;
-    }
+    options.archiveDir = command.archive;
+    if (!checkArchive(options.archiveDir, options.workDir, "--archive: the working folder " + options.workDir,
+                      "sumire: ", err))
+        return 2;
     const DemoServer* server = demo ? &*demo : nullptr;
     return options.scriptMode ? runScript(options, command, server) : runDesktop(options, command, server);
 }
@@ -186,21 +178,12 @@ void warnAboutNonTextPages(const QStringList& pages, const char* command, QTextS
     }
 }
 
-// `archive` made absolute when it is given; false, and why on `err`, when
-// it is no folder or `out`, which the command writes, lies inside it.
-bool checkArchive(QString& archive, const QString& out, const char* command, QTextStream& err) {
-    if (archive.isEmpty()) return true;
-    const std::optional<QString> folder =
-        archiveFolder(archive, out, out, QStringLiteral("sumire: %1: ").arg(command), err);
-    if (folder) archive = *folder;
-    return folder.has_value();
-}
-
 // Rendering needs no display: without a platform chosen it draws off screen,
 // which also keeps the pictures the same on every machine. A worker draws
 // the jobs its parent hands it.
 int runRenderer(int argc, char** argv, RenderOptions options, bool worker) {
-    if (QTextStream err(stderr); !checkArchive(options.archive, options.out, "render", err)) return 2;
+    QTextStream err(stderr);
+    if (!checkArchive(options.archive, options.out, options.out, "sumire: render: ", err)) return 2;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The LCD alone is painted without a window; without a QApplication no
     // widget can be made at all.
@@ -218,7 +201,6 @@ int runRenderer(int argc, char** argv, RenderOptions options, bool worker) {
     const RemovedOnInterrupt settingsRemoved(settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     if (worker) return runRenderWorker(options);
-    QTextStream err(stderr);
     warnAboutNonTextPages(options.pages, "render", err);
     return runRender(options, err, standardErrorIsTerminal());
 }
@@ -227,7 +209,7 @@ int runRenderer(int argc, char** argv, RenderOptions options, bool worker) {
 int runExporter(int argc, char** argv, ExportOptions options) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
-    if (!checkArchive(options.archive, options.out, "export", err)) return 2;
+    if (!checkArchive(options.archive, options.out, options.out, "sumire: export: ", err)) return 2;
     warnAboutNonTextPages(options.pages, "export", err);
     return runExport(options, err, standardErrorIsTerminal() ? &err : nullptr);
 }
