@@ -132,25 +132,23 @@ const QString kRenderHelp = QStringLiteral(
 // The usage lines at the head of a command's help.
 QString usageOf(const QString& help) { return help.left(help.indexOf(QStringLiteral("\n\n")) + 1); }
 
-// Refused with the usage of the command that was given: `command` is empty
-// for the viewer, else "render" or "export", which also begins the reason.
-ProgramCommand refused(const QString& why, const QString& command = {}) {
-    ProgramCommand c;
-    c.action = ProgramCommand::Action::Error;
-    const QString usage = command == u"render"   ? usageOf(kRenderHelp)
-                          : command == u"export" ? usageOf(kExportHelp)
-                                                 : kUsage;
-    const QString helpCall = command.isEmpty() ? QStringLiteral("sumire --help") : "sumire " + command + " --help";
-    const QString reason = command.isEmpty() ? why : command + ": " + why;
-    c.message = QStringLiteral("sumire: %1\n%2Try '%3' for more information.\n").arg(reason, usage, helpCall);
-    return c;
-}
-
 ProgramCommand answered(ProgramCommand::Action action, const QString& text) {
     ProgramCommand c;
     c.action = action;
     c.message = text;
     return c;
+}
+
+// Refused with the usage of the command that was given: `command` is empty
+// for the viewer, else "render" or "export", which also begins the reason.
+ProgramCommand refused(const QString& why, const QString& command = {}) {
+    const QString usage = command == u"render"   ? usageOf(kRenderHelp)
+                          : command == u"export" ? usageOf(kExportHelp)
+                                                 : kUsage;
+    const QString helpCall = command.isEmpty() ? QStringLiteral("sumire --help") : "sumire " + command + " --help";
+    const QString reason = command.isEmpty() ? why : command + ": " + why;
+    return answered(ProgramCommand::Action::Error,
+                    QStringLiteral("sumire: %1\n%2Try '%3' for more information.\n").arg(reason, usage, helpCall));
 }
 
 // Parses `arguments` with -h/--help, the `switches` and the `valued` options
