@@ -33,6 +33,12 @@ bool addFrame(WebPAnimEncoder* encoder, const QImage& frame, int timestampMs, co
     return ok;
 }
 
+// How an encoder fails: `why` says why, and there are no bytes.
+QByteArray failed(QString* why, const QString& reason) {
+    *why = reason;
+    return {};
+}
+
 QString encoderError(WebPAnimEncoder* encoder) {
     const char* text = WebPAnimEncoderGetError(encoder);
     return text && *text ? QString::fromUtf8(text) : QStringLiteral("the WebP encoder failed");
@@ -83,30 +89,26 @@ QList<QImage> blinkFrames(const QImage& shown, const QImage& hidden) {
 }
 
 QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
-    const auto fail = [why](const QString& reason) {
-        *why = reason;
-        return QByteArray();
-    };
-    if (frames.isEmpty() || frames.first().isNull()) return fail(QStringLiteral("no picture to write"));
+    if (frames.isEmpty() || frames.first().isNull()) return failed(why, QStringLiteral("no picture to write"));
     const QSize size = frames.first().size();
     if (size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION)
-        return fail(QStringLiteral("%1 x %2 pixels is too large for WebP (at most %3 x %3)")
-                        .arg(size.width())
-                        .arg(size.height())
-                        .arg(WEBP_MAX_DIMENSION));
+        return failed(why, QStringLiteral("%1 x %2 pixels is too large for WebP (at most %3 x %3)")
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(WEBP_MAX_DIMENSION));
     WebPAnimEncoderOptions options;
     WebPConfig config;
     if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config) ||
         !WebPConfigLosslessPreset(&config, kLosslessLevel))
-        return fail(QStringLiteral("the WebP encoder does not match its header"));
+        return failed(why, QStringLiteral("the WebP encoder does not match its header"));
     options.anim_params.loop_count = 0;  // forever
     config.exact = 1;                    // every pixel's colour as drawn
     AnimEncoder encoder(WebPAnimEncoderNew(size.width(), size.height(), &options), &WebPAnimEncoderDelete);
-    if (!encoder) return fail(QStringLiteral("not enough memory for the WebP encoder"));
+    if (!encoder) return failed(why, QStringLiteral("not enough memory for the WebP encoder"));
     int timestamp = 0;
     for (const QImage& frame : frames) {
-        if (frame.size() != size) return fail(QStringLiteral("frames of different sizes"));
-        if (!addFrame(encoder.get(), frame, timestamp, config)) return fail(encoderError(encoder.get()));
+        if (frame.size() != size) return failed(why, QStringLiteral("frames of different sizes"));
+        if (!addFrame(encoder.get(), frame, timestamp, config)) return failed(why, encoderError(encoder.get()));
         timestamp += frameMs;
     }
     WebPData data;
@@ -114,7 +116,7 @@ QByteArray encodeWebp(const QList<QImage>& frames, int frameMs, QString* why) {
     // The last frame lasts until the end time given with no picture.
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr) ||
         !WebPAnimEncoderAssemble(encoder.get(), &data))
-        return fail(encoderError(encoder.get()));
+        return failed(why, encoderError(encoder.get()));
     QByteArray bytes(reinterpret_cast<const char*>(data.bytes), qsizetype(data.size));
     WebPDataClear(&data);
     return bytes;
@@ -125,23 +127,18 @@ namespace {
 // Every frame drawn, then the encoder's result: empty, with `why`, when a
 // picture or the encoder ran out of memory or refused the picture.
 QByteArray encodedFrames(const QList<QImage>& frames, PictureFormat format, int frameMs, QString* why) {
-    if (std::ranges::any_of(frames, &QImage::isNull)) {
-        *why = QStringLiteral("not enough memory to draw the picture");
-        return {};
-    }
-    if (format == PictureFormat::Png && frames.size() != 1) {  // an animation is always WebP
-        *why = QStringLiteral("an animation cannot be PNG");
-        return {};
-    }
+    if (std::ranges::any_of(frames, &QImage::isNull))
+        return failed(why, QStringLiteral("not enough memory to draw the picture"));
+    if (format == PictureFormat::Png && frames.size() != 1)  // an animation is always WebP
+        return failed(why, QStringLiteral("an animation cannot be PNG"));
     try {
         QByteArray bytes = format == PictureFormat::Webp ? encodeWebp(frames, frameMs, why) : encodePng(frames.first());
         if (bytes.isEmpty() && why->isEmpty()) *why = QStringLiteral("the PNG encoder failed");
         return bytes;
     } catch (const std::bad_alloc&) {
-        *why = QStringLiteral("not enough memory to encode a picture of %1 x %2 pixels")
-                   .arg(frames.first().width())
-                   .arg(frames.first().height());
-        return {};
+        return failed(why, QStringLiteral("not enough memory to encode a picture of %1 x %2 pixels")
+                               .arg(frames.first().width())
+                               .arg(frames.first().height()));
     }
 }
 
