@@ -9,8 +9,8 @@ namespace {
 
 // The picture's colours in the order they first appear, or empty when there
 // are more than 256; then each pixel's index in `indexes`.
-std::vector<QRgb> paletteOf(const QImage& picture, std::vector<png_byte>* indexes) {
-    std::vector<QRgb> colours;
+std::vector<png_color> paletteOf(const QImage& picture, std::vector<png_byte>* indexes) {
+    std::vector<png_color> colours;
     QHash<QRgb, png_byte> index;
     indexes->resize(size_t(picture.width()) * size_t(picture.height()));
     png_byte* out = indexes->data();
@@ -25,7 +25,7 @@ std::vector<QRgb> paletteOf(const QImage& picture, std::vector<png_byte>* indexe
                 if (found == index.constEnd()) {
                     if (colours.size() == 256) return {};
                     found = index.insert(colour, png_byte(colours.size()));
-                    colours.push_back(colour);
+                    colours.push_back({png_byte(qRed(colour)), png_byte(qGreen(colour)), png_byte(qBlue(colour))});
                 }
                 last = colour;
                 lastIndex = *found;
@@ -41,7 +41,7 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length) {
 }
 
 // The rows as libpng takes them: palette indexes, or red, green, blue.
-std::vector<png_byte> rowBytes(const QImage& picture, const std::vector<QRgb>& palette,
+std::vector<png_byte> rowBytes(const QImage& picture, const std::vector<png_color>& palette,
                                const std::vector<png_byte>& indexes) {
     if (!palette.empty()) return indexes;
     std::vector<png_byte> rgb(size_t(picture.width()) * size_t(picture.height()) * 3);
@@ -86,10 +86,8 @@ QByteArray encodePng(const QImage& given) {
     if (given.isNull()) return {};
     const QImage picture = given.convertToFormat(QImage::Format_RGB32);  // no copy when it is RGB32 already
     std::vector<png_byte> indexes;
-    const std::vector<QRgb> palette = paletteOf(picture, &indexes);
+    const std::vector<png_color> palette = paletteOf(picture, &indexes);
     const std::vector<png_byte> bytes = rowBytes(picture, palette, indexes);
-    std::vector<png_color> colours;
-    for (const QRgb c : palette) colours.push_back({png_byte(qRed(c)), png_byte(qGreen(c)), png_byte(qBlue(c))});
     std::vector<png_bytep> rows(size_t(picture.height()));
     const size_t stride = bytes.size() / rows.size();
     for (size_t y = 0; y < rows.size(); ++y) rows[y] = const_cast<png_bytep>(bytes.data() + y * stride);
@@ -97,7 +95,7 @@ QByteArray encodePng(const QImage& given) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     QByteArray out;
-    const PngRows image{png_uint_32(picture.width()), png_uint_32(picture.height()), colours, rows};
+    const PngRows image{png_uint_32(picture.width()), png_uint_32(picture.height()), palette, rows};
     const bool written = info && writePng(png, info, image, &out);
     png_destroy_write_struct(&png, &info);
     return written ? out : QByteArray();
