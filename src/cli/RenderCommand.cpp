@@ -54,7 +54,6 @@ QImage drawWholePage(const PageModel& model, const BoxSlots& pictures) {
 
 RenderedPage failedPage(const QString& page, const QString& why) { return {{}, page + QStringLiteral(": ") + why, {}}; }
 
-// Each pixel repeated factor x factor times, never smoothed.
 QImage scaled(const QImage& picture, int factor) {
     if (factor <= 1 || picture.isNull()) return picture;
     // QImage::scaled without smoothing repeats each pixel factor x factor times.
