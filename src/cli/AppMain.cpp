@@ -22,7 +22,6 @@
 #include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
-#include <QLineEdit>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -101,10 +100,8 @@ void openFirstPage(Form1& form, const ProgramCommand& command, const DemoServer*
             return;
         }
     }
-    if (demo) {  // the index, fetched from the demo server
-        form.controls().text1->setText(demo->indexUrl());
-        form.Command1_Click();
-    } else if (!command.page.isEmpty()) form.openPage(command.page);
+    const QString page = demo ? demo->indexUrl() : command.page;
+    if (!page.isEmpty()) form.openPage(page);
 }
 
 // A window needs a display, unless a platform is chosen (offscreen).
@@ -120,8 +117,7 @@ int runScript(const Form1Options& options, const ProgramCommand& command, const 
     form.Form_Load();
     form.showCentred();
     openFirstPage(form, command, demo);
-    ScriptRunner runner(form, recorded, out, err);
-    return runner.runFile(command.script);
+    return ScriptRunner(form, recorded, out, err).runFile(command.script);
 }
 
 int runDesktop(const Form1Options& options, const ProgramCommand& command, const DemoServer* demo) {
