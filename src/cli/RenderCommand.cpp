@@ -170,10 +170,9 @@ QString PageRenderer::workDir() {
 
 RenderedPage PageRenderer::render(const QString& page, PictureFormat format) {
     if (!root_.isValid()) return failedPage(page, QStringLiteral("cannot make a temporary folder"));
-    warnings_.clear();
     RenderedPage rendered =
         options_.full || options_.crop == Crop::Lcd ? renderLcd(page, format) : renderWindow(page, format);
-    rendered.warnings = warnings_;
+    rendered.warnings = std::exchange(warnings_, {});
     return rendered;
 }
 
