@@ -76,7 +76,7 @@ public:
 
 private:
     void exportGuarded(const ExportEntry& entry, PageLoader& loader);
-    bool exportPage(const ExportEntry& entry, PageLoader& loader);
+    void exportPage(const ExportEntry& entry, PageLoader& loader);
     void writeHtml(const ExportEntry& entry, const LoadedPage& page);
     void writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
                        std::map<int, LcdStyle::Picture>* files);
@@ -87,8 +87,14 @@ private:
     void summary(const QElapsedTimer& clock);
     QString relativeHref(const ExportEntry& from, const QString& output) const;
     QStringList localPages() const;
-    bool write(const QString& relative, const QByteArray& bytes, const QString& page);
-    bool write(const QString& relative, const FileFiller& fill, const QString& page);
+    // `content`: the bytes, or a FileFiller.
+    template <typename Content>
+    bool write(const QString& relative, const Content& content, const QString& page) {
+        QString error;
+        if (out_.write(out_.path(relative), content, &error)) return true;
+        fail(page + QStringLiteral(": ") + error);
+        return false;
+    }
     void showProgress(size_t done, size_t total, const QElapsedTimer& clock);
     void fail(const QString& why);
 
@@ -116,20 +122,6 @@ QStringList Exporter::localPages() const {
     for (const ExportEntry& e : entries_)
         if (!isNetworkAddress(e.page)) pages << e.page;
     return pages;
-}
-
-bool Exporter::write(const QString& relative, const QByteArray& bytes, const QString& page) {
-    QString error;
-    if (out_.write(out_.path(relative), bytes, &error)) return true;
-    fail(page + QStringLiteral(": ") + error);
-    return false;
-}
-
-bool Exporter::write(const QString& relative, const FileFiller& fill, const QString& page) {
-    QString error;
-    if (out_.write(out_.path(relative), fill, &error)) return true;
-    fail(page + QStringLiteral(": ") + error);
-    return false;
 }
 
 std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageModel& m) {
@@ -214,7 +206,7 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     if (!write(entry.output, fill, entry.page)) return;
 
     // The index shows the first screen, as the window does at the page's top.
-    const LcdScreen first = readLcdScreen(page.model, page.pictures, ScreenExtent::FirstScreen);
+    LcdScreenReader first(page.model, page.pictures, ScreenExtent::FirstScreen);
     LcdStyle small = style;
     small.scale = 1;
     small.assetsHref = relativeLink(QLatin1String(kAssetsFolder)) + u'/';
@@ -232,22 +224,18 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     }
 }
 
-bool Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
+void Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {
     const std::unique_ptr<LoadedPage> page = loader.load(entry.page);
-    if (!page->error.isEmpty()) {
+    if (!page->shown()) {
         fail(entry.page + QStringLiteral(": ") + page->error);
-        return false;
+        return;
     }
     // The page is still written; each attachment it lacks is named.
     if (progress_ && !page->failedAttachments.isEmpty()) progress_->clear();
     for (const QString& failed : page->failedAttachments)
         err_ << "sumire: export: " << entry.page << ": attachment " << failed << Qt::endl;
-    if (!o_.text) {
-        writeHtml(entry, *page);
-        return true;
-    }
-    writeText(entry, *page);
-    return true;
+    if (o_.text) writeText(entry, *page);
+    else writeHtml(entry, *page);
 }
 
 void Exporter::writeText(const ExportEntry& entry, const LoadedPage& page) {

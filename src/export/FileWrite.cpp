@@ -18,6 +18,10 @@ bool sameBytes(const QString& path, const QByteArray& bytes) {
     return old.size() == bytes.size() && old.open(QIODevice::ReadOnly) && old.readAll() == bytes;
 }
 
+FileFiller filling(const QByteArray& bytes) {
+    return [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); };
+}
+
 bool makeFolderOf(const QString& path, QString* error) {
     const QString folder = QFileInfo(path).absolutePath();
     if (QDir().mkpath(folder) && QFileInfo(folder).isDir()) return true;
@@ -51,17 +55,12 @@ bool replaceFile(const QString& path, const FileFiller& fill, QString* error) {
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
-    return replaceFile(
-        path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); }, error);
+    return replaceFile(path, filling(bytes), error);
 }
 
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    if (!makeFolderOf(path, error)) return false;
     if (QFileInfo(path).isFile() && sameBytes(path, bytes)) return true;  // an earlier export's, unchanged
-    QString why;
-    if (replaceFile(path, bytes, &why)) return true;
-    *error = QStringLiteral("cannot write %1: %2").arg(path, why);
-    return false;
+    return writeWholeFile(path, filling(bytes), error);
 }
 
 bool writeWholeFile(const QString& path, const FileFiller& fill, QString* error) {

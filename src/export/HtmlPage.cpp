@@ -11,7 +11,6 @@
 namespace sumire {
 namespace {
 
-
 QString cssColour(int packed) {
     const int rgb = ((packed & 0xFF) << 16) | (packed & 0xFF00) | ((packed >> 16) & 0xFF);
     return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
@@ -182,12 +181,9 @@ void writeLcdHtml(LcdScreenReader& reader, const PageModel& model, const LcdStyl
     writeLcdClose(reader.screen(), style, out);
 }
 
-QString lcdHtml(const LcdScreen& screen, const PageModel& m, const LcdStyle& style, ArchiveAssets& assets) {
+QString lcdHtml(LcdScreenReader& reader, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets) {
     HtmlOut out;
-    writeLcdOpen(screen, m, style, out);
-    RowWriter rows(screen, style, assets, out);
-    for (const std::vector<LcdGlyph>& row : screen.glyphs) rows.write(row);
-    writeLcdClose(screen, style, out);
+    writeLcdHtml(reader, model, style, assets, out);
     return out.text();
 }
 

@@ -67,10 +67,10 @@ private:
     bool failed_ = false;
 };
 
-// The whole page's LCD, its rows read as they are written.
+// The reader's LCD, its rows read as they are written; or kept whole.
 void writeLcdHtml(LcdScreenReader& reader, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets,
                   HtmlOut& out);
-QString lcdHtml(const LcdScreen& screen, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets);
+QString lcdHtml(LcdScreenReader& reader, const PageModel& model, const LcdStyle& style, ArchiveAssets& assets);
 
 struct HtmlPageParts {
     QString title;                      // of the document

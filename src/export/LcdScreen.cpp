@@ -1,17 +1,16 @@
 #include "export/LcdScreen.h"
 
 #include "display/CellWidth.h"
+#include "display/DiscardingCanvas.h"
 #include "display/LcdRenderer.h"
 #include "display/WholePage.h"
-
 
 namespace sumire {
 namespace {
 
-
 // The box and pictures of phase 1, and only the colour of each character:
 // the phase that is not written.
-class HiddenPhase : public LcdCanvas {
+class HiddenPhase : public DiscardingCanvas {
 public:
     explicit HiddenPhase(std::vector<int>& colours) : colours_(colours) {}
     void box(int x1, int y1, int x2, int y2, int colour) override {
@@ -21,7 +20,6 @@ public:
         right = x2;
         bottom = y2;
     }
-    void frame(int, int, int, int, int) override {}
     void text(int64_t, int64_t, char16_t, int colour) override { colours_.push_back(colour); }
     void blt(int slot, int64_t x, int64_t y, int64_t w, int64_t h) override { blts.push_back({slot, x, y, w, h}); }
 
@@ -39,14 +37,11 @@ int64_t floorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) 
 // on once the drawing moves below it. A high surrogate and the low one
 // printed after it make one glyph, as the window draws the pair at the first
 // one's place.
-class ShownPhase : public LcdCanvas {
+class ShownPhase : public DiscardingCanvas {
 public:
     ShownPhase(const PageModel& m, const LcdScreen& screen, const std::vector<int>& hidden,
                const std::function<void(std::vector<LcdGlyph>&)>& handOn)
         : m_(m), screen_(screen), hidden_(hidden), handOn_(handOn) {}
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
     void text(int64_t x, int64_t y, char16_t code, int colour) override {
         const size_t index = count_++;
         if (QChar::isLowSurrogate(code) && pendingHigh_) {
@@ -129,10 +124,7 @@ void LcdScreenReader::readRows(const std::function<void(std::vector<LcdGlyph>&)>
 LcdScreen readLcdScreen(const PageModel& model, const PictureSlots& pictures, ScreenExtent extent) {
     LcdScreenReader reader(model, pictures, extent);
     LcdScreen screen = reader.screen();
-    reader.readRows([&screen](std::vector<LcdGlyph>& glyphs) {
-        for (const LcdGlyph& g : glyphs) screen.blinking = screen.blinking || g.blinks;
-        screen.glyphs.push_back(std::move(glyphs));
-    });
+    reader.readRows([&screen](std::vector<LcdGlyph>& glyphs) { screen.glyphs.push_back(std::move(glyphs)); });
     return screen;
 }
 

@@ -35,7 +35,6 @@ struct LcdScreen {
     int64_t widthPx = 0;
     std::vector<std::vector<LcdGlyph>> glyphs;  // per row, in the order printed
     std::vector<LcdPicture> pictures;
-    bool blinking = false;
 };
 
 // Every row of the page (DrawWholePage), or only the first screen as the

@@ -45,14 +45,12 @@ QString OutputFiles::refusal(const QString& path) const {
 
 bool OutputFiles::write(const QString& path, const QByteArray& bytes, QString* error) const {
     *error = refusal(path);
-    if (!error->isEmpty()) return false;
-    return writeWholeFile(path, bytes, error);
+    return error->isEmpty() && writeWholeFile(path, bytes, error);
 }
 
 bool OutputFiles::write(const QString& path, const std::function<bool(QIODevice&)>& fill, QString* error) const {
     *error = refusal(path);
-    if (!error->isEmpty()) return false;
-    return writeWholeFile(path, fill, error);
+    return error->isEmpty() && writeWholeFile(path, fill, error);
 }
 
 }  // namespace sumire

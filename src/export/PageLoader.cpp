@@ -1,7 +1,6 @@
 #include "export/PageLoader.h"
 
 #include "display/DiscardingCanvas.h"
-#include "store/PageSession.h"
 
 namespace sumire {
 
@@ -12,15 +11,8 @@ std::unique_ptr<LoadedPage> PageLoader::load(const QString& page) {
     auto loaded = std::make_unique<LoadedPage>();
     PageSession session(loaded->pictures, fetcher_, workDir_, lineChars_);
     DiscardingCanvas canvas;
-    const PageResult outcome = session.open(page, canvas);
-    loaded->error = outcome.error;
-    if (!outcome.shown()) return loaded;
-    loaded->model = std::move(session.model());
-    loaded->failedAttachments = outcome.failedAttachments;
-    loaded->sender = outcome.sender;
-    loaded->title = outcome.title;
-    loaded->source = outcome.source;
-    loaded->embedded = outcome.embedded;
+    static_cast<PageResult&>(*loaded) = session.open(page, canvas);
+    if (loaded->shown()) loaded->model = std::move(session.model());
     return loaded;
 }
 

@@ -2,24 +2,21 @@
 // One page through a page session of its own (store/PageSession.h), kept
 // with its pictures for the export.
 
-#include "display/PageModel.h"
 #include "art/BoxSlots.h"
+#include "display/PageModel.h"
 #include "page/Fetcher.h"
-#include "page/PageRequest.h"
+#include "store/PageSession.h"
 
 #include <QString>
 #include <memory>
 
 namespace sumire {
 
-struct LoadedPage {
-    QString error;  // why the page could not be read or fetched; empty when shown
+// What the request gave (its error set when the page was not shown), and
+// the page's model when it was.
+struct LoadedPage : PageResult {
     PageModel model;
     BoxSlots pictures;
-    QString sender, title;                     // the captions of the sender and title boxes
-    QString source;                            // the page text the request scanned
-    QStringList failedAttachments;             // "name: reason" for each attachment not kept
-    std::vector<EmbeddedAttachment> embedded;  // the "stream" attachments' bytes
 };
 
 class PageLoader {

@@ -1,6 +1,7 @@
 #include "export/SearchText.h"
 
 #include "display/CellWidth.h"
+#include "display/DiscardingCanvas.h"
 #include "display/LcdRenderer.h"
 #include "display/PictographText.h"
 #include "display/WholePage.h"
@@ -13,12 +14,9 @@ namespace {
 // The characters DrawLcd prints, in page order. A row the LCD filled goes on
 // into the next without a space, so a word it wrapped is one word again; a
 // line break, a skipped cell or a picture between rows is a space.
-class SearchCanvas : public LcdCanvas {
+class SearchCanvas : public DiscardingCanvas {
 public:
     explicit SearchCanvas(const PageModel& m) : m_(m) {}
-    void box(int, int, int, int, int) override {}
-    void frame(int, int, int, int, int) override {}
-    void blt(int, int64_t, int64_t, int64_t, int64_t) override {}
     void text(int64_t x, int64_t y, char16_t code, int) override {
         if (drawsNothing(code)) return;
         const int64_t row = (y - kTextTop) / m_.lineHeight, cell = (x - kTextLeft) / m_.charWidth;
