@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <functional>
+#include <vector>
 
 namespace sumire {
 namespace {
@@ -71,6 +73,17 @@ QByteArray dotsPng(int width, int height, int colour, DotSet isSet) {
     return pngBytes(image);
 }
 
+QByteArray pictographPng(int code, int colour) {
+    return dotsPng(kPictographSize, kPictographSize, colour,
+                   [code](int x, int y) { return pictographDot(code, x, y); });
+}
+
+QByteArray markPng(char16_t ch, int colour) {
+    const int cells = cellWidth(ch);
+    return dotsPng(markWidth(cells), kMarkHeight, colour,
+                   [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
+}
+
 bool writePng(const OutputFiles& out, const QString& path, const QByteArray& png, QString* error) {
     if (!png.isEmpty()) return out.write(path, png, error);
     *error = QStringLiteral("cannot write %1: the PNG encoder failed").arg(path);
@@ -96,37 +109,19 @@ QString ArchiveAssets::pictograph(int code, int colour) {
     return className(pictographName(code, colour));
 }
 
-QByteArray ArchiveAssets::styleSheet() { return QByteArray(kStyleSheet); }
-
-QByteArray ArchiveAssets::styleSheetWithPictures() const {
-    QByteArray sheet = styleSheet();
-    const auto rule = [&sheet](const QString& file) {
-        sheet += '.' + className(file).toLatin1() + "{background-image:url(" + file.toLatin1() + ")}\n";
-    };
-    for (const auto& [code, colour] : pictographs_) rule(pictographName(code, colour));
-    for (const auto& [ch, colour] : marks_) rule(markName(ch, colour));
-    return sheet;
-}
-
-QByteArray ArchiveAssets::pictographPng(int code, int colour) {
-    return dotsPng(kPictographSize, kPictographSize, colour,
-                   [code](int x, int y) { return pictographDot(code, x, y); });
-}
-
-QByteArray ArchiveAssets::markPng(char16_t ch, int colour) {
-    const int cells = cellWidth(ch);
-    return dotsPng(markWidth(cells), kMarkHeight, colour,
-                   [ch, cells](int x, int y) { return markDot(ch, cells, x, y); });
-}
-
 bool ArchiveAssets::writeAll(const OutputFiles& out, const QString& folder, QString* error) const {
-    const QDir dir(folder);
-    if (!out.write(dir.filePath(QStringLiteral("sumire.css")), styleSheetWithPictures(), error)) return false;
+    // Each picture asked for and what draws it; the style sheet has a rule for each.
+    std::vector<std::pair<QString, std::function<QByteArray()>>> pictures;
     for (const auto& [code, colour] : pictographs_)
-        if (!writePng(out, dir.filePath(pictographName(code, colour)), pictographPng(code, colour), error))
-            return false;
-    for (const auto& [ch, colour] : marks_)
-        if (!writePng(out, dir.filePath(markName(ch, colour)), markPng(ch, colour), error)) return false;
+        pictures.emplace_back(pictographName(code, colour), std::bind(pictographPng, code, colour));
+    for (const auto& [ch, colour] : marks_) pictures.emplace_back(markName(ch, colour), std::bind(markPng, ch, colour));
+    QByteArray sheet(kStyleSheet);
+    for (const auto& [file, png] : pictures)
+        sheet += '.' + className(file).toLatin1() + "{background-image:url(" + file.toLatin1() + ")}\n";
+    const QDir dir(folder);
+    if (!out.write(dir.filePath(QStringLiteral("sumire.css")), sheet, error)) return false;
+    for (const auto& [file, png] : pictures)
+        if (!writePng(out, dir.filePath(file), png(), error)) return false;
     return true;
 }
 

@@ -33,12 +33,6 @@ public:
     // false with `error` set when a file cannot be written.
     bool writeAll(const OutputFiles& out, const QString& folder, QString* error) const;
 
-    static QByteArray styleSheet();
-    // With a rule for each picture asked for.
-    QByteArray styleSheetWithPictures() const;
-    static QByteArray pictographPng(int code, int colour);
-    static QByteArray markPng(char16_t ch, int colour);
-
 private:
     std::set<std::pair<int, int>> pictographs_;
     std::set<std::pair<char16_t, int>> marks_;
