@@ -1,19 +1,16 @@
 #include "export/ArchiveExport.h"
 
 #include "export/ArchiveAssets.h"
-#include "export/FileWrite.h"
 #include "export/HtmlPage.h"
 #include "export/LcdScreen.h"
 #include "export/OutputFiles.h"
 #include "export/PageNames.h"
 #include "export/SiteExport.h"
 #include "page/ArchiveFetcher.h"
-#include "page/AttachmentFolder.h"
 #include "page/HttpFetcher.h"
 #include "text/Interruption.h"
 #include "text/ProgressLine.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -68,7 +65,9 @@ public:
             fetcher_ = std::make_unique<HttpFetcher>();
         } else {
             auto archive = std::make_unique<ArchiveFetcher>(o.archive);
-            site_.emplace(o, *archive);
+            site_.emplace(o, *archive, [this](const ExportEntry& from, const QString& output) {
+                return relativeHref(from, output);
+            });
             fetcher_ = std::move(archive);
         }
     }
@@ -78,8 +77,9 @@ private:
     void exportGuarded(const ExportEntry& entry, PageLoader& loader);
     void exportPage(const ExportEntry& entry, PageLoader& loader);
     void writeHtml(const ExportEntry& entry, const LoadedPage& page);
-    void writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
-                       std::map<int, LcdStyle::Picture>* files);
+    std::map<int, LcdStyle::Picture> writePictures(const ExportEntry& entry, const LoadedPage& page,
+                                                   const LcdScreen& screen);
+    std::vector<ExportDownload> copyAttachments(const ExportEntry& entry, const LoadedPage& page);
     std::vector<ExportLink> links(const ExportEntry& entry, const PageModel& m);
     const std::vector<ExportEntry>& entries() const { return site_ ? site_->pages() : entries_; }
     bool writeAll();
@@ -87,7 +87,7 @@ private:
     void summary(const QElapsedTimer& clock);
     QString relativeHref(const ExportEntry& from, const QString& output) const;
     QStringList localPages() const;
-    // `content`: the bytes, or a FileFiller.
+    // `content`: the bytes, or what fills the file.
     template <typename Content>
     bool write(const QString& relative, const Content& content, const QString& page) {
         QString error;
@@ -129,8 +129,7 @@ std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageMode
     for (int64_t i = 0; i < m.storedLinkCount(); ++i)
         out.push_back({m.linkKeys[size_t(i)], m.linkTargets[size_t(i)], {}, {}});
     if (site_) {
-        site_->resolveLinks(
-            entry, out, [this](const ExportEntry& from, const QString& output) { return relativeHref(from, output); });
+        site_->resolveLinks(entry, out);
         return out;
     }
     for (ExportLink& l : out) {
@@ -142,30 +141,42 @@ std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageMode
 }
 
 // The picture of each slot the LCD copies, as its first copy shows it,
-// beside the page's HTML; `files` gets each slot's file relative to DIR.
-void Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page, const LcdScreen& screen,
-                             std::map<int, LcdStyle::Picture>* files) {
+// beside the page's HTML; each slot's file is relative to DIR.
+std::map<int, LcdStyle::Picture> Exporter::writePictures(const ExportEntry& entry, const LoadedPage& page,
+                                                         const LcdScreen& screen) {
     const QString base = withoutExtension(entry.output);
-    std::map<int, LcdStyle::Picture>& written = *files;
+    std::map<int, LcdStyle::Picture> written;
     for (const LcdPicture& p : screen.pictures) {
-        auto it = written.find(p.slot);
-        if (it == written.end()) {
-            const QImage inner = page.pictures.innerImage(p.slot);
-            LcdStyle::Picture file;
-            const QRect copied(0, 0, int(std::min<int64_t>(p.width, inner.width())),
-                               int(std::min<int64_t>(p.height, inner.height())));
-            if (!inner.isNull() && !copied.isEmpty()) {
-                QString name = QStringLiteral("%1-%2.png").arg(base).arg(p.slot);
-                if (site_) name = site_->claim(name);  // not over an attachment copied beside it
-                file = {name, copied.width(), copied.height()};
-                const QByteArray png = pngBytes(inner.copy(copied));
-                if (png.isEmpty())
-                    fail(entry.page + QStringLiteral(": cannot write %1: the PNG encoder failed").arg(file.file));
-                if (png.isEmpty() || !write(file.file, png, entry.page)) file = {};
-            }
-            written.emplace(p.slot, file);
-        }
+        if (written.contains(p.slot)) continue;
+        LcdStyle::Picture& file = written[p.slot];
+        const QImage inner = page.pictures.innerImage(p.slot);
+        const QRect copied(0, 0, int(std::min<int64_t>(p.width, inner.width())),
+                           int(std::min<int64_t>(p.height, inner.height())));
+        if (inner.isNull() || copied.isEmpty()) continue;
+        QString name = QStringLiteral("%1-%2.png").arg(base).arg(p.slot);
+        if (site_) name = site_->claim(name);  // not over an attachment copied beside it
+        const QByteArray png = pngBytes(inner.copy(copied));
+        if (png.isEmpty()) fail(entry.page + QStringLiteral(": cannot write %1: the PNG encoder failed").arg(name));
+        if (!png.isEmpty() && write(name, png, entry.page)) file = {name, copied.width(), copied.height()};
     }
+    return written;
+}
+
+// The pictures with each file named by `link`.
+std::map<int, LcdStyle::Picture> linked(std::map<int, LcdStyle::Picture> pictures,
+                                        const std::function<QString(const QString&)>& link) {
+    for (auto& [slot, file] : pictures)
+        if (!file.file.isEmpty()) file.file = link(file.file);
+    return pictures;
+}
+
+// A saved site's attachments of the page, copied beside it.
+std::vector<ExportDownload> Exporter::copyAttachments(const ExportEntry& entry, const LoadedPage& page) {
+    if (!site_) return {};
+    QStringList errors;
+    std::vector<ExportDownload> downloads = site_->copyAttachments(entry, page, out_, &errors);
+    for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
+    return downloads;
 }
 
 void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
@@ -175,12 +186,8 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     style.fallback = o_.fallback;
     style.assetsHref = relativeLink(up + QLatin1String(kAssetsFolder)) + u'/';
     LcdScreenReader whole(page.model, page.pictures, ScreenExtent::WholePage);
-    std::map<int, LcdStyle::Picture> files;
-    writePictures(entry, page, whole.screen(), &files);
-    for (auto [slot, file] : files) {
-        if (!file.file.isEmpty()) file.file = relativeHref(entry, file.file);
-        style.pictures.emplace(slot, file);
-    }
+    const std::map<int, LcdStyle::Picture> files = writePictures(entry, page, whole.screen());
+    style.pictures = linked(files, [&](const QString& file) { return relativeHref(entry, file); });
 
     HtmlPageParts parts;
     parts.sender = page.sender;
@@ -188,13 +195,7 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     parts.title = page.title.trimmed().isEmpty() ? pageName(entry.page) : page.title.trimmed();
     parts.lcd = [&](HtmlOut& out) { writeLcdHtml(whole, page.model, style, assets_, out); };
     parts.links = links(entry, page.model);
-    if (site_) {
-        QStringList errors;
-        parts.downloads = site_->copyAttachments(
-            entry, page, out_, [this](const ExportEntry& from, const QString& f) { return relativeHref(from, f); },
-            &errors);
-        for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
-    }
+    parts.downloads = copyAttachments(entry, page);
     parts.source = page.source;
     parts.assetsHref = style.assetsHref;
     parts.indexHref = relativeLink(up + kIndexFile);
@@ -210,12 +211,7 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     LcdStyle small = style;
     small.scale = 1;
     small.assetsHref = relativeLink(QLatin1String(kAssetsFolder)) + u'/';
-    // The same picture files, named from DIR.
-    small.pictures.clear();
-    for (auto [slot, file] : files) {
-        if (!file.file.isEmpty()) file.file = relativeLink(file.file);
-        small.pictures.emplace(slot, file);
-    }
+    small.pictures = linked(files, relativeLink);  // the same picture files, named from DIR
     index_.push_back({relativeLink(entry.output), entry.output, page.sender.trimmed(), parts.title,
                       lcdHtml(first, page.model, small, assets_)});
     if (site_) {
@@ -246,12 +242,7 @@ void Exporter::writeText(const ExportEntry& entry, const LoadedPage& page) {
     for (const ExportLink& l : links(entry, m)) text += l.key + QStringLiteral(": ") + l.address + u'\n';
     if (m.storedAttachCount() > 0) text += QStringLiteral("\n添付ファイル:\n");
     for (int64_t i = 0; i < m.storedAttachCount(); ++i) text += m.attachNames[size_t(i)] + u'\n';
-    if (site_) {
-        QStringList errors;
-        site_->copyAttachments(
-            entry, page, out_, [](const ExportEntry&, const QString& f) { return f; }, &errors);
-        for (const QString& e : errors) fail(entry.page + QStringLiteral(": attachment ") + e);
-    }
+    copyAttachments(entry, page);
     write(entry.output, text.toUtf8(), entry.page);
 }
 

@@ -7,7 +7,6 @@
 #include "page/ArchiveFetcher.h"
 #include "export/SearchText.h"
 
-#include <QDir>
 #include <QUrl>
 #include <algorithm>
 
@@ -32,9 +31,10 @@ QString attachmentAddress(const QString& page, const QString& name) {
 
 }  // namespace
 
-SiteExport::SiteExport(const ExportOptions& options, ArchiveFetcher& archive)
+SiteExport::SiteExport(const ExportOptions& options, ArchiveFetcher& archive, HrefFrom href)
     : o_(options),
       archive_(archive),
+      href_(std::move(href)),
       crawl_(archive, options.maxPages, options.text ? QStringLiteral(".txt") : QStringLiteral(".html")) {}
 
 QStringList SiteExport::queueStarts() {
@@ -49,12 +49,12 @@ QStringList SiteExport::queueStarts() {
     return lacking;
 }
 
-void SiteExport::resolveLinks(const ExportEntry& from, std::vector<ExportLink>& links, const HrefFrom& href) {
+void SiteExport::resolveLinks(const ExportEntry& from, std::vector<ExportLink>& links) {
     for (ExportLink& l : links) {
         const QString address = QUrl(from.page).resolved(QUrl(l.address)).toString();
         if (!isNetworkAddress(address)) continue;
         const SiteTarget target = crawl_.link(address, from);
-        l.href = target.kind == SiteTarget::Kind::Page ? href(from, target.output) : address;
+        l.href = target.kind == SiteTarget::Kind::Page ? href_(from, target.output) : address;
         if (target.kind == SiteTarget::Kind::Missing) l.missing = QStringLiteral("アーカイブにないページ");
         if (target.kind == SiteTarget::Kind::Beyond)
             l.missing = QStringLiteral("ページ数の上限で書き出さなかったページ");
@@ -89,16 +89,15 @@ std::optional<QString> SiteExport::attachmentFile(const ExportEntry& from, const
 }
 
 std::vector<ExportDownload> SiteExport::copyAttachments(const ExportEntry& from, const LoadedPage& page,
-                                                        const OutputFiles& out, const HrefFrom& href,
-                                                        QStringList* errors) {
+                                                        const OutputFiles& out, QStringList* errors) {
     std::vector<ExportDownload> downloads;
     for (int64_t i = 0; i < page.model.storedAttachCount(); ++i) {
         const std::optional<QString> output = attachmentFile(from, page, i, out, errors);
         if (!output) continue;
         const QString name = page.model.attachNames[size_t(i)];
         const QString icon = iconFor(name);
-        downloads.push_back({name, href(from, *output),
-                             icon.isEmpty() ? QString() : href(from, QLatin1String(kAssetsFolder) + u'/' + icon)});
+        downloads.push_back({name, href_(from, *output),
+                             icon.isEmpty() ? QString() : href_(from, QLatin1String(kAssetsFolder) + u'/' + icon)});
     }
     return downloads;
 }

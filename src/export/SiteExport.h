@@ -22,18 +22,19 @@ using HrefFrom = std::function<QString(const ExportEntry& from, const QString& o
 
 class SiteExport {
 public:
-    SiteExport(const ExportOptions& options, ArchiveFetcher& archive);
+    // `href` links each file to the pages that name it.
+    SiteExport(const ExportOptions& options, ArchiveFetcher& archive, HrefFrom href);
 
     // Queues the start pages; the ones the archive lacks are returned.
     QStringList queueStarts();
     const std::vector<ExportEntry>& pages() const { return crawl_.pages(); }
 
     // Points each link at its exported page, or marks it.
-    void resolveLinks(const ExportEntry& from, std::vector<ExportLink>& links, const HrefFrom& href);
+    void resolveLinks(const ExportEntry& from, std::vector<ExportLink>& links);
     // Copies the page's attachments beside it (each fetched file once);
     // `errors` gets the files not written.
     std::vector<ExportDownload> copyAttachments(const ExportEntry& from, const LoadedPage& page, const OutputFiles& out,
-                                                const HrefFrom& href, QStringList* errors);
+                                                QStringList* errors);
     void indexed(const IndexEntry& entry, const ExportEntry& from, const LoadedPage& page);
     // A name of a file the page writes beside it, kept apart from every other.
     QString claim(const QString& output) { return crawl_.claim(output); }
@@ -49,6 +50,7 @@ private:
 
     const ExportOptions& o_;
     ArchiveFetcher& archive_;
+    HrefFrom href_;
     SiteCrawl crawl_;
     QSet<QString> copied_, startOutputs_;
     std::vector<SiteIndexEntry> index_;
