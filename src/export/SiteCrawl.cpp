@@ -11,7 +11,7 @@ SiteCrawl::SiteCrawl(const ArchiveFetcher& archive, int maxPages, QString pageEx
     for (const char* top : {"index.html", "missing.html"}) names_.reserve(QLatin1String(top));
 }
 
-SiteTarget SiteCrawl::reach(const QString& given) {
+SiteTarget SiteCrawl::start(const QString& given) {
     std::optional<QString> name = archiveName(given);
     if (!name || !archive_.answers(given)) return {};
     // A folder's address without its "/" is the page of the address with it,
@@ -35,10 +35,8 @@ SiteTarget SiteCrawl::reach(const QString& given) {
     return {SiteTarget::Kind::Page, output};
 }
 
-SiteTarget SiteCrawl::start(const QString& address) { return reach(address); }
-
 SiteTarget SiteCrawl::link(const QString& address, const ExportEntry& from) {
-    const SiteTarget target = reach(address);
+    const SiteTarget target = start(address);
     if (target.kind == SiteTarget::Kind::Missing) {
         std::vector<ExportEntry>& linking = missing_[address];
         if (linking.empty() || linking.back().output != from.output) linking.push_back(from);

@@ -46,8 +46,6 @@ public:
     qsizetype beyond() const { return qsizetype(beyond_.size()); }
 
 private:
-    SiteTarget reach(const QString& given);
-
     const ArchiveFetcher& archive_;
     int maxPages_;
     QString pageExt_;
