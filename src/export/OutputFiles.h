@@ -19,7 +19,6 @@ public:
     // `folder`: where every file goes (empty: anywhere); `inputs`: the local
     // files and folders of pages the command reads.
     OutputFiles(const QString& folder, const QStringList& inputs);
-    void addInput(const QString& path);
 
     // `relative` inside the folder.
     QString path(const QString& relative) const;
