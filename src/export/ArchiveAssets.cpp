@@ -45,18 +45,13 @@ details pre{white-space:pre-wrap;background:#fff;padding:.5em;border:1px solid #
 .pages .name{display:block;margin-top:.4em;font-weight:bold}
 )css";
 
-QString hex6(int colour) {
-    const int rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-    return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0'));
-}
-
 QString pictographName(int code, int colour) {
-    return QStringLiteral("p/%1-%2.png").arg(code, 2, 10, QLatin1Char('0')).arg(hex6(colour));
+    return QStringLiteral("p/%1-%2.png").arg(code, 2, 10, QLatin1Char('0')).arg(hexColour(colour));
 }
 
 // Four hex digits: no pictograph's two decimal ones.
 QString markName(char16_t ch, int colour) {
-    return QStringLiteral("p/%1-%2.png").arg(int(ch), 4, 16, QLatin1Char('0')).arg(hex6(colour));
+    return QStringLiteral("p/%1-%2.png").arg(int(ch), 4, 16, QLatin1Char('0')).arg(hexColour(colour));
 }
 
 // "p/01-ff0000.png" is drawn by the class "q01-ff0000".
@@ -91,6 +86,11 @@ bool writePng(const OutputFiles& out, const QString& path, const QByteArray& png
 }
 
 }  // namespace
+
+QString hexColour(int packed) {
+    const int rgb = ((packed & 0xFF) << 16) | (packed & 0xFF00) | ((packed >> 16) & 0xFF);
+    return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0'));
+}
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray png;

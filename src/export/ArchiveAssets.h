@@ -15,6 +15,9 @@ namespace sumire {
 
 class OutputFiles;
 
+// A packed colour (red in the low byte) as six hex digits: "ff0000" for red.
+QString hexColour(int packed);
+
 // The picture as PNG; empty when it is null or the encoder fails.
 QByteArray pngBytes(const QImage& image);
 

@@ -128,15 +128,13 @@ std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageMode
     std::vector<ExportLink> out;
     for (int64_t i = 0; i < m.storedLinkCount(); ++i)
         out.push_back({m.linkKeys[size_t(i)], m.linkTargets[size_t(i)], {}, {}});
-    if (site_) {
-        site_->resolveLinks(entry, out);
-        return out;
-    }
-    for (ExportLink& l : out) {
-        const auto target = outputOf_.find(targetIdentity(l.address, entry.page));
-        if (target != outputOf_.end()) l.href = relativeHref(entry, target->second);
-        else if (isNetworkAddress(l.address)) l.href = l.address;
-    }
+    if (site_) site_->resolveLinks(entry, out);
+    else
+        for (ExportLink& l : out) {
+            const auto target = outputOf_.find(targetIdentity(l.address, entry.page));
+            if (target != outputOf_.end()) l.href = relativeHref(entry, target->second);
+            else if (isNetworkAddress(l.address)) l.href = l.address;
+        }
     return out;
 }
 
@@ -212,12 +210,10 @@ void Exporter::writeHtml(const ExportEntry& entry, const LoadedPage& page) {
     small.scale = 1;
     small.assetsHref = relativeLink(QLatin1String(kAssetsFolder)) + u'/';
     small.pictures = linked(files, relativeLink);  // the same picture files, named from DIR
-    index_.push_back({relativeLink(entry.output), entry.output, page.sender.trimmed(), parts.title,
-                      lcdHtml(first, page.model, small, assets_)});
-    if (site_) {
-        site_->indexed(index_.back(), entry, page);
-        index_.pop_back();
-    }
+    const IndexEntry item{relativeLink(entry.output), entry.output, page.sender.trimmed(), parts.title,
+                          lcdHtml(first, page.model, small, assets_)};
+    if (site_) site_->indexed(item, entry, page);
+    else index_.push_back(item);
 }
 
 void Exporter::exportPage(const ExportEntry& entry, PageLoader& loader) {

@@ -11,10 +11,7 @@
 namespace sumire {
 namespace {
 
-QString cssColour(int packed) {
-    const int rgb = ((packed & 0xFF) << 16) | (packed & 0xFF00) | ((packed >> 16) & 0xFF);
-    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
-}
+QString cssColour(int packed) { return u'#' + hexColour(packed); }
 
 // "26.67px", "2px": two decimals at most, no trailing zeros.
 QString px(double value) {
@@ -29,12 +26,6 @@ const char16_t kHead[] =
     u"<meta name=\"viewport\" content=\"width=device-width\">\n"
     u"<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
     u"img-src 'self' file:; style-src 'self' file: 'unsafe-inline'\">\n";
-
-QString head(const QString& title, const QString& assetsHref) {
-    return QString::fromUtf16(kHead) + QStringLiteral("<title>") + escapeHtml(title) +
-           QStringLiteral("</title>\n<link rel=\"stylesheet\" href=\"") + escapeHtml(assetsHref) +
-           QStringLiteral("sumire.css\">\n</head>\n");
-}
 
 // One row's glyphs, each in its cells: a glyph that does not start where the
 // previous one ended is moved there by a margin (a gap, or an overprint to
@@ -201,7 +192,7 @@ static void writeDownloads(const std::vector<ExportDownload>& downloads, HtmlOut
 }
 
 void writePageHtml(const HtmlPageParts& parts, HtmlOut& out) {
-    out << head(parts.title, parts.assetsHref);
+    out << documentHead(parts.title, parts.assetsHref);
     out << QLatin1String("<body>\n<header>\n<nav><a href=\"") << escapeHtml(parts.indexHref)
         << QStringLiteral("\">一覧</a></nav>\n<dl>\n");
     out << QStringLiteral("<dt>アドレス</dt><dd class=\"sender\">") << escapeHtml(parts.sender)
@@ -257,10 +248,14 @@ QString indexItemHtml(const IndexEntry& e) {
     return out;
 }
 
-QString documentHead(const QString& title, const QString& assetsHref) { return head(title, assetsHref); }
+QString documentHead(const QString& title, const QString& assetsHref) {
+    return QString::fromUtf16(kHead) + QStringLiteral("<title>") + escapeHtml(title) +
+           QStringLiteral("</title>\n<link rel=\"stylesheet\" href=\"") + escapeHtml(assetsHref) +
+           QStringLiteral("sumire.css\">\n</head>\n");
+}
 
 QString indexHtml(const std::vector<IndexEntry>& entries, const QString& assetsHref) {
-    QString out = head(QStringLiteral("一覧"), assetsHref);
+    QString out = documentHead(QStringLiteral("一覧"), assetsHref);
     out += QStringLiteral("<body>\n<h1>一覧</h1>\n<ul class=\"pages\">\n");
     for (const IndexEntry& e : entries) out += indexItemHtml(e);
     out += QStringLiteral("</ul>\n</body>\n</html>\n");
