@@ -65,9 +65,7 @@ public:
             fetcher_ = std::make_unique<HttpFetcher>();
         } else {
             auto archive = std::make_unique<ArchiveFetcher>(o.archive);
-            site_.emplace(o, *archive, [this](const ExportEntry& from, const QString& output) {
-                return relativeHref(from, output);
-            });
+            site_.emplace(o, *archive, std::bind_front(&Exporter::relativeHref, this));
             fetcher_ = std::move(archive);
         }
     }

@@ -105,12 +105,11 @@ void writeLcdOpen(const LcdScreen& screen, const PageModel& m, const LcdStyle& s
     // The window's dot face size, for the letters and the pictographs alike,
     // so that rows never touch here either.
     const int fontPx = lcdDotSize(m.charWidth, m.lineHeight) * style.scale;
-    const double dot = fontPx / 12.0;
     out << QStringLiteral(
                "<div class=\"lcd\" style=\"width:%1;height:%2;background:%3;color:%4;"
                "--cw:%5;--lh:%6;--pd:%7;--fw:%8;font-size:%9px\">\n")
                .arg(px(screen.widthPx * s), px(screen.heightPx * s), cssColour(screen.background),
-                    cssColour(screen.textColour), px(cw), px(lh), px(dot * 12), px(s))
+                    cssColour(screen.textColour), px(cw), px(lh), px(fontPx), px(s))
                .arg(fontPx);
     out << QStringLiteral("<div class=\"rows\" style=\"left:%1;top:%2\">\n")
                .arg(px(twipsToPixels(kTextLeft - kLcdLeft) * s), px(twipsToPixels(kTextTop - kLcdTop) * s));
