@@ -1,6 +1,5 @@
 #include "export/OutputFiles.h"
 
-#include "export/FileWrite.h"
 #include "page/LocalRead.h"
 
 #include <QDir>
@@ -38,16 +37,6 @@ QString OutputFiles::refusal(const QString& path) const {
     if (inputs_.contains(resolved)) return QStringLiteral("%1 is %2, which this command reads").arg(path, resolved);
     if (node && inputNodes_.contains(*node)) return QStringLiteral("%1 is a file this command reads").arg(path);
     return {};
-}
-
-bool OutputFiles::write(const QString& path, const QByteArray& bytes, QString* error) const {
-    *error = refusal(path);
-    return error->isEmpty() && writeWholeFile(path, bytes, error);
-}
-
-bool OutputFiles::write(const QString& path, const std::function<bool(QIODevice&)>& fill, QString* error) const {
-    *error = refusal(path);
-    return error->isEmpty() && writeWholeFile(path, fill, error);
 }
 
 }  // namespace sumire

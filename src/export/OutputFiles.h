@@ -4,12 +4,11 @@
 // resolving links, so "page.txt", "./page.txt" and a link to it are one
 // file) or, given a folder, outside that folder.
 
-#include <QByteArray>
-#include <QIODevice>
+#include "export/FileWrite.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <utility>
 
 namespace sumire {
@@ -25,11 +24,13 @@ public:
     // Why `path` may not be written; empty when it may.
     QString refusal(const QString& path) const;
 
-    // Writes `bytes`, or what `fill` writes into the device given (false
-    // when it fails), to `path`. False with `error` naming the file when
-    // refused or not written.
-    bool write(const QString& path, const QByteArray& bytes, QString* error) const;
-    bool write(const QString& path, const std::function<bool(QIODevice&)>& fill, QString* error) const;
+    // Writes `content`: bytes, or a FileFiller (see FileWrite.h), to `path`.
+    // False with `error` naming the file when refused or not written.
+    template <typename Content>
+    bool write(const QString& path, const Content& content, QString* error) const {
+        *error = refusal(path);
+        return error->isEmpty() && writeWholeFile(path, content, error);
+    }
 
 private:
     QString folder_;  // resolved; empty: anywhere
