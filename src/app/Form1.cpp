@@ -65,15 +65,12 @@ void Form1::DrawLcd() { drawn(session_.redraw(painter_)); }
 void Form1::Timer1_Timer() { drawn(session_.tick(painter_)); }
 
 // Each pass stops Timer1 and starts it again when it met a blinking run, so
-// that the next tick comes a whole interval after the drawing.
-void Form1::drawn(const LcdDrawn& pass) {
-    setTimer1(false);
-    if (pass.blinking) setTimer1(true);
-}
-
-// A step that drew nothing leaves the timer as it was.
+// that the next tick comes a whole interval after the drawing. A step that
+// drew nothing leaves the timer as it was.
 void Form1::drawn(const std::optional<LcdDrawn>& pass) {
-    if (pass) drawn(*pass);
+    if (!pass) return;
+    setTimer1(false);
+    if (pass->blinking) setTimer1(true);
 }
 
 // Timer1 follows the state DrawLcd gives it. Under a script it never runs
@@ -84,31 +81,29 @@ void Form1::setTimer1(bool enabled) {
     else if (!timer1_.isActive()) timer1_.start();
 }
 
-void Form1::Command1_Click() {
+void Form1::Command1_Click() { request(true); }
+
+void Form1::request(bool record) {
     if (requestRunning_) return;
     requestRunning_ = true;
     setStatusMessage(QString());
     RequestOutcome outcome;
     {
         BusyCursor busy;
-        outcome = session_.request(*this, painter_, !revisiting_);
+        outcome = session_.request(*this, painter_, record);
     }
     requestRunning_ = false;
-    if (outcome.drawn) drawn(*outcome.drawn);
+    drawn(outcome.drawn);
+    // A failure is shown without a box, in the status line, until the next
+    // request; the page shown stays, and so does its place in the history.
     if (outcome.fetchFailed) {
-        showFetchFailure(outcome.error);  // the page shown stays, and so does its place in the history
+        setStatusMessage(tr("ページを取得できませんでした: ") + outcome.error);
     } else if (!outcome.failedAttachments.isEmpty()) {
-        setStatusMessage(attachmentFailurePrefix() + outcome.failedAttachments.join(QStringLiteral("; ")));
+        setStatusMessage(tr("添付ファイルを取得できませんでした: ") +
+                         outcome.failedAttachments.join(QStringLiteral("; ")));
     }
     if (std::exchange(closeAfterRequest_, false)) close();
 }
-
-// Shown without a box, in the status line, until the next request.
-void Form1::showFetchFailure(const QString& reason) { setStatusMessage(fetchFailurePrefix() + reason); }
-
-QString Form1::fetchFailurePrefix() { return tr("ページを取得できませんでした: "); }
-
-QString Form1::attachmentFailurePrefix() { return tr("添付ファイルを取得できませんでした: "); }
 
 // In archive mode the status line always says so.
 void Form1::setStatusMessage(const QString& message) {

@@ -144,6 +144,8 @@ private:
     void Menu10_Click();
     void help001_Click();
     void DrawLcd();
+    // Command1_Click; a request that goes back or forward adds no entry.
+    void request(bool record);
     void historyForward();
     void changeZoom(int zoom);  // 0: as the desktop's scale factor
     ViewSession viewSession() const;
@@ -185,13 +187,7 @@ private:
     void drawn(const std::optional<LcdDrawn>& pass);
     void showWidth(const std::optional<LcdDrawn>& pass);
     void setTimer1(bool enabled);
-    // What the status line puts before the reason a page was not fetched,
-    // and before the attachments a page was shown without.
-    static QString fetchFailurePrefix();
-    static QString attachmentFailurePrefix();
-    void drawn(const LcdDrawn& pass);
     bool loadHandsetPicture(const QString& fileName);
-    void showFetchFailure(const QString& reason);
     void setStatusMessage(const QString& message);
     void openFile(const QString& path);
     void connectHistory();
@@ -210,7 +206,6 @@ private:
     PageSession session_;  // the page, its links and attachments, the fetcher, the history
     ClientArea* client_;   // the central widget, owned by the window
     LcdPainter painter_;
-    bool revisiting_ = false;  // a request that goes back or forward adds no entry
     BookmarkStore bookmarks_;
     QTimer timer1_;
     QVariant phoneModel_ = QString();

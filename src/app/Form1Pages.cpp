@@ -138,9 +138,7 @@ bool Form1::revisit(const HistoryEntry& entry) {
         setSourceText(entry.source);
     }
     setAddressText(entry.address);
-    revisiting_ = true;
-    Command1_Click();
-    revisiting_ = false;
+    request(false);
     return !session_.lastRequest().fetchFailed;
 }
 

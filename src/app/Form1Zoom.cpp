@@ -79,11 +79,7 @@ void Form1::restoreView(ViewSession s) {
         setSourceText(s.source);
     }
     setAddressText(s.address);
-    if (!s.address.isEmpty() || !s.source.isEmpty()) {
-        revisiting_ = true;
-        Command1_Click();
-        revisiting_ = false;
-    }
+    if (!s.address.isEmpty() || !s.source.isEmpty()) request(false);
     drawn(session_.scrollTo(s.scrollTop, painter_));
     session_.restoreHistory(s.history, s.historyCurrent);
 }
