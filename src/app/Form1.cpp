@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <utility>
 
 namespace sumire {
@@ -45,9 +46,9 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
     createControls();
     createMenus();
     connectButtons();
-    connectWindowCommands();
     connectHistory();
-    connectCopyText();
+    // Copy as text has a shortcut and no menu item: the menus stay as they are.
+    addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, [this] { copyText(); });
     connectZoom();
     setStatusMessage(QString());
     connect(&bookmarks_, &BookmarkStore::bookmarksChanged, this, &Form1::refreshBookmarkMenu);
@@ -59,6 +60,12 @@ Form1::Form1(Form1Options options, SystemActions& actions, QWidget* parent)
 }
 
 Form1::~Form1() = default;
+
+void Form1::addShortcut(const QList<QKeySequence>& keys, const std::function<void()>& action) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    connect(shortcut, &QShortcut::activated, this, action);
+}
 
 void Form1::DrawLcd() { drawn(session_.redraw(painter_)); }
 
@@ -132,7 +139,7 @@ bool Form1::networkMode() const { return c_.menu002->isChecked(); }
 // The local file browser's folder; until the browser has been opened it
 // shows the working folder.
 QString Form1::browserFolder() const {
-    const FileBrowser* browser = windows_.existingBrowser();
+    const auto* browser = qobject_cast<const FileBrowser*>(windows_.existing(QStringLiteral("file")));
     return browser ? browser->path() : options_.workDir;
 }
 

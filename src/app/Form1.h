@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 class QKeyEvent;
@@ -137,6 +138,7 @@ private:
     void Menu006_Click();
     void Menu007_Click();
     void Menu008_Click();
+    void choosePhone(int model);
     bool SelectHandsetPicture();
     void book000_Click(int index);
     void File001_Click(int index);
@@ -181,7 +183,6 @@ private:
     void connectButtons();
     void paintButtons();
     void refreshBookmarkMenu();
-    void connectWindowCommands();
 
     void setDisplayWidth(int row);  // a row of kDisplayWidths
     void drawn(const std::optional<LcdDrawn>& pass);
@@ -190,8 +191,8 @@ private:
     bool loadHandsetPicture(const QString& fileName);
     void setStatusMessage(const QString& message);
     void openFile(const QString& path);
+    void addShortcut(const QList<QKeySequence>& keys, const std::function<void()>& action);
     void connectHistory();
-    void connectCopyText();
     void connectZoom();
     bool revisit(const HistoryEntry& entry);
     // The keyboard (Form1Keys.cpp).

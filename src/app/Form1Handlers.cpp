@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace sumire {
 
@@ -100,12 +99,6 @@ void Form1::Menu006_Click() {
 }
 
 void Form1::Menu007_Click() { c_.text2->replaceSelection(QGuiApplication::clipboard()->text()); }
-
-// Copy as text has a shortcut and no menu item: the menus stay as they are.
-void Form1::connectCopyText() {
-    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    connect(copy, &QShortcut::activated, this, &Form1::copyText);
-}
 
 void Form1::copyText() { QGuiApplication::clipboard()->setText(session_.text()); }
 

@@ -20,18 +20,20 @@ namespace {
 // The back colour a button is painted in.
 constexpr char kFaceProperty[] = "face";
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back) {
-    auto* b = placed(new QPushButton(parent), name, place);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QRect& place, const QColor& back,
+                        const QString& caption = QString()) {
+    auto* b = placed(new QPushButton(caption, parent), name, place);
     b->setAutoDefault(false);
     b->setFont(windowFont(9, true));
     b->setProperty(kFaceProperty, back);  // painted when the window is polished
     return b;
 }
 
-QPushButton* makeKey(QWidget* parent, const QString& name, const QRect& place, const QString& caption,
-                     const QColor& back) {
-    QPushButton* b = makeButton(parent, name, place, back);
-    b->setText(caption);
+// The go and select keys: a telephone on the button.
+QPushButton* makeTelephoneKey(QWidget* parent, const QString& name, const QRect& place) {
+    QPushButton* b = makeButton(parent, name, place, kButtonFace);
+    b->setIcon(QIcon(telephoneBitmap()));
+    b->setIconSize(QSize(24, 22));
     return b;
 }
 
@@ -121,12 +123,12 @@ void Form1::createToolbar() {
         cmd[i.n]->setIconSize(QSize(i.iconSize, i.iconSize));
         cmd[i.n]->setToolTip(tr(i.tip));
     }
-    cmd[17] = makeKey(w, "Command17", twipsRect(4440, 0, 495, 495), QStringLiteral("←"), kPink);
+    cmd[17] = makeButton(w, "Command17", twipsRect(4440, 0, 495, 495), kPink, QStringLiteral("←"));
     c_.label2 = makeLabel(w, "Label2", twipsRect(4920, 0, 495, 495), QStringLiteral("20"), &kPink);
     c_.label2->setFont(windowFont(20.25, true));
     c_.label2->setAlignment(Qt::AlignCenter);
     c_.label2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    cmd[18] = makeKey(w, "Command18", twipsRect(5400, 0, 495, 495), QStringLiteral("→"), kPink);
+    cmd[18] = makeButton(w, "Command18", twipsRect(5400, 0, 495, 495), kPink, QStringLiteral("→"));
     // Offline-only commands start disabled (network mode).
     for (int n : {10, 13, 15, 16}) cmd[n]->setEnabled(false);
 }
@@ -135,34 +137,30 @@ void Form1::createAddressBar() {
     QWidget* w = client_;
     c_.label1[0] = makeLabel(w, indexed("Label1", 0), twipsRect(3000, 600, 495, 255), tr("ｱﾄﾞﾚｽ"), nullptr);
     c_.text1 = makeLineEdit(w, "Text1", twipsRect(3600, 600, 5055, 330), 11.25);
-    const QIcon telephone(telephoneBitmap());
-    c_.command[1] = makeButton(w, "Command1", twipsRect(8640, 600, 735, 375), kButtonFace);
-    c_.command[1]->setIcon(telephone);
-    c_.command[1]->setIconSize(QSize(24, 22));
+    c_.command[1] = makeTelephoneKey(w, "Command1", twipsRect(8640, 600, 735, 375));
 }
 
 void Form1::createHandsetKeys() {
     QWidget* w = client_;
     auto& cmd = c_.command;
     c_.text3 = makeLineEdit(w, "Text3", twipsRect(360, 3120, 1215, 375), 9);
-    cmd[4] = makeButton(w, "Command4", twipsRect(1560, 3120, 855, 375), kButtonFace);
-    cmd[4]->setIcon(QIcon(telephoneBitmap()));
-    cmd[4]->setIconSize(QSize(24, 22));
-    cmd[2] = makeKey(w, "Command2", twipsRect(1080, 3840, 615, 375), QStringLiteral("↑"), kCyan);
-    cmd[8] = makeKey(w, "Command8", twipsRect(600, 3960, 495, 495), QStringLiteral("←"), kCyan);
-    cmd[9] = makeKey(w, "Command9", twipsRect(1680, 3960, 495, 495), QStringLiteral("→"), kCyan);
-    cmd[3] = makeKey(w, "Command3", twipsRect(1080, 4200, 615, 375), QStringLiteral("↓"), kCyan);
+    cmd[4] = makeTelephoneKey(w, "Command4", twipsRect(1560, 3120, 855, 375));
+    cmd[2] = makeButton(w, "Command2", twipsRect(1080, 3840, 615, 375), kCyan, QStringLiteral("↑"));
+    cmd[8] = makeButton(w, "Command8", twipsRect(600, 3960, 495, 495), kCyan, QStringLiteral("←"));
+    cmd[9] = makeButton(w, "Command9", twipsRect(1680, 3960, 495, 495), kCyan, QStringLiteral("→"));
+    cmd[3] = makeButton(w, "Command3", twipsRect(1080, 4200, 615, 375), kCyan, QStringLiteral("↓"));
     // Digits laid out like a calculator: 7 8 9 / 4 5 6 / 1 2 3 / BK 0 CR.
     const int columns[3] = {360, 1080, 1800};
     for (int digit = 1; digit <= 9; ++digit) {
         const int row = 2 - (digit - 1) / 3;
         const int top = 4680 + row * 480;
-        c_.command5[digit] = makeKey(w, indexed("Command5", digit), twipsRect(columns[(digit - 1) % 3], top, 615, 375),
-                                     QString::number(digit), kCyan);
+        c_.command5[digit] =
+            makeButton(w, indexed("Command5", digit), twipsRect(columns[(digit - 1) % 3], top, 615, 375), kCyan,
+                       QString::number(digit));
     }
-    c_.command5[0] = makeKey(w, indexed("Command5", 0), twipsRect(1080, 6120, 615, 375), QStringLiteral("0"), kCyan);
-    cmd[6] = makeKey(w, "Command6", twipsRect(360, 6120, 615, 375), QStringLiteral("BK"), kCyan);
-    cmd[7] = makeKey(w, "Command7", twipsRect(1800, 6120, 615, 375), QStringLiteral("CR"), kCyan);
+    c_.command5[0] = makeButton(w, indexed("Command5", 0), twipsRect(1080, 6120, 615, 375), kCyan, QStringLiteral("0"));
+    cmd[6] = makeButton(w, "Command6", twipsRect(360, 6120, 615, 375), kCyan, QStringLiteral("BK"));
+    cmd[7] = makeButton(w, "Command7", twipsRect(1800, 6120, 615, 375), kCyan, QStringLiteral("CR"));
 }
 
 void Form1::createAttachmentPanel() {

@@ -1,6 +1,5 @@
 // The menu bar of the main window and the wiring of every button and menu
-// item to its handler. Toolbar buttons that repeat a menu command run that
-// command's handler.
+// item to its handler.
 
 #include "Form1.h"
 
@@ -117,41 +116,35 @@ void Form1::refreshBookmarkMenu() {
         c_.book000[i]->setText(bookmarks_.lastBookmark() < 0 ? noBookmarkCaption() : bookmarks_.bookmarkTitle(i));
 }
 
+// Each button and menu item to its handler; a toolbar button that repeats a
+// menu command runs the command's handler.
 void Form1::connectButtons() {
-    auto on = [this](QPushButton* b, void (Form1::*handler)()) { connect(b, &QPushButton::clicked, this, handler); };
-    auto& cmd = c_.command;
-    on(cmd[1], &Form1::Command1_Click);
-    on(cmd[2], &Form1::Command2_Click);
-    on(cmd[3], &Form1::Command3_Click);
-    on(cmd[4], &Form1::Command4_Click);
-    on(cmd[6], &Form1::Command6_Click);
-    on(cmd[7], &Form1::Command7_Click);
-    on(cmd[8], &Form1::Command8_Click);
-    on(cmd[9], &Form1::Command9_Click);
-    on(cmd[11], &Form1::Menu002_Click);
-    on(cmd[12], &Form1::Menu003_Click);
-    on(cmd[13], &Form1::Menu006_Click);
-    on(cmd[14], &Form1::Menu005_Click);
-    on(cmd[15], &Form1::Menu007_Click);
-    on(cmd[16], &Form1::Menu008_Click);
-    on(cmd[17], &Form1::Command17_Click);
-    on(cmd[18], &Form1::Command18_Click);
+    using Handler = void (Form1::*)();
+    const std::pair<int, Handler> buttons[] = {
+        {1, &Form1::Command1_Click},   {2, &Form1::Command2_Click},   {3, &Form1::Command3_Click},
+        {4, &Form1::Command4_Click},   {6, &Form1::Command6_Click},   {7, &Form1::Command7_Click},
+        {8, &Form1::Command8_Click},   {9, &Form1::Command9_Click},   {10, &Form1::Command10_Click},
+        {11, &Form1::Menu002_Click},   {12, &Form1::Menu003_Click},   {13, &Form1::Menu006_Click},
+        {14, &Form1::Menu005_Click},   {15, &Form1::Menu007_Click},   {16, &Form1::Menu008_Click},
+        {17, &Form1::Command17_Click}, {18, &Form1::Command18_Click}, {19, &Form1::book3_Click},
+        {20, &Form1::book4_Click},     {21, &Form1::help001_Click}};
+    for (const auto& [n, handler] : buttons) connect(c_.command[n], &QPushButton::clicked, this, handler);
+    const std::pair<QAction*, Handler> items[] = {
+        {c_.menu002, &Form1::Menu002_Click},   {c_.menu003, &Form1::Menu003_Click},
+        {c_.menu005, &Form1::Menu005_Click},   {c_.menu006, &Form1::Menu006_Click},
+        {c_.menu007, &Form1::Menu007_Click},   {c_.menu008, &Form1::Menu008_Click},
+        {c_.menu001, &Form1::Menu001_Click},   {c_.menu10, &Form1::Menu10_Click},
+        {c_.yoko[0], &Form1::Yoko001_Click},   {c_.yoko[1], &Form1::Yoko002_Click},
+        {c_.yoko[2], &Form1::Yoko003_Click},   {c_.yoko[3], &Form1::Yoko004_Click},
+        {c_.yoko[4], &Form1::Yoko005_Click},   {c_.yoko[5], &Form1::Yoko006_Click},
+        {c_.phone[0], &Form1::Phone000_Click}, {c_.phone[1], &Form1::Phone001_Click},
+        {c_.phone[2], &Form1::Phone002_Click}, {c_.book3, &Form1::book3_Click},
+        {c_.book4, &Form1::book4_Click},       {c_.file002, &Form1::file002_Click},
+        {c_.help001, &Form1::help001_Click},   {c_.help003, &Form1::help003_Click}};
+    for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
     for (int i = 0; i < 10; ++i) connect(c_.command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
-
-    auto item = [this](QAction* a, void (Form1::*handler)()) { connect(a, &QAction::triggered, this, handler); };
-    item(c_.menu002, &Form1::Menu002_Click);
-    item(c_.menu003, &Form1::Menu003_Click);
-    item(c_.menu005, &Form1::Menu005_Click);
-    item(c_.menu006, &Form1::Menu006_Click);
-    item(c_.menu007, &Form1::Menu007_Click);
-    item(c_.menu008, &Form1::Menu008_Click);
-    item(c_.menu001, &Form1::Menu001_Click);
-    void (Form1::*yoko[6])() = {&Form1::Yoko001_Click, &Form1::Yoko002_Click, &Form1::Yoko003_Click,
-                                &Form1::Yoko004_Click, &Form1::Yoko005_Click, &Form1::Yoko006_Click};
-    for (int i = 0; i < 6; ++i) item(c_.yoko[i], yoko[i]);
-    item(c_.phone[0], &Form1::Phone000_Click);
-    item(c_.phone[1], &Form1::Phone001_Click);
-    item(c_.phone[2], &Form1::Phone002_Click);
+    for (int i = 0; i < int(c_.file001.size()); ++i)
+        connect(c_.file001[i], &QAction::triggered, this, [this, i] { File001_Click(i); });
 }
 
 }  // namespace sumire

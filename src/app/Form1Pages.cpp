@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QUrl>
 
 namespace sumire {
@@ -88,12 +87,8 @@ void Form1::dropEvent(QDropEvent* event) {
 
 void Form1::connectHistory() {
     setAcceptDrops(true);
-    auto* back = new QShortcut(this);
-    back->setKeys({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
-    connect(back, &QShortcut::activated, this, &Form1::historyBack);
-    auto* forward = new QShortcut(this);
-    forward->setKeys({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
-    connect(forward, &QShortcut::activated, this, &Form1::historyForward);
+    addShortcut({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)}, [this] { historyBack(); });
+    addShortcut({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)}, [this] { historyForward(); });
     // The side buttons act wherever on the window they are pressed, over a
     // text box too, which would take the press for itself.
     qApp->installEventFilter(this);

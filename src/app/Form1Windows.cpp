@@ -13,32 +13,11 @@
 #include "windows/FrmAbout.h"
 #include "store/HelpAbout.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPushButton>
 
 namespace sumire {
-
-void Form1::connectWindowCommands() {
-    auto item = [this](QAction* a, void (Form1::*handler)()) { connect(a, &QAction::triggered, this, handler); };
-    auto button = [this](int n, void (Form1::*handler)()) {
-        connect(c_.command[n], &QPushButton::clicked, this, handler);
-    };
-    item(c_.book3, &Form1::book3_Click);
-    item(c_.book4, &Form1::book4_Click);
-    button(19, &Form1::book3_Click);
-    button(20, &Form1::book4_Click);
-    item(c_.menu10, &Form1::Menu10_Click);
-    button(10, &Form1::Command10_Click);
-    for (int i = 0; i < int(c_.file001.size()); ++i)
-        connect(c_.file001[i], &QAction::triggered, this, [this, i] { File001_Click(i); });
-    item(c_.file002, &Form1::file002_Click);
-    item(c_.help001, &Form1::help001_Click);
-    button(21, &Form1::help001_Click);
-    item(c_.help003, &Form1::help003_Click);
-}
 
 // --- Bookmark dialogs --------------------------------------------------------
 

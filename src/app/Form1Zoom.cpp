@@ -12,21 +12,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QShortcut>
 #include <QTemporaryFile>
 
 namespace sumire {
 
 void Form1::connectZoom() {
-    auto add = [this](const QList<QKeySequence>& keys, auto step) {
-        auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, step);
-    };
-    add({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [this] { changeZoom(zoom() + 1); });
-    add({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { changeZoom(std::max(zoom() - 1, kMinZoom)); });
-    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { changeZoom(0); });
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                [this] { changeZoom(zoom() + 1); });
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { changeZoom(std::max(zoom() - 1, kMinZoom)); });
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { changeZoom(0); });
 }
 
 int Form1::zoom() const { return std::clamp(qRound(devicePixelRatioF()), kMinZoom, kMaxZoom); }

@@ -13,32 +13,19 @@ namespace {
 
 // phoneModel compared as a number: an integer, or a text that reads as one.
 bool modelNumber(const QVariant& value, double* number) {
-    if (value.typeId() == QMetaType::QString) {
-        bool ok = false;
-        *number = value.toString().trimmed().toDouble(&ok);
-        return ok;
-    }
     bool ok = false;
-    *number = value.toDouble(&ok);
+    *number = value.typeId() == QMetaType::QString ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
     return ok;
 }
 
 }  // namespace
 
-void Form1::Phone000_Click() {
-    phoneModel_ = 0;
-    SelectHandsetPicture();
-    DrawLcd();
-}
+void Form1::Phone000_Click() { choosePhone(0); }
+void Form1::Phone001_Click() { choosePhone(1); }
+void Form1::Phone002_Click() { choosePhone(2); }
 
-void Form1::Phone001_Click() {
-    phoneModel_ = 1;
-    SelectHandsetPicture();
-    DrawLcd();
-}
-
-void Form1::Phone002_Click() {
-    phoneModel_ = 2;
+void Form1::choosePhone(int model) {
+    phoneModel_ = model;
     SelectHandsetPicture();
     DrawLcd();
 }

@@ -48,11 +48,6 @@ FileBrowser& SecondaryWindows::browser() {
 
 FrmAbout& SecondaryWindows::about() { return about_ ? *about_ : adopt(about_, new FrmAbout(*this)); }
 
-Form2* SecondaryWindows::existingForm2() const { return form2_; }
-Form3* SecondaryWindows::existingForm3() const { return form3_; }
-FileBrowser* SecondaryWindows::existingBrowser() const { return browser_; }
-FrmAbout* SecondaryWindows::existingAbout() const { return about_; }
-
 SecondaryWindow* SecondaryWindows::existing(const QString& name) const {
     if (name == u"Form2") return form2_;
     if (name == u"Form3") return form3_;

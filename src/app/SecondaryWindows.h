@@ -32,12 +32,8 @@ public:
     FileBrowser& browser();
     FrmAbout& about();
 
-    // The window as it stands; null while it is not created.
-    Form2* existingForm2() const;
-    Form3* existingForm3() const;
-    FileBrowser* existingBrowser() const;
-    FrmAbout* existingAbout() const;
-    // By name (Form2, Form3, file, frmAbout); null while not created.
+    // The window as it stands, by name (Form2, Form3, file, frmAbout); null
+    // while it is not created.
     SecondaryWindow* existing(const QString& name) const;
 
     // DialogHost

@@ -14,6 +14,12 @@ namespace {
 // text is one position of the document.
 bool isPairedCr(const QString& s, qsizetype i) { return s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n'; }
 
+// Each line break of `s` (CR LF, CR, LF, paragraph or line separator) as LF.
+QString withLineFeeds(QString s) {
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return s.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+}
+
 // Characters the editor takes as the end of a paragraph when text is set.
 bool endsParagraph(QChar c) { return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1); }
 
@@ -191,24 +197,17 @@ void Text2Box::replaceSelection(const QString& replacement) {
 // What the editor's own copy gave before pages were cut: the selected text
 // with each line break as LF and no-break spaces as spaces.
 QMimeData* Text2Box::createMimeDataFromSelection() const {
-    QString selected = selText();
-    selected.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    selected.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    selected.replace(QChar::Nbsp, u' ');
     auto* data = new QMimeData;
-    data->setText(selected);
+    data->setText(withLineFeeds(selText()).replace(QChar::Nbsp, u' '));
     return data;
 }
 
 void Text2Box::insertFromMimeData(const QMimeData* source) {
     if (isReadOnly() || !source->hasText()) return;
-    QString pasted = source->text();
+    const QString pasted = source->text();
     if (pasted.size() <= kPieceUnits) return QPlainTextEdit::insertFromMimeData(source);
     // Line breaks become CR LF, as when the editor inserts them itself.
-    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    pasted.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    pasted.replace(u'\n', QStringLiteral("\r\n"));
-    replaceSelection(pasted);
+    replaceSelection(withLineFeeds(pasted).replace(u'\n', QStringLiteral("\r\n")));
     ensureCursorVisible();
 }
 

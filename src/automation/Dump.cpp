@@ -87,27 +87,27 @@ void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
 // one not created shows the values it starts with.
 void writeSecondaryWindows(JsonWriter& j, const Form1& form) {
     const SecondaryWindows& w = form.windows();
-    const Form2* form2 = w.existingForm2();
+    const auto* form2 = qobject_cast<const Form2*>(w.existing(QStringLiteral("Form2")));
     j.key("Form2")
         .beginObject()
         .field("Text1", form2 ? form2->Text1()->text() : QString())
         .field("Text2", form2 ? form2->Text2()->text() : QString())
         .endObject();
-    const Form3* form3 = w.existingForm3();
+    const auto* form3 = qobject_cast<const Form3*>(w.existing(QStringLiteral("Form3")));
     j.key("Form3")
         .beginObject()
         .field("Text1", form3 ? form3->Text1()->text() : QString())
         .field("Text2", form3 ? form3->Text2()->text() : QString());
     j.key("List1").stringArray(form3 ? form3->lines() : QStringList());
     j.field("selectedBookmark", form3 ? form3->selectedBookmark() : 0).endObject();
-    const FileBrowser* browser = w.existingBrowser();
+    const auto* browser = qobject_cast<const FileBrowser*>(w.existing(QStringLiteral("file")));
     j.key("file")
         .beginObject()
         .field("Text1", browser ? browser->Text1()->text() : QString())
         .field("Dir1", form.browserFolder());
     j.key("File1").stringArray(browser ? browser->files() : QStringList());
     j.endObject();
-    const FrmAbout* about = w.existingAbout();
+    const auto* about = qobject_cast<const FrmAbout*>(w.existing(QStringLiteral("frmAbout")));
     j.key("frmAbout")
         .beginObject()
         .field("caption", about ? about->windowTitle() : QString())

@@ -98,10 +98,7 @@ void FileBrowser::Command1_Click() {
     Command2_Click();
 }
 
-void FileBrowser::Command2_Click() {
-    host_.setMainEnabled(true);
-    hide();
-}
+void FileBrowser::Command2_Click() { dismiss(); }
 
 void FileBrowser::Form_Unload() { Command2_Click(); }
 

@@ -49,9 +49,6 @@ void Form2::Command1_Click() {
     Command2_Click();
 }
 
-void Form2::Command2_Click() {
-    host_.setMainEnabled(true);
-    hide();
-}
+void Form2::Command2_Click() { dismiss(); }
 
 }  // namespace sumire

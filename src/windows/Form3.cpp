@@ -105,10 +105,7 @@ void Form3::Command2_Click() {
     tellIfFailed(saved);
 }
 
-void Form3::Command3_Click() {
-    host_.setMainEnabled(true);
-    hide();
-}
+void Form3::Command3_Click() { dismiss(); }
 
 void Form3::refreshList() {
     fillingList_ = true;

@@ -56,6 +56,11 @@ void SecondaryWindow::showWindow() {
 
 void SecondaryWindow::Form_Unload() { host_.setMainEnabled(true); }
 
+void SecondaryWindow::dismiss() {
+    host_.setMainEnabled(true);
+    hide();
+}
+
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();

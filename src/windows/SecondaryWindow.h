@@ -38,6 +38,8 @@ protected:
     // The close box; by default it enables the main window.
     virtual void Form_Unload();
     void closeEvent(QCloseEvent* event) override;
+    // Enables the main window and hides this one, which keeps what it shows.
+    void dismiss();
 
     DialogHost& host_;
 
