@@ -50,17 +50,12 @@ void writeControls(JsonWriter& j, const Form1& form) {
     j.field("Label2", c.label2->text());
     j.key("enabled").beginObject();
     for (int n : {1, 4, 10, 13, 14, 15, 16}) j.field(QStringLiteral("Command%1").arg(n), c.command[n]->isEnabled());
-    j.field("Menu10", c.menu10->isEnabled())
-        .field("Menu005", c.menu005->isEnabled())
-        .field("Menu006", c.menu006->isEnabled())
-        .field("Menu007", c.menu007->isEnabled())
-        .field("Menu008", c.menu008->isEnabled());
+    for (const QAction* a : {c.menu10, c.menu005, c.menu006, c.menu007, c.menu008})
+        j.field(a->objectName(), a->isEnabled());
     j.endObject();
-    j.key("checked")
-        .beginObject()
-        .field("Menu002", c.menu002->isChecked())
-        .field("Menu003", c.menu003->isChecked())
-        .endObject();
+    j.key("checked").beginObject();
+    for (const QAction* a : {c.menu002, c.menu003}) j.field(a->objectName(), a->isChecked());
+    j.endObject();
 }
 
 void writeMenusAndSlots(JsonWriter& j, const Form1& form) {
