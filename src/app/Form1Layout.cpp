@@ -203,7 +203,7 @@ void Form1::setTabOrder() {
     for (QPushButton* digit : c_.command5) order << digit;
     order << cmd[6] << cmd[7] << cmd[8] << cmd[9] << c_.text2;
     for (int n = 10; n <= 21; ++n) order << cmd[n];
-    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(order);
 }
 
 }  // namespace sumire

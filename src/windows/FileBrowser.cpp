@@ -24,11 +24,7 @@ FileBrowser::FileBrowser(DialogHost& host, const QString& startFolder)
     command2_ = makeDialogButton(this, "Command2", QStringLiteral("Cancel"), {4680, 3000, 1215, 495});
     text1_ = makeDialogTextBox(this, "Text1", {120, 120, 5775, 270});
     text1_->setTextMargins(0, -2, 0, -2);
-    setTabOrder(dir1_, drive1_);
-    setTabOrder(drive1_, file1_);
-    setTabOrder(file1_, command1_);
-    setTabOrder(command1_, command2_);
-    setTabOrder(command2_, text1_);
+    setTabChain({dir1_, drive1_, file1_, command1_, command2_, text1_});
 
     connect(dir1_, &FolderList::pathChanged, this, &FileBrowser::Dir1_Change);
     connect(drive1_, &QComboBox::activated, this, [this](int index) { Drive1_Change(drive1_->itemText(index)); });
@@ -126,11 +122,7 @@ bool FileBrowser::clickFile(const QString& name) {
 
 QString FileBrowser::path() const { return dir1_->path(); }
 
-QStringList FileBrowser::files() const {
-    QStringList names;
-    for (int i = 0; i < file1_->count(); ++i) names << file1_->item(i)->text();
-    return names;
-}
+QStringList FileBrowser::files() const { return itemTexts(file1_); }
 
 QStringList FileBrowser::drives() const {
     QStringList names;

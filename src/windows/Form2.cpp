@@ -21,9 +21,7 @@ Form2::Form2(BookmarkStore& store, DialogHost& host)
     text2_ = makeDialogTextBox(this, "Text2", {120, 1200, 5775, 375});
     command1_ = makeDialogButton(this, "Command1", QStringLiteral("OK"), {4800, 1800, 1095, 495});
     command2_ = makeDialogButton(this, "Command2", QStringLiteral("CANCEL"), {3600, 1800, 1095, 495});
-    setTabOrder(text1_, text2_);
-    setTabOrder(text2_, command1_);
-    setTabOrder(command1_, command2_);
+    setTabChain({text1_, text2_, command1_, command2_});
     connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form2::Command2_Click);
 }

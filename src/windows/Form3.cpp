@@ -27,11 +27,7 @@ Form3::Form3(BookmarkStore& store, DialogHost& host)
     label1_[1] = makeDialogLabel(this, "Label1(1)", tr("アドレス名"), {120, 2640, 4335, 375});
     command2_ = makeDialogButton(this, "Command2", tr("削除"), {2400, 4320, 1095, 495});
     command3_ = makeDialogButton(this, "Command3", tr("閉じる"), {4800, 4320, 1095, 495});
-    setTabOrder(list1_, command1_);
-    setTabOrder(command1_, text2_);
-    setTabOrder(text2_, text1_);
-    setTabOrder(text1_, command2_);
-    setTabOrder(command2_, command3_);
+    setTabChain({list1_, command1_, text2_, text1_, command2_, command3_});
 
     // A line chosen by mouse or keys is a click; so is a second click on it.
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -73,11 +69,7 @@ int Form3::selectedLine() const {
     return selected.isEmpty() ? -1 : list1_->row(selected.first());
 }
 
-QStringList Form3::lines() const {
-    QStringList result;
-    for (int i = 0; i < list1_->count(); ++i) result << list1_->item(i)->text();
-    return result;
-}
+QStringList Form3::lines() const { return itemTexts(list1_); }
 
 // The boxes go into the selected bookmark; the list and the menu follow the
 // file, also when the save failed.

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -94,6 +95,16 @@ void setSunkenBox(QWidget* box) {
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
     box->setPalette(palette);
+}
+
+void setTabChain(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QStringList itemTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
 }
 
 QLineEdit* makeDialogTextBox(QWidget* parent, const QString& name, const QRect& twips) {

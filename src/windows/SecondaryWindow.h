@@ -13,6 +13,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QScreen;
 
@@ -64,5 +65,9 @@ QLabel* makeDialogLabel(QWidget* parent, const QString& name, const QString& cap
 QLineEdit* makeDialogTextBox(QWidget* parent, const QString& name, const QRect& twips);
 // The sunken white frame of a text box, for list boxes too.
 void setSunkenBox(QWidget* box);
+// Tab goes from each widget of `order` to the next.
+void setTabChain(const QList<QWidget*>& order);
+// The texts of a list's lines, from the top.
+QStringList itemTexts(const QListWidget* list);
 
 }  // namespace sumire
