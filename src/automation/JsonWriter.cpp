@@ -69,27 +69,9 @@ JsonWriter& JsonWriter::key(const QString& name) {
     return *this;
 }
 
-JsonWriter& JsonWriter::value(const QString& text) {
+JsonWriter& JsonWriter::raw(const QByteArray& text) {
     beforeValue();
-    out_ += quote(text);
-    return *this;
-}
-
-JsonWriter& JsonWriter::value(bool flag) {
-    beforeValue();
-    out_ += flag ? "true" : "false";
-    return *this;
-}
-
-JsonWriter& JsonWriter::value(int64_t number) {
-    beforeValue();
-    out_ += QByteArray::number(qlonglong(number));
-    return *this;
-}
-
-JsonWriter& JsonWriter::null() {
-    beforeValue();
-    out_ += "null";
+    out_ += text;
     return *this;
 }
 

@@ -18,12 +18,12 @@ public:
     JsonWriter& endArray() { return close(']'); }
     JsonWriter& key(const QString& name);
 
-    JsonWriter& value(const QString& text);
+    JsonWriter& value(const QString& text) { return raw(quote(text)); }
     JsonWriter& value(const char* text) { return value(QString::fromUtf8(text)); }
-    JsonWriter& value(bool flag);
-    JsonWriter& value(int64_t number);
+    JsonWriter& value(bool flag) { return raw(flag ? "true" : "false"); }
+    JsonWriter& value(int64_t number) { return raw(QByteArray::number(qlonglong(number))); }
     JsonWriter& value(int number) { return value(int64_t(number)); }
-    JsonWriter& null();
+    JsonWriter& null() { return raw("null"); }
 
     // Convenience: "name": value.
     template <typename T>
@@ -43,6 +43,7 @@ private:
     JsonWriter& open(char bracket);
     JsonWriter& close(char bracket);
     void beforeValue();
+    JsonWriter& raw(const QByteArray& text);  // a value written as it is
     QByteArray out_;
     std::vector<bool> first_;  // per open container: nothing written yet
     bool afterKey_ = false;
