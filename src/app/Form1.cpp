@@ -12,20 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <utility>
 
 namespace sumire {
 namespace {
-
-// The busy cursor for the length of a request.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Pages come from the archive folder when there is one, else over http.
 std::unique_ptr<Fetcher> pageFetcher(const Form1Options& options) {
@@ -96,7 +88,9 @@ void Form1::request(bool record) {
     setStatusMessage(QString());
     RequestOutcome outcome;
     {
-        BusyCursor busy;
+        // The busy cursor for the length of the request.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto busy = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         outcome = session_.request(*this, painter_, record);
     }
     requestRunning_ = false;
