@@ -20,7 +20,6 @@ public:
     // Starts the image afresh: back colour, then the picture at the origin.
     void setPicture(const QImage& picture);
     QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
     // The client area as it looks, controls included; or only `area` of it,
     // taken from the image alone where no control lies over it.
     QImage snapshot();

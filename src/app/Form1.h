@@ -143,6 +143,7 @@ private:
     void book000_Click(int index);
     void File001_Click(int index);
     void file002_Click();
+    QString downloadFolder() const;  // the working folder's "download"
     void Menu10_Click();
     void help001_Click();
     void DrawLcd();

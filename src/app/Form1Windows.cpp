@@ -32,8 +32,7 @@ void Form1::book4_Click() { windows_.form3().showEditor(); }
 void Form1::File001_Click(int index) {
     if (index < 0 || index >= session_.model().storedAttachCount()) return;
     const QString name = session_.model().attachNames[index];
-    const QString downloadDir = QDir(options_.workDir).filePath(QStringLiteral("download"));
-    const KeepResult kept = keepAttachment(session_.attachments().writtenPath(name), downloadDir, name);
+    const KeepResult kept = keepAttachment(session_.attachments().writtenPath(name), downloadFolder(), name);
     if (kept.ok) {
         setStatusMessage(tr("保存しました: %1").arg(kept.path));
         actions_.showMessage(this, tr("%1をダウンロードしました。").arg(name));
@@ -42,7 +41,9 @@ void Form1::File001_Click(int index) {
     }
 }
 
-void Form1::file002_Click() { emptyDownloadFolder(QDir(options_.workDir).filePath(QStringLiteral("download"))); }
+void Form1::file002_Click() { emptyDownloadFolder(downloadFolder()); }
+
+QString Form1::downloadFolder() const { return QDir(options_.workDir).filePath(QStringLiteral("download")); }
 
 // --- Local file browser ------------------------------------------------------
 

@@ -22,10 +22,7 @@ bool isPlainLocale(const QString& locale) {
 
 // "ja_JP.UTF-8", "ja" and "en_GB" have a language of ours; "fr_FR" has not.
 std::optional<Language> ourLanguage(const QString& entry) {
-    const QString code = entry.section(u'.', 0, 0).section(u'@', 0, 0).section(u'_', 0, 0);
-    if (code == u"ja") return Language::Japanese;
-    if (code == u"en") return Language::English;
-    return std::nullopt;
+    return languageNamed(entry.section(u'.', 0, 0).section(u'@', 0, 0).section(u'_', 0, 0));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ void Form1::Form_Load() {
     // From here on a failing step is skipped. The working folder is the
     // one base the attachment and download folders are made in; a new one is
     // made with its download folder, so that the first download has it.
-    QDir().mkpath(QDir(options_.workDir).filePath(QStringLiteral("download")));
+    QDir().mkpath(downloadFolder());
     phoneModel_ = readPhoneSetting().value_or(QString());
     SelectHandsetPicture();
 }
