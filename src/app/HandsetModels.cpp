@@ -12,10 +12,12 @@ namespace sumire {
 namespace {
 
 // phoneModel compared as a number: an integer, or a text that reads as one.
-bool modelNumber(const QVariant& value, double* number) {
+std::optional<double> modelNumber(const QVariant& value) {
     bool ok = false;
-    *number = value.typeId() == QMetaType::QString ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
-    return ok;
+    const double number =
+        value.typeId() == QMetaType::QString ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return number;
 }
 
 }  // namespace
@@ -33,10 +35,10 @@ void Form1::choosePhone(int model) {
 // False when phoneModel is no number or its picture could not be loaded;
 // the window then keeps the picture it has.
 bool Form1::SelectHandsetPicture() {
-    double number = 0;
-    if (!modelNumber(phoneModel_, &number)) return false;
+    const std::optional<double> number = modelNumber(phoneModel_);
+    if (!number) return false;
     for (int n = 0; n < 3; ++n)
-        if (number == n) return loadHandsetPicture(QString::fromLatin1(kHandsetPictures[n]));
+        if (*number == n) return loadHandsetPicture(QString::fromLatin1(kHandsetPictures[n]));
     return true;
 }
 
