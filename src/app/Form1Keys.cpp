@@ -58,20 +58,17 @@ bool Form1::handsetKey(QKeyEvent* key) {
         c_.command[focus == c_.text1 ? 1 : 4]->click();  // a disabled button ignores it
         return true;
     }
-    if (!isTextBox(focus)) {
-        if (const int n = buttonForKey(key)) {
-            c_.command[size_t(n)]->click();
-            return true;
-        }
+    if (const int n = isTextBox(focus) ? 0 : buttonForKey(key)) {
+        c_.command[size_t(n)]->click();
+        return true;
     }
-    if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier && onHandset(focus) &&
-        focus != c_.text3) {
+    const bool onKeys = onHandset(focus) && focus != c_.text3;  // on the handset, not in its key box
+    if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier && onKeys) {
         c_.command[6]->click();  // "BK"
         return true;
     }
     const QString typed = key->text();
-    if (onHandset(focus) && focus != c_.text3 && typed.size() == 1 &&
-        (typed[0].isDigit() || typed == u"*" || typed == u"#")) {
+    if (onKeys && typed.size() == 1 && (typed[0].isDigit() || typed == u"*" || typed == u"#")) {
         setKeyText(c_.text3->text() + typed);
         return true;
     }
