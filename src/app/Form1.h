@@ -147,7 +147,8 @@ private:
     void Menu10_Click();
     void help001_Click();
     void DrawLcd();
-    // Command1_Click; a request that goes back or forward adds no entry.
+    // The request of Command1_Click; `record` adds the page to the history,
+    // which going back or forward does not.
     void request(bool record);
     void historyForward();
     void changeZoom(int zoom);  // 0: as the desktop's scale factor

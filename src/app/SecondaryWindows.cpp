@@ -18,9 +18,7 @@ SecondaryWindows::SecondaryWindows(Form1& form, BookmarkStore& bookmarks) : form
 // The windows have no parent (a disabled parent would disable them too), so
 // they are deleted here.
 SecondaryWindows::~SecondaryWindows() {
-    for (SecondaryWindow* w : {static_cast<SecondaryWindow*>(form2_), static_cast<SecondaryWindow*>(form3_),
-                               static_cast<SecondaryWindow*>(browser_), static_cast<SecondaryWindow*>(about_)})
-        delete w;
+    for (const char* name : kSecondaryWindowNames) delete existing(QString::fromLatin1(name));
     for (const QPointer<SecondaryWindow>& w : closing_) delete w.data();
 }
 

@@ -19,6 +19,9 @@ class Form3;
 class FrmAbout;
 class SecondaryWindow;
 
+// Their names, as scripts and the dump know them.
+inline constexpr const char* kSecondaryWindowNames[] = {"Form2", "Form3", "file", "frmAbout"};
+
 class SecondaryWindows : public DialogHost {
 public:
     SecondaryWindows(Form1& form, BookmarkStore& bookmarks);

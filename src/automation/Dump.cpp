@@ -26,7 +26,7 @@ void writeControls(JsonWriter& j, const Form1& form) {
     const Form1Controls& c = form.controls();
     j.key("Form1").beginObject().field("enabled", form.isEnabled()).field("picture", form.pictureName()).endObject();
     j.key("shown").beginObject();
-    for (const char* name : {"Form2", "Form3", "file", "frmAbout"}) {
+    for (const char* name : kSecondaryWindowNames) {
         const SecondaryWindow* window = form.windows().existing(QString::fromLatin1(name));
         j.field(name, window && window->isVisible());
     }
