@@ -55,6 +55,11 @@ QLineEdit* makeLineEdit(QWidget* parent, const QString& name, const QRect& place
     auto* e = placed(new QLineEdit(parent), name, place);
     e->setFont(windowFont(points));
     setBoxBack(e, kWhite);
+    // The address box is disabled in offline mode and still shows the page's
+    // path: the style's own disabled text would vanish on its grey back.
+    QPalette palette = e->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, kGrayText);
+    e->setPalette(palette);
     return e;
 }
 

@@ -28,6 +28,7 @@ inline const QColor kCaptionText(255, 255, 255);  // the system's title-bar text
 inline const QColor kButtonFace(212, 208, 200);   // the system's button face
 inline const QColor kLightGrey(192, 192, 192);    // palette colour 7
 inline const QColor kWhite(255, 255, 255);        // palette colour 15
+inline const QColor kGrayText(128, 128, 128);     // the system's text of a disabled control
 
 // A graphical-style button: its own back colour, raised, sunken when pressed.
 void paintButton(QPushButton* button, const QColor& back);

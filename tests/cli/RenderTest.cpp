@@ -48,6 +48,9 @@ TEST(Render, EachCropHasItsSize) {
         ASSERT_EQ(run.exitCode, 0) << c.crop << run.err.constData();
         EXPECT_EQ(QImage(out).size(), c.size) << c.crop;
     }
+    // The offline page's path stays readable in the disabled address box.
+    const QImage window(dir.filePath("window.png"));
+    EXPECT_GT(test::countPixels(window, QRect(243, 43, 330, 16), qRgb(128, 128, 128)), 20);
 }
 
 // colors.txt sets <BODY=000066 BG=FFFFCC>; the index keeps the white LCD.
