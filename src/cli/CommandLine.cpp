@@ -215,7 +215,6 @@ const QList<int> kWidths = [] {
 // The options that stand in each other's way: nothing when they fit together.
 std::optional<ProgramCommand> checkRender(const QCommandLineParser& p, RenderOptions& r) {
     const auto no = [](const QString& why) { return refused(why, "render"); };
-    if (p.isSet("jobs") && r.jobs < 1) return no(badValue("jobs", p.value("jobs"), "a whole number, 1 or more"));
     if (p.isSet("crop")) {
         const QString v = p.value("crop");
         if (v == u"window") r.crop = Crop::Window;
@@ -257,7 +256,7 @@ ProgramCommand parseRender(const QStringList& arguments) {
                                      {"phase", {0, 1}, &r.phase},
                                      {"model", {0, 1, 2}, &r.model},
                                      {"scale", {1, 2, 3, 4, 5, 6, 7, 8}, &r.scale},
-                                     {"jobs", {}, &r.jobs}});
+                                     {"jobs", {}, &r.jobs, 1}});
     if (answer) return *answer;
     if (auto refusal = checkRender(p, r)) return *refusal;
     return c;
