@@ -185,10 +185,10 @@ TEST_F(LcdDots, PictographsAreAsTallAsTheText) {
     for (const Width& w : kWidths) {
         for (const auto& pair : pairs) {
             const QImage lcd = render(QString::fromUtf8(pair.kanji) + pair.pictograph, w.chars);
-            const auto [top, bottom] = rowBand(0, w);
+            const auto rows = rowBand(0, w);
             const auto height = [&](int firstCell) {
-                return int(inkOf(lcd, QRect(QPoint(cellBand(firstCell, w).first, top),
-                                            QPoint(cellBand(firstCell + 1, w).second, bottom)))
+                return int(inkOf(lcd, QRect(QPoint(cellBand(firstCell, w).first, rows.first),
+                                            QPoint(cellBand(firstCell + 1, w).second, rows.second)))
                                .size());
             };
             const int kanji = height(0), pictograph = height(2);
