@@ -126,13 +126,15 @@ std::vector<ExportLink> Exporter::links(const ExportEntry& entry, const PageMode
     std::vector<ExportLink> out;
     for (int64_t i = 0; i < m.storedLinkCount(); ++i)
         out.push_back({m.linkKeys[size_t(i)], m.linkTargets[size_t(i)], {}, {}});
-    if (site_) site_->resolveLinks(entry, out);
-    else
-        for (ExportLink& l : out) {
-            const auto target = outputOf_.find(targetIdentity(l.address, entry.page));
-            if (target != outputOf_.end()) l.href = relativeHref(entry, target->second);
-            else if (isNetworkAddress(l.address)) l.href = l.address;
-        }
+    if (site_) {
+        site_->resolveLinks(entry, out);
+        return out;
+    }
+    for (ExportLink& l : out) {
+        const auto target = outputOf_.find(targetIdentity(l.address, entry.page));
+        if (target != outputOf_.end()) l.href = relativeHref(entry, target->second);
+        else if (isNetworkAddress(l.address)) l.href = l.address;
+    }
     return out;
 }
 
